@@ -20,14 +20,15 @@ function(tm_library name)
 endfunction()
 
 # tm_test_program(NAME DIR DEPS...): one test program from every .cpp in DIR; one ctest
-# entry per program, since each Wine start costs seconds.
+# entry per program, since each Wine start costs seconds. A program may define its own main();
+# otherwise GoogleTest's is linked.
 function(tm_test_program name dir)
   file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT srcs)
     return()
   endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${ARGN} gtest gmock)
+  target_link_libraries(${name} PRIVATE ${ARGN} gtest_main gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE TM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              TM_BUILD_DIR="${CMAKE_BINARY_DIR}")

@@ -27,7 +27,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Method.h"
 
-namespace tm {
+namespace tmv {
 
 // A value as written in a form resource.
 struct TPropValue {
@@ -88,7 +88,8 @@ public:
   bool CanCreate() const { return create_ != nullptr; }
   TComponent* CreateInstance(TComponent* owner) const;
 
-  // Lookups walk up to the base classes; property and field names ignore letter case.
+  // Lookups walk up to the base classes. Property, method and field names ignore letter
+  // case, as identifiers in a form resource do.
   const TPropInfo* FindProperty(const std::string& name) const;
   const TMethodEntry* FindMethod(const std::string& name) const;
   const TFieldEntry* FindField(const std::string& name) const;
@@ -122,7 +123,8 @@ public:
   // Resolves name to a component once the whole resource is read, then calls assign.
   virtual void AddFixup(const std::string& name, const std::string& what,
                         std::function<bool(TComponent*)> assign, int line) = 0;
-  [[noreturn]] virtual void Fail(const std::string& message, int line) = 0;
+  // EReadError "Line <line>: <message>".
+  [[noreturn]] void Fail(const std::string& message, int line);
 };
 
 namespace detail {
@@ -153,7 +155,6 @@ template <class E> const void* SignatureOf() {
   return &tag;
 }
 
-const char* KindName(TPropValue::Kind kind);
 [[noreturn]] void WrongValue(TReadContext& ctx, const std::string& prop, const TPropValue& v,
                              const char* expected);
 int64_t IntegerIn(TReadContext& ctx, const std::string& prop, const TPropValue& v,
@@ -332,4 +333,4 @@ TFieldEntry Field(const char* name) {
           }};
 }
 
-}  // namespace tm
+}  // namespace tmv

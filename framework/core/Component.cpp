@@ -6,7 +6,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/TextUtils.h"
 
-namespace tm {
+namespace tmv {
 
 const TClassInfo& TObject::StaticClassInfo() {
   static const TClassInfo info("TObject", nullptr, nullptr);
@@ -132,4 +132,4 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
       if (c != component) c->Notification(component, operation);
 }
 
-}  // namespace tm
+}  // namespace tmv

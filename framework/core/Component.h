@@ -7,7 +7,7 @@
 
 #include "framework/core/Method.h"
 
-namespace tm {
+namespace tmv {
 
 class TClassInfo;
 class TComponent;
@@ -95,4 +95,4 @@ private:
   uint32_t state_ = 0;
 };
 
-}  // namespace tm
+}  // namespace tmv

@@ -10,7 +10,7 @@
 #include <windows.h>
 #endif
 
-namespace tm {
+namespace tmv {
 
 std::string Format(const char* fmt, ...) {
   va_list args;
@@ -49,4 +49,4 @@ std::string SysErrorMessage(int code) { return std::strerror(code); }
 int LastSystemError() { return errno; }
 #endif
 
-}  // namespace tm
+}  // namespace tmv

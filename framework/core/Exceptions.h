@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tm {
+namespace tmv {
 
 class Exception : public std::exception {
 public:
@@ -49,4 +49,4 @@ std::string Format(const char* fmt, ...)
 std::string SysErrorMessage(int code);
 int LastSystemError();
 
-}  // namespace tm
+}  // namespace tmv

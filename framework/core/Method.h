@@ -3,7 +3,7 @@
 // they name the same object and method; an unassigned closure does nothing when fired.
 #include <utility>
 
-namespace tm {
+namespace tmv {
 
 class TObject;
 
@@ -43,4 +43,4 @@ private:
 
 using TNotifyEvent = TMethod<TObject*>;
 
-}  // namespace tm
+}  // namespace tmv

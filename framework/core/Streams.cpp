@@ -9,7 +9,7 @@
 #include <windows.h>
 #endif
 
-namespace tm {
+namespace tmv {
 
 int64_t TStream::Size() {
   int64_t pos = Seek(0, soCurrent);
@@ -229,4 +229,4 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
 
 #endif
 
-}  // namespace tm
+}  // namespace tmv

@@ -6,7 +6,7 @@
 
 #include "framework/core/Exceptions.h"
 
-namespace tm {
+namespace tmv {
 
 enum TSeekOrigin { soBeginning = 0, soCurrent = 1, soEnd = 2 };
 
@@ -99,4 +99,4 @@ private:
   void* handle_ = nullptr;
 };
 
-}  // namespace tm
+}  // namespace tmv

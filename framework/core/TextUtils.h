@@ -2,18 +2,21 @@
 // Small text routines over ANSI byte strings.
 #include <string>
 
-namespace tm {
+namespace tmv {
 
-// ASCII letters only: double-byte GBK characters are compared byte for byte.
+// Case folding touches ASCII letters only; the two bytes of a GBK character are compared
+// and kept byte for byte, since a trail byte may look like an ASCII letter.
 bool SameText(const std::string& a, const std::string& b);
 std::string UpperCase(const std::string& s);
 std::string LowerCase(const std::string& s);
 // Trims blanks and control characters (bytes up to 32) at both ends.
 std::string Trim(const std::string& s);
 std::string IntToStr(long long value);
-// Decimal (optionally signed) or "$" hexadecimal; EConvertError "'%s' is not a valid integer value".
+// Leading spaces, an optional sign, then decimal digits or "$" / "0x" and hexadecimal digits.
+// Decimal text must fit a signed 32-bit integer; hexadecimal text may use all 32 bits
+// ("$FFFFFFFF" is -1). Anything else: EConvertError "'%s' is not a valid integer value".
 int StrToInt(const std::string& s);
 int StrToIntDef(const std::string& s, int def);
 bool TryStrToInt(const std::string& s, int& value);
 
-}  // namespace tm
+}  // namespace tmv

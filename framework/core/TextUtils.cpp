@@ -1,0 +1,115 @@
+#include "framework/core/TextUtils.h"
+
+#include <cstdint>
+
+#include "framework/core/Exceptions.h"
+
+namespace tmv {
+
+namespace {
+
+bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+char FoldUpper(unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); }
+char FoldLower(unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); }
+
+// Applies fold to single-byte characters only: the trail byte of a GBK character may be an
+// ASCII letter, and changing it would turn the character into another one.
+template <class Fold>
+std::string FoldCase(const std::string& s, Fold fold) {
+  std::string out(s);
+  for (size_t i = 0; i < out.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(out[i]);
+    if (IsLeadByte(c) && i + 1 < out.size())
+      ++i;
+    else
+      out[i] = fold(c);
+  }
+  return out;
+}
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Decimal values must fit a signed 32-bit integer; hexadecimal ones may use all 32 bits,
+// so "$FFFFFFFF" is -1 as the bit pattern says.
+bool ParseInt(const std::string& s, int& value) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+  int base = 10;
+  if (i < s.size() && s[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i == s.size()) return false;
+  uint64_t magnitude = 0;
+  const uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  for (; i < s.size(); ++i) {
+    int d = DigitValue(s[i]);
+    if (d < 0 || d >= base) return false;
+    magnitude = magnitude * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+    if (magnitude > limit) return false;
+  }
+  uint32_t bits = static_cast<uint32_t>(magnitude);
+  if (negative) bits = 0u - bits;
+  value = static_cast<int>(static_cast<int32_t>(bits));
+  return true;
+}
+
+}  // namespace
+
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]);
+    unsigned char y = static_cast<unsigned char>(b[i]);
+    if (IsLeadByte(x) && i + 1 < a.size()) {
+      if (x != y || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (FoldUpper(x) != FoldUpper(y)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string UpperCase(const std::string& s) { return FoldCase(s, FoldUpper); }
+std::string LowerCase(const std::string& s) { return FoldCase(s, FoldLower); }
+
+std::string Trim(const std::string& s) {
+  size_t first = 0, last = s.size();
+  while (first < last && static_cast<unsigned char>(s[first]) <= ' ') ++first;
+  while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;
+  return s.substr(first, last - first);
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+int StrToInt(const std::string& s) {
+  int value = 0;
+  if (!ParseInt(s, value)) throw EConvertError(Format("'%s' is not a valid integer value", s.c_str()));
+  return value;
+}
+
+int StrToIntDef(const std::string& s, int def) {
+  int value = 0;
+  return ParseInt(s, value) ? value : def;
+}
+
+bool TryStrToInt(const std::string& s, int& value) {
+  int parsed = 0;
+  if (!ParseInt(s, parsed)) return false;
+  value = parsed;
+  return true;
+}
+
+}  // namespace tmv
