@@ -1,0 +1,171 @@
+#include "framework/core/IniFiles.h"
+
+#include "framework/core/TextUtils.h"
+
+namespace tmv {
+
+TMemIniFile::TMemIniFile(const std::string& fileName) {
+  TStringList lines;
+  lines.LoadFromFile(fileName);
+  SetStrings(lines);
+}
+
+void TMemIniFile::Clear() {
+  sections_.clear();
+  index_.clear();
+}
+
+void TMemIniFile::SetStrings(const TStrings& lines) {
+  Clear();
+  TSection* current = nullptr;
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string line = Trim(lines.Get(i));
+    if (line.empty() || line[0] == ';') continue;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      current = &AddSection(Trim(line.substr(1, line.size() - 2)));
+      continue;
+    }
+    if (!current) continue;
+    size_t eq = line.find('=');
+    if (eq == std::string::npos)
+      current->Entries.push_back({line, std::string(), false});
+    else
+      current->Entries.push_back({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true});
+  }
+}
+
+TMemIniFile::TSection& TMemIniFile::AddSection(const std::string& name) {
+  sections_.push_back({name, {}});
+  index_.emplace(UpperCase(name), sections_.size() - 1);
+  return sections_.back();
+}
+
+void TMemIniFile::RebuildIndex() {
+  index_.clear();
+  for (size_t i = 0; i < sections_.size(); ++i) index_.emplace(UpperCase(sections_[i].Name), i);
+}
+
+const TMemIniFile::TSection* TMemIniFile::FindSection(const std::string& name) const {
+  auto it = index_.find(UpperCase(name));
+  return it == index_.end() ? nullptr : &sections_[it->second];
+}
+
+TMemIniFile::TSection* TMemIniFile::FindSection(const std::string& name) {
+  return const_cast<TSection*>(static_cast<const TMemIniFile&>(*this).FindSection(name));
+}
+
+const TMemIniFile::TEntry* TMemIniFile::FindEntry(const std::string& section,
+                                                  const std::string& key) const {
+  const TSection* s = FindSection(section);
+  if (!s) return nullptr;
+  for (const TEntry& e : s->Entries)
+    if (e.IsKey && SameText(e.Key, key)) return &e;
+  return nullptr;
+}
+
+void TMemIniFile::GetStrings(TStrings& lines) const {
+  lines.Clear();
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    if (i > 0) lines.Add("");
+    lines.Add("[" + sections_[i].Name + "]");
+    for (const TEntry& e : sections_[i].Entries) lines.Add(e.IsKey ? e.Key + "=" + e.Value : e.Key);
+  }
+}
+
+void TMemIniFile::SaveToStream(TStream& stream) const {
+  TStringList lines;
+  GetStrings(lines);
+  lines.SaveToStream(stream);
+}
+
+void TMemIniFile::SaveToFile(const std::string& fileName) const {
+  TStringList lines;
+  GetStrings(lines);
+  lines.SaveToFile(fileName);
+}
+
+bool TMemIniFile::SectionExists(const std::string& section) const {
+  return FindSection(section) != nullptr;
+}
+
+bool TMemIniFile::ValueExists(const std::string& section, const std::string& key) const {
+  return FindEntry(section, key) != nullptr;
+}
+
+std::string TMemIniFile::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& def) const {
+  const TEntry* e = FindEntry(section, key);
+  return e ? e->Value : def;
+}
+
+int TMemIniFile::ReadInteger(const std::string& section, const std::string& key, int def) const {
+  const TEntry* e = FindEntry(section, key);
+  return e ? StrToIntDef(e->Value, def) : def;
+}
+
+bool TMemIniFile::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void TMemIniFile::ReadSection(const std::string& section, TStrings& keys) const {
+  keys.Clear();
+  if (const TSection* s = FindSection(section))
+    for (const TEntry& e : s->Entries)
+      if (e.IsKey) keys.Add(e.Key);
+}
+
+void TMemIniFile::ReadSectionValues(const std::string& section, TStrings& lines) const {
+  lines.Clear();
+  if (const TSection* s = FindSection(section))
+    for (const TEntry& e : s->Entries)
+      if (e.IsKey) lines.Add(e.Key + "=" + e.Value);
+}
+
+void TMemIniFile::ReadSections(TStrings& sections) const {
+  sections.Clear();
+  for (size_t i = 0; i < sections_.size(); ++i)
+    if (FindSection(sections_[i].Name) == &sections_[i]) sections.Add(sections_[i].Name);
+}
+
+void TMemIniFile::WriteString(const std::string& section, const std::string& key,
+                              const std::string& value) {
+  TSection* s = FindSection(section);
+  if (!s) s = &AddSection(section);
+  for (TEntry& e : s->Entries)
+    if (e.IsKey && SameText(e.Key, key)) {
+      e.Value = value;
+      return;
+    }
+  s->Entries.push_back({key, value, true});
+}
+
+void TMemIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, IntToStr(value));
+}
+
+void TMemIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TMemIniFile::EraseSection(const std::string& section) {
+  size_t kept = 0;
+  for (size_t i = 0; i < sections_.size(); ++i)
+    if (!SameText(sections_[i].Name, section)) {
+      if (kept != i) sections_[kept] = std::move(sections_[i]);
+      ++kept;
+    }
+  sections_.resize(kept);
+  RebuildIndex();
+}
+
+void TMemIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  TSection* s = FindSection(section);
+  if (!s) return;
+  for (auto it = s->Entries.begin(); it != s->Entries.end(); ++it)
+    if (it->IsKey && SameText(it->Key, key)) {
+      s->Entries.erase(it);
+      return;
+    }
+}
+
+}  // namespace tmv

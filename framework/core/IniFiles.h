@@ -1,0 +1,78 @@
+#pragma once
+// An INI reader and writer held in memory, built over text lines.
+//
+// Reading rules:
+// - every line is trimmed of leading and trailing blanks and control characters; empty
+//   lines and lines that begin with ";" are ignored;
+// - a line that begins with "[" and ends with "]" opens a section whose name is the trimmed
+//   text between the brackets; lines before the first section are ignored;
+// - any other line is split at its first "=" into key and value, each trimmed; a line
+//   without "=" stays in its section (and is written back) but is never found as a key;
+// - section and key names are compared without regard to letter case. When a name occurs
+//   twice, the first occurrence is the one read and written; a missing section or key
+//   gives the caller's default.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/core/Strings.h"
+
+namespace tmv {
+
+class TMemIniFile {
+public:
+  TMemIniFile() = default;
+  explicit TMemIniFile(const TStrings& lines) { SetStrings(lines); }
+  // A file that cannot be opened raises the file stream's EFOpenError.
+  explicit TMemIniFile(const std::string& fileName);
+
+  void SetStrings(const TStrings& lines);
+  // The sections as "[name]" lines followed by their "key=value" lines, a blank line
+  // between sections.
+  void GetStrings(TStrings& lines) const;
+  void SaveToStream(TStream& stream) const;
+  void SaveToFile(const std::string& fileName) const;
+
+  bool SectionExists(const std::string& section) const;
+  bool ValueExists(const std::string& section, const std::string& key) const;
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& def) const;
+  // The value as StrToIntDef reads it: a value that is not an integer gives def.
+  int ReadInteger(const std::string& section, const std::string& key, int def) const;
+  // An integer value other than 0 is true; a missing or non-integer value gives def.
+  bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+  void ReadSection(const std::string& section, TStrings& keys) const;
+  void ReadSectionValues(const std::string& section, TStrings& lines) const;  // key=value
+  void ReadSections(TStrings& sections) const;
+
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);  // 1 or 0
+  // Removes every section of that name, so a later write starts it afresh.
+  void EraseSection(const std::string& section);
+  void DeleteKey(const std::string& section, const std::string& key);
+  void Clear();
+
+private:
+  struct TEntry {
+    std::string Key;
+    std::string Value;
+    bool IsKey;  // false: a line without "=", kept as Key
+  };
+  struct TSection {
+    std::string Name;
+    std::vector<TEntry> Entries;
+  };
+
+  const TSection* FindSection(const std::string& name) const;
+  TSection* FindSection(const std::string& name);
+  const TEntry* FindEntry(const std::string& section, const std::string& key) const;
+  TSection& AddSection(const std::string& name);
+  void RebuildIndex();
+
+  std::vector<TSection> sections_;
+  // Upper-cased section name -> index of its first section in sections_.
+  std::unordered_map<std::string, size_t> index_;
+};
+
+}  // namespace tmv
