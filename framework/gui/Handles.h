@@ -1,0 +1,93 @@
+#pragma once
+// Owners of Windows handles: each handle has exactly one owner that frees it the right way.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+namespace tmv {
+
+template <class H, class Free>
+class UniqueHandle {
+public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(H handle) : handle_(handle) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) Reset(other.Release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  H Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  H Release() { return std::exchange(handle_, nullptr); }
+  void Reset(H handle = nullptr) {
+    if (handle_ && handle_ != handle) Free()(handle_);
+    handle_ = handle;
+  }
+
+private:
+  H handle_ = nullptr;
+};
+
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DeleteMemoryDC {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct DestroyIconHandle {
+  void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct DestroyMenuHandle {
+  void operator()(HMENU h) const { DestroyMenu(h); }
+};
+struct DestroyImageListHandle {
+  void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
+};
+
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
+using UniqueMemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
+
+// A DC obtained with GetDC, given back with ReleaseDC.
+class WindowDC {
+public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC Get() const { return dc_; }
+
+private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC for the lifetime of the guard and puts the previous one back.
+class SelectGuard {
+public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+  ~SelectGuard() {
+    if (old_) SelectObject(dc_, old_);
+  }
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+
+private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+}  // namespace tmv
