@@ -1,0 +1,392 @@
+// Checks the committed default skin folder as the program will read it: every entry the
+// window's controls and frame look up, every key their descriptors read, rectangles that lie
+// inside their pictures, pictures the package can carry, and a small window region.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "tools/skingen/Art.h"
+#include "tools/skingen/IniFile.h"
+
+namespace skingen {
+namespace {
+
+std::vector<uint8_t> readFile(const std::string& name) {
+  std::ifstream in(std::string(TM_DEFAULT_SKIN) + "/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+// A BMP file as the package stores it: bottom-up rows, 24 or 1 bits.
+struct Bitmap {
+  int width = 0, height = 0, bits = 0;
+  std::vector<uint8_t> file;
+  bool valid() const { return width > 0 && height > 0; }
+  // Red, green and blue of a pixel as one 0xRRGGBB value.
+  uint32_t pixel(int x, int y) const {
+    const size_t offset = le32(file, 10);
+    const size_t stride = ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
+    const size_t row = offset + stride * (height - 1 - y);
+    if (bits == 24) return file[row + x * 3 + 2] << 16 | file[row + x * 3 + 1] << 8 | file[row + x * 3];
+    const int index = file[row + x / 8] >> (7 - x % 8) & 1;
+    return le32(file, 54 + 4 * index) & 0xFFFFFF;
+  }
+};
+
+Bitmap readBitmap(const std::string& name) {
+  Bitmap b;
+  b.file = readFile(name);
+  if (b.file.size() < 54 || b.file[0] != 'B' || b.file[1] != 'M') return b;
+  b.width = static_cast<int>(le32(b.file, 18));
+  b.height = static_cast<int>(le32(b.file, 22));
+  b.bits = b.file[28];
+  return b;
+}
+
+class DefaultSkin : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    const std::vector<uint8_t> bytes = readFile("skin.ini");
+    text_ = new std::string(bytes.begin(), bytes.end());
+    ini_ = new IniFile(*text_);
+  }
+  static void TearDownTestSuite() {
+    delete ini_;
+    delete text_;
+  }
+  const IniFile& ini() const { return *ini_; }
+  const std::string& text() const { return *text_; }
+
+  // Entries of [SKINOBJECTS] or [SKINCONTROLS] as name -> kind.
+  std::map<std::string, std::string> entries(const std::string& list) const {
+    std::map<std::string, std::string> out;
+    const int count = ini().integer(list, "count", 0);
+    for (int i = 0; i < count; ++i) {
+      const std::string e = ini().text(list, std::to_string(i));
+      const size_t colon = e.find(':');
+      if (colon != std::string::npos) out[e.substr(0, colon)] = e.substr(colon + 1);
+    }
+    return out;
+  }
+  Bitmap activePicture(int index) const {
+    return readBitmap(ini().text("PICTURES", std::to_string(index)));
+  }
+
+private:
+  static std::string* text_;
+  static IniFile* ini_;
+};
+std::string* DefaultSkin::text_ = nullptr;
+IniFile* DefaultSkin::ini_ = nullptr;
+
+TEST(SkinGenerator, WritesTheSameBytesOnEveryRun) {
+  const auto first = buildSkin().files(), second = buildSkin().files();
+  ASSERT_EQ(first.size(), second.size());
+  for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i], second[i]) << first[i].first;
+}
+
+TEST_F(DefaultSkin, HasEverySectionTheRegistryReads) {
+  for (const char* s : {"VERSION", "PICTURES", "FORMINFO", "POPUPWINDOW", "HINTWINDOW", "SKINAREAS", "SKINOBJECTS",
+                        "SKINCONTROLS"})
+    EXPECT_TRUE(ini().hasSection(s)) << s;
+}
+
+TEST_F(DefaultSkin, ListsTheEntriesTheWindowAndLaterControlsLookUp) {
+  const std::map<std::string, std::string> controls = entries("SKINCONTROLS");
+  const std::map<std::string, std::string> wanted = {
+      {"button", "button"},        {"resizebutton", "button"},   {"checkbox", "checkradio"},
+      {"radiobox", "checkradio"},  {"panel", "panel"},           {"statusbar", "panel"},
+      {"statuspanel", "label"},    {"label", "label"},           {"combobox", "combobox"},
+      {"listbox", "listbox"},      {"vscrollbar", "scrollbar"},  {"hscrollbar", "scrollbar"},
+      {"bothhscrollbar", "scrollbar"}, {"edit", "edit"},         {"hupdown", "updown"},
+      {"vupdown", "updown"},       {"mainmenubar", "mainmenubar"}};
+  for (const auto& [name, kind] : wanted) {
+    ASSERT_TRUE(controls.count(name)) << name;
+    EXPECT_EQ(kind, controls.at(name)) << name;
+  }
+  const std::map<std::string, std::string> objects = entries("SKINOBJECTS");
+  const std::map<std::string, std::string> frame = {
+      {"menuitem", "menuitem"},          {"caption", "caption"},
+      {"closebutton", "stdbutton"},      {"minimizebutton", "stdbutton"},
+      {"maximizebutton", "stdbutton"},   {"sysmenubutton", "stdbutton"},
+      {"mainmenubaritem", "mainmenubaritem"}, {"menubarsysmenubutton", "mainmenubarbutton"},
+      {"menubarclosebutton", "mainmenubarbutton"}, {"menubarmaxbutton", "mainmenubarbutton"},
+      {"menubarminbutton", "mainmenubarbutton"}};
+  for (const auto& [name, kind] : frame) {
+    ASSERT_TRUE(objects.count(name)) << name;
+    EXPECT_EQ(kind, objects.at(name)) << name;
+  }
+  for (const auto& [name, command] : std::map<std::string, std::string>{{"closebutton", "cmclose"},
+                                                                         {"minimizebutton", "cmminimize"},
+                                                                         {"maximizebutton", "cmmaximize"},
+                                                                         {"sysmenubutton", "cmsysmenu"}})
+    EXPECT_EQ(command, ini().text(name, "command")) << name;
+}
+
+// The keys each descriptor reads, by kind.
+const std::map<std::string, std::vector<std::string>>& keysByKind() {
+  static const std::vector<std::string> control = {"pictureindex", "maskpictureindex", "cursorindex", "skinrect"};
+  static const std::vector<std::string> custom = {"lefttoppoint", "righttoppoint", "leftbottompoint",
+                                                  "rightbottompoint", "clientrect"};
+  static const std::vector<std::string> font = {"fontname", "fontheight", "fontstyle", "fontcolor"};
+  static const std::vector<std::string> object = {"hint", "rollup", "activepictureindex", "skinrectinapicture",
+                                                  "cursorindex", "skinrect", "activeskinrect", "inactiveskinrect",
+                                                  "morphing", "morphkind"};
+  static const std::vector<std::string> stdButton = {"downrect", "disableskinrsect", "groupindex", "command",
+                                                     "restorerect", "restoreactiverect", "restoredownrect"};
+  static const std::vector<std::string> mainMenuItem = {"itemleftoffset", "itemrightoffset", "downrect", "textrect",
+                                                        "activefontcolor", "downfontcolor", "unenabledfontcolor"};
+  auto join = [](std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> out;
+    for (const auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+  };
+  static const std::map<std::string, std::vector<std::string>> keys = {
+      {"button", join({control, custom, font,
+                       {"activefontcolor", "disabledfontcolor", "downfontcolor", "morphing", "morphkind",
+                        "activeskinrect", "downskinrect", "disabledskinrect"}})},
+      {"checkradio", join({control, custom, font,
+                           {"activefontcolor", "unenabledfontcolor", "framefontcolor", "morphing", "morphkind",
+                            "activeskinrect", "checkimagearea", "textarea", "checkimagerect", "uncheckimagerect",
+                            "activecheckimagerect", "activeuncheckimagerect", "unenabledcheckimagerect",
+                            "unenableduncheckimagerect"}})},
+      {"panel", join({control, custom, font, {"bgpictureindex", "captionrect", "alignment", "checkimagerect",
+                                              "uncheckimagerect"}})},
+      {"label", join({control, custom, font})},
+      {"combobox", join({control, custom, font,
+                         {"itemrect", "focusitemrect", "itemleftoffset", "itemrightoffset", "itemtextrect",
+                          "focusfontcolor", "listboxname", "buttonrect", "activebuttonrect", "downbuttonrect",
+                          "unenabledbuttonrect"}})},
+      {"listbox", join({control, custom, font,
+                        {"itemrect", "activeitemrect", "focusitemrect", "itemleftoffset", "itemrightoffset",
+                         "itemtextrect", "activefontcolor", "focusfontcolor", "captionrect", "captionfontname",
+                         "captionfontheight", "captionfontstyle", "captionfontcolor", "upbuttonrect",
+                         "activeupbuttonrect", "downupbuttonrect", "downbuttonrect", "activedownbuttonrect",
+                         "downdownbuttonrect", "checkbuttonrect", "activecheckbuttonrect", "downcheckbuttonrect",
+                         "vscrollbarname", "hscrollbarname", "bothhscrollbarname"}})},
+      {"scrollbar", join({control, custom,
+                          {"trackarea", "upbuttonrect", "activeupbuttonrect", "downupbuttonrect", "downbuttonrect",
+                           "activedownbuttonrect", "downdownbuttonrect", "thumbrect", "activethumbrect",
+                           "downthumbrect", "thumboffset1", "thumboffset2", "thumbtransparent",
+                           "thumbtransparentcolor", "glyphrect", "activeglyphrect", "downglyphrect"}})},
+      {"edit", join({control, custom, font,
+                     {"activeskinrect", "disabledfontcolor", "activefontcolor", "buttonrect", "activebuttonrect",
+                      "downbuttonrect", "unenabledbuttonrect"}})},
+      {"updown", join({control, custom,
+                       {"upbuttonrect", "activeupbuttonrect", "downupbuttonrect", "downbuttonrect",
+                        "activedownbuttonrect", "downdownbuttonrect"}})},
+      {"mainmenubar", join({control, {"itemsrect", "menubaritem", "closebutton", "minbutton", "maxbutton",
+                                      "sysmenubutton", "trackmarkcolor", "trackmarkactivecolor"}})},
+      {"stdbutton", join({object, stdButton})},
+      {"mainmenubarbutton", join({object, stdButton})},
+      {"caption", join({object, font,
+                        {"defaultcaption", "textrect", "activefontcolor", "alignment", "shadow", "shadowcolor",
+                         "activeshadowcolor", "framerect", "activeframerect", "frametextrect", "frameleftoffset",
+                         "framerightoffset"}})},
+      {"menuitem", join({object, font,
+                         {"itemleftoffset", "itemrightoffset", "dividerrect", "dividerleftoffset",
+                          "dividerrightoffset", "textrect", "activefontcolor", "unenabledfontcolor"}})},
+      {"mainmenubaritem", join({object, font, mainMenuItem})},
+      {"POPUPWINDOW", {"windowpictureindex", "maskpictureindex", "lefttoppoint", "righttoppoint", "leftbottompoint",
+                       "rightbottompoint", "cursorindex", "itemsrect", "scrollmarkercolor",
+                       "scrollmarkeractivecolor", "leftstretch", "rightstretch", "topstretch", "bottomstretch"}},
+      {"HINTWINDOW", join({{"windowpictureindex", "maskpictureindex", "lefttoppoint", "righttoppoint",
+                            "leftbottompoint", "rightbottompoint", "clientrect", "leftstretch", "rightstretch",
+                            "topstretch", "bottomstretch"},
+                           font})},
+      {"FORMINFO", {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint", "clientrect",
+                    "bgpictureindex", "mdibgpictureindex", "leftstretch", "rightstretch", "topstretch",
+                    "bottomstretch", "buttonsrect", "captionrect", "buttonsoffset", "buttonsinleft", "maskrectarea",
+                    "hittestlefttoppoint", "hittestrighttoppoint", "hittestleftbottompoint",
+                    "hittestrightbottompoint", "rollupleftpoint", "rolluprightpoint", "mainmenurect", "iconrect",
+                    "mainmenupopupup", "borderwidth", "cursorindex", "autorenderinginactiveimage",
+                    "inactiveeffect"}}};
+  return keys;
+}
+
+TEST_F(DefaultSkin, EveryEntryCarriesEveryKeyItsDescriptorReads) {
+  std::vector<std::pair<std::string, std::string>> all;  // section, kind
+  for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"})
+    for (const auto& [name, kind] : entries(list)) all.emplace_back(name, kind);
+  for (const char* s : {"POPUPWINDOW", "HINTWINDOW", "FORMINFO"}) all.emplace_back(s, s);
+  for (const auto& [section, kind] : all) {
+    ASSERT_TRUE(keysByKind().count(kind)) << "no key list for " << kind;
+    for (const std::string& key : keysByKind().at(kind)) EXPECT_TRUE(ini().has(section, key)) << section << "." << key;
+  }
+}
+
+// Rectangles that place something inside a control's own image rather than cut it from a picture.
+bool isPlace(const std::string& kind, const std::string& key) {
+  static const std::set<std::string> places = {
+      "checkradio.checkimagearea", "checkradio.textarea",   "panel.captionrect",      "combobox.itemtextrect",
+      "combobox.buttonrect",       "listbox.itemtextrect",  "scrollbar.trackarea",    "scrollbar.upbuttonrect",
+      "scrollbar.downbuttonrect",  "updown.upbuttonrect",   "updown.downbuttonrect",  "caption.textrect",
+      "menuitem.textrect",         "mainmenubaritem.textrect", "mainmenubar.itemsrect"};
+  return key == "clientrect" || places.count(kind + "." + key) > 0;
+}
+
+TEST_F(DefaultSkin, RectanglesLieInsideTheirPictures) {
+  for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"})
+    for (const auto& [name, kind] : entries(list)) {
+      const bool isObject = std::string(list) == "SKINOBJECTS";
+      const int index = ini().integer(name, isObject ? "activepictureindex" : "pictureindex", -1);
+      const bool ownPicture = !isObject || ini().integer(name, "skinrectinapicture", 0) == 1;
+      const Bitmap picture = index >= 0 ? activePicture(index) : readBitmap(ini().text("PICTURES", "picture"));
+      ASSERT_TRUE(picture.valid()) << name;
+      const Rect skin = ini().rect(name, "skinrect");
+      EXPECT_FALSE(skin.empty()) << name << " has no image";
+      for (const std::string& key : ini().keys(name)) {
+        const std::string tail = key.size() < 4 ? key : key.substr(key.size() - 4);
+        if ((tail != "rect" && tail != "area") || key == "disableskinrsect") continue;
+        const Rect r = ini().rect(name, key);
+        if (r.empty()) continue;
+        const bool place = isPlace(kind, key) || (key == "skinrect" && !ownPicture);
+        const int w = place && key != "skinrect" ? skin.width() : picture.width;
+        const int h = place && key != "skinrect" ? skin.height() : picture.height;
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h)
+            << name << "." << key << " lies outside " << w << "x" << h;
+      }
+    }
+}
+
+TEST_F(DefaultSkin, DivisionPointsLeaveEveryRepeatedPieceNonEmpty) {
+  for (const auto& [name, kind] : entries("SKINCONTROLS")) {
+    const Point lt = ini().point(name, "lefttoppoint"), rt = ini().point(name, "righttoppoint");
+    const Point lb = ini().point(name, "leftbottompoint"), rb = ini().point(name, "rightbottompoint");
+    const Rect skin = ini().rect(name, "skinrect"), client = ini().rect(name, "clientrect");
+    for (const Point& p : {lt, rt, lb, rb}) EXPECT_TRUE(p.x <= skin.width() && p.y <= skin.height()) << name;
+    if (rb.x && rb.y) {  // tiled on all sides
+      EXPECT_GT(rt.x - lt.x, 0) << name;
+      EXPECT_GT(rb.x - lb.x, 0) << name;
+      EXPECT_GT(lb.y - lt.y, 0) << name;
+      EXPECT_GT(rb.y - rt.y, 0) << name;
+      EXPECT_FALSE(client.empty()) << name;
+    } else if (rt.x || rt.y) {  // widened only
+      EXPECT_GT(rt.x - lt.x, 0) << name;
+    } else if (lb.x || lb.y) {  // lengthened only
+      EXPECT_GT(lb.y - lt.y, 0) << name;
+    }
+  }
+}
+
+TEST_F(DefaultSkin, CaptionButtonImagesKeepOneSizeInEveryState) {
+  for (const char* name : {"closebutton", "minimizebutton", "maximizebutton", "sysmenubutton"}) {
+    const Rect normal = ini().rect(name, "skinrect");
+    for (const char* key : {"activeskinrect", "downrect", "inactiveskinrect", "restorerect", "restoreactiverect",
+                            "restoredownrect"}) {
+      const Rect r = ini().rect(name, key);
+      if (r.empty()) continue;
+      EXPECT_EQ(normal.width(), r.width()) << name << "." << key;
+      EXPECT_EQ(normal.height(), r.height()) << name << "." << key;
+    }
+  }
+  EXPECT_FALSE(ini().rect("maximizebutton", "restorerect").empty());
+}
+
+TEST_F(DefaultSkin, FrameFitsTheWindowAndItsMaskGivesFewRuns) {
+  const Bitmap frame = readBitmap(ini().text("PICTURES", "picture"));
+  const Bitmap inactive = readBitmap(ini().text("PICTURES", "inactivepicture"));
+  const Bitmap mask = readBitmap(ini().text("PICTURES", "mask"));
+  ASSERT_TRUE(frame.valid() && inactive.valid() && mask.valid());
+  const Rect client = ini().rect("FORMINFO", "clientrect");
+  // The window's client area is 667 x 363; the frame picture is its minimum size.
+  EXPECT_LE(frame.width, 667 + client.left + (frame.width - client.right));
+  EXPECT_LE(frame.height, 363 + client.top + (frame.height - client.bottom));
+  EXPECT_EQ(frame.width, inactive.width);
+  EXPECT_EQ(frame.height, inactive.height);
+  EXPECT_EQ(frame.width, mask.width);
+  EXPECT_EQ(frame.height, mask.height);
+  EXPECT_EQ(1, mask.bits);
+
+  // The part the mask leaves opaque must be black throughout, or the region would differ from it.
+  const Rect opaque = ini().rect("FORMINFO", "maskrectarea");
+  ASSERT_FALSE(opaque.empty());
+  for (int y = opaque.top; y < opaque.bottom; ++y)
+    for (int x = opaque.left; x < opaque.right; ++x) ASSERT_EQ(0u, mask.pixel(x, y)) << x << "," << y;
+  int runs = 0;
+  for (int y = 0; y < mask.height; ++y) {
+    if (y >= opaque.top && y < opaque.bottom) continue;
+    for (int x = 0; x < mask.width; ++x)
+      if (mask.pixel(x, y) == 0 && (x == 0 || mask.pixel(x - 1, y) != 0)) ++runs;
+  }
+  EXPECT_LE(runs, 16);
+  // The rounded corners are cut.
+  EXPECT_NE(0u, mask.pixel(0, 0));
+  EXPECT_NE(0u, mask.pixel(mask.width - 1, 0));
+}
+
+TEST_F(DefaultSkin, PicturesAreBitmapsThePackageCanCarry) {
+  std::vector<std::string> names = {ini().text("PICTURES", "picture"), ini().text("PICTURES", "inactivepicture"),
+                                    ini().text("PICTURES", "mask")};
+  const int count = ini().integer("PICTURES", "activepicturescount", 0);
+  EXPECT_GT(count, 0);
+  for (int i = 0; i < count; ++i) names.push_back(ini().text("PICTURES", std::to_string(i)));
+  int eightBit = 0;
+  for (const std::string& name : names) {
+    const Bitmap b = readBitmap(name);
+    ASSERT_TRUE(b.valid()) << name;
+    // The package reader takes each picture's length from this field.
+    EXPECT_EQ(b.file.size(), le32(b.file, 2)) << name;
+    EXPECT_TRUE(b.bits == 24 || b.bits == 1 || b.bits == 8) << name;
+    eightBit += b.bits == 8;
+  }
+  EXPECT_LE(eightBit, 1);
+  for (const char* index : {"windowpictureindex", "maskpictureindex"}) {
+    EXPECT_LT(ini().integer("POPUPWINDOW", index, -1), count);
+    EXPECT_LT(ini().integer("HINTWINDOW", index, -1), count);
+  }
+  EXPECT_EQ(1, activePicture(ini().integer("HINTWINDOW", "maskpictureindex", -1)).bits);
+}
+
+TEST_F(DefaultSkin, DefinitionIsCodePageTextWithCrLfLines) {
+  size_t lines = 0;
+  for (size_t i = 0; i < text().size(); ++i)
+    if (text()[i] == '\n') {
+      ++lines;
+      ASSERT_TRUE(i > 0 && text()[i - 1] == '\r') << "bare line feed at byte " << i;
+    }
+  EXPECT_GT(lines, 100u);
+  EXPECT_EQ("\xCB\xCE\xCC\xE5", ini().text("button", "fontname"));  // the default face in code page 936
+  EXPECT_EQ(14, ini().integer("button", "fontheight", 0));
+  EXPECT_EQ(std::string::npos, text().find("\xE5\xAE\x8B"));  // no UTF-8 left in it
+}
+
+TEST_F(DefaultSkin, MarksOfFlatBoxesBlendIntoThePanelBehindThem) {
+  // A flat radio box on the window's tool panel draws its mark with the bottom-left pixel left
+  // out; that pixel must be the panel's colour there, and the mark itself must not contain it.
+  const Bitmap controls = activePicture(ini().integer("radiobox", "pictureindex", -1));
+  const Rect panel = ini().rect("panel", "skinrect");
+  const Bitmap panelPicture = activePicture(ini().integer("panel", "pictureindex", -1));
+  const uint32_t behind = panelPicture.pixel(panel.left + panel.width() / 2, panel.top + 20);
+  auto close = [](uint32_t a, uint32_t b) {
+    for (int shift : {0, 8, 16})
+      if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 6) return false;
+    return true;
+  };
+  for (const char* name : {"radiobox", "checkbox"})
+    for (const char* key : {"checkimagerect", "uncheckimagerect", "activecheckimagerect", "activeuncheckimagerect",
+                            "unenabledcheckimagerect", "unenableduncheckimagerect"}) {
+      const Rect r = ini().rect(name, key);
+      ASSERT_FALSE(r.empty()) << name << "." << key;
+      const uint32_t key_colour = controls.pixel(r.left, r.bottom - 1);
+      EXPECT_TRUE(close(behind, key_colour)) << name << "." << key;
+      EXPECT_NE(key_colour, controls.pixel(r.left + r.width() / 2, r.top + r.height() / 2)) << name << "." << key;
+      EXPECT_NE(key_colour, controls.pixel(r.left + r.width() / 2, r.top)) << name << "." << key << " loses its rim";
+    }
+}
+
+TEST_F(DefaultSkin, PanelsShowNoCaptionOfTheirOwn) {
+  // The window's panel and status bar carry their component names as captions; a caption place
+  // in their descriptors would print those names.
+  EXPECT_TRUE(ini().rect("panel", "captionrect").empty());
+  EXPECT_TRUE(ini().rect("statusbar", "captionrect").empty());
+}
+
+}  // namespace
+}  // namespace skingen
