@@ -138,7 +138,7 @@ bool IdentToColor(const std::string& ident, uint32_t& color) {
 }
 
 void TReadContext::Fail(const std::string& message, int line) {
-  throw EReadError(Format("Line %d: %s", line, message.c_str()));
+  throw EPropertyError(Format("Line %d: %s", line, message.c_str()));
 }
 
 namespace detail {

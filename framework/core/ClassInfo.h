@@ -123,7 +123,7 @@ public:
   // Resolves name to a component once the whole resource is read, then calls assign.
   virtual void AddFixup(const std::string& name, const std::string& what,
                         std::function<bool(TComponent*)> assign, int line) = 0;
-  // EReadError "Line <line>: <message>".
+  // EPropertyError "Line <line>: <message>".
   [[noreturn]] void Fail(const std::string& message, int line);
 };
 
@@ -321,13 +321,13 @@ TMethodEntry Method(const char* name) {
           reinterpret_cast<void (*)()>(E::template Of<Member>(static_cast<typename T::Class*>(nullptr)).Code())};
 }
 
-// Field<&TFormMorvane::BTNSelFile>("BTNSelFile")
+// Field<&TFormMorvane::BTNSelFile>("BTNSelFile"). Assigning nullptr clears the field.
 template <auto Member>
 TFieldEntry Field(const char* name) {
   using T = detail::FieldTraits<decltype(Member)>;
   return {name, [](TObject& root, TComponent* c) {
             auto* typed = dynamic_cast<typename T::Component*>(c);
-            if (!typed) return false;
+            if (c && !typed) return false;
             static_cast<typename T::Class&>(root).*Member = typed;
             return true;
           }};

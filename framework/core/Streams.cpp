@@ -66,6 +66,13 @@ void TStream::WriteInt32(int32_t value) {
 
 void TStream::WriteByte(uint8_t value) { WriteBuffer(&value, 1); }
 
+std::string ReadToEnd(TStream& stream) {
+  std::string bytes;
+  char chunk[65536];
+  for (int32_t n; (n = stream.Read(chunk, sizeof chunk)) > 0;) bytes.append(chunk, static_cast<size_t>(n));
+  return bytes;
+}
+
 int32_t TMemoryStream::Read(void* buffer, int32_t count) {
   if (count <= 0 || pos_ < 0 || pos_ >= Size()) return 0;
   int32_t n = static_cast<int32_t>(std::min<int64_t>(count, Size() - pos_));

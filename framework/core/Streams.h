@@ -35,6 +35,9 @@ public:
   void WriteByte(uint8_t value);
 };
 
+// The bytes from the stream's position to its end.
+std::string ReadToEnd(TStream& stream);
+
 class TMemoryStream : public TStream {
 public:
   TMemoryStream() = default;

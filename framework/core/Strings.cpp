@@ -104,12 +104,7 @@ void TStrings::SetText(const std::string& text) {
   }
 }
 
-void TStrings::LoadFromStream(TStream& stream) {
-  std::string text;
-  char chunk[65536];
-  for (int32_t n; (n = stream.Read(chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<size_t>(n));
-  SetText(text);
-}
+void TStrings::LoadFromStream(TStream& stream) { SetText(ReadToEnd(stream)); }
 
 void TStrings::SaveToStream(TStream& stream) const {
   std::string text = Text();

@@ -8,6 +8,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Colors.h"
 #include "framework/core/Component.h"
+#include "framework/core/Exceptions.h"
 
 namespace tmv::test {
 
@@ -141,7 +142,10 @@ public:
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  void SetInterval(int interval) { Interval = interval; }
+  void SetInterval(int interval) {
+    if (interval < 0) throw EInvalidOperation("Interval must not be negative");
+    Interval = interval;
+  }
   int Interval = 1000;
 };
 
