@@ -23,47 +23,27 @@
 //   menuwindow.bmp  (picture 2)   the popup menu window, divided by its points.
 //   hint.bmp, hintmask.bmp (3, 4) the hint window and the mask that rounds its corners.
 //   skin.ini                      the definition, in the program's code page, CR LF lines.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "tools/skingen/Art.h"
 #include "tools/skingen/Preview.h"
+#include "tools/skingen/SkinFolder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using skingen::Skin;
-
-int writeFolder(const Skin& skin, const fs::path& dir) {
-  std::error_code error;
-  fs::create_directories(dir, error);
-  for (const auto& [name, bytes] : skin.files()) {
-    std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-      std::cerr << "skingen: cannot write " << (dir / name).string() << "\n";
-      return 1;
-    }
-  }
-  return 0;
+int writeFolder(const std::string& dir) {
+  const std::string error = skingen::writeSkinFolder(skingen::buildSkin(), dir);
+  if (error.empty()) return 0;
+  std::cerr << "skingen: " << error << "\n";
+  return 1;
 }
 
-int checkFolder(const Skin& skin, const fs::path& dir) {
-  int differences = 0;
-  for (const auto& [name, bytes] : skin.files()) {
-    std::ifstream in(dir / name, std::ios::binary);
-    const std::vector<uint8_t> found((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || found != bytes) {
-      std::cerr << "skingen: " << (dir / name).string() << " is not what the generator writes\n";
-      ++differences;
-    }
-  }
-  if (differences) std::cerr << "skingen: run the skingen target to bring the folder up to date\n";
-  return differences ? 1 : 0;
+int checkFolder(const std::string& dir) {
+  const std::vector<std::string> stale = skingen::staleFiles(skingen::buildSkin(), dir);
+  for (const std::string& name : stale) std::cerr << "skingen: " << dir << "/" << name << " is not what the generator writes\n";
+  if (!stale.empty()) std::cerr << "skingen: build the default_skin target to bring the folder up to date\n";
+  return stale.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -71,13 +51,13 @@ int checkFolder(const Skin& skin, const fs::path& dir) {
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   try {
-    if (argc == 3 && mode == "--check") return checkFolder(skingen::buildSkin(), argv[2]);
+    if (argc == 3 && mode == "--check") return checkFolder(argv[2]);
     if (argc == 3 && mode == "--preview") {
       if (skingen::writePreview(skingen::buildSkin(), argv[2])) return 0;
       std::cerr << "skingen: the preview could not be written\n";
       return 1;
     }
-    if (argc == 2 && mode.rfind("--", 0) != 0) return writeFolder(skingen::buildSkin(), argv[1]);
+    if (argc == 2 && mode.rfind("--", 0) != 0) return writeFolder(argv[1]);
   } catch (const std::exception& e) {
     std::cerr << "skingen: " << e.what() << "\n";
     return 1;

@@ -3,6 +3,7 @@
 // inside their pictures, pictures the package can carry, and a small window region.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "tools/skingen/Art.h"
 #include "tools/skingen/IniFile.h"
+#include "tools/skingen/SkinFolder.h"
 
 namespace skingen {
 namespace {
@@ -89,6 +91,34 @@ TEST(SkinGenerator, WritesTheSameBytesOnEveryRun) {
   const auto first = buildSkin().files(), second = buildSkin().files();
   ASSERT_EQ(first.size(), second.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i], second[i]) << first[i].first;
+}
+
+class SkinFolder : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("skingen-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::filesystem::path dir_;
+};
+
+TEST_F(SkinFolder, WrittenFolderMatchesAndChangesAreFound) {
+  const Skin skin = buildSkin();
+  ASSERT_EQ("", writeSkinFolder(skin, (dir_ / "skin").string()));
+  EXPECT_TRUE(staleFiles(skin, (dir_ / "skin").string()).empty());
+
+  std::ofstream((dir_ / "skin" / "skin.ini").string(), std::ios::app) << "x";
+  std::filesystem::remove(dir_ / "skin" / "hint.bmp");
+  EXPECT_EQ((std::vector<std::string>{"hint.bmp", "skin.ini"}), staleFiles(skin, (dir_ / "skin").string()));
+}
+
+TEST_F(SkinFolder, UnwritablePlaceGivesAnErrorText) {
+  std::filesystem::create_directories(dir_);
+  std::ofstream((dir_ / "plain-file").string()) << "in the way";
+  EXPECT_NE("", writeSkinFolder(buildSkin(), (dir_ / "plain-file" / "skin").string()));
+  EXPECT_EQ(buildSkin().files().size(), staleFiles(buildSkin(), (dir_ / "missing").string()).size());
 }
 
 TEST_F(DefaultSkin, HasEverySectionTheRegistryReads) {

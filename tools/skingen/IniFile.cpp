@@ -72,7 +72,8 @@ std::vector<int> IniFile::numbers(const std::string& section, const std::string&
   std::string field;
   for (char c : text(section, key) + ",") {
     if (c == ',') {
-      out.push_back(field.empty() ? 0 : std::stoi(field));
+      // Only digits count; a field too long for an integer reads as 0.
+      out.push_back(field.empty() || field.size() > 9 ? 0 : std::stoi(field));
       field.clear();
     } else if (c >= '0' && c <= '9') {
       field += c;

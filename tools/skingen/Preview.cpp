@@ -330,6 +330,12 @@ void drawSamples(Sheet& sheet, int x0, int y0) {
   sheet.put(h, x0, y + 116);
 }
 
+std::string shellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char ch : text) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+  return quoted + "'";
+}
+
 }  // namespace
 
 bool writePreview(const Skin& skin, const std::string& pngPath) {
@@ -344,17 +350,15 @@ bool writePreview(const Skin& skin, const std::string& pngPath) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) return false;
   }
-  std::string command = "convert '" + bmpPath + "' -font /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc -pointsize 12 -gravity NorthWest";
+  std::string command = "convert " + shellQuoted(bmpPath) + " -font /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc -pointsize 12 -gravity NorthWest";
   for (const Label& l : sheet.labels()) {
     char color[16];
     std::snprintf(color, sizeof color, "#%02X%02X%02X", colorValue(l.color) & 0xFF, colorValue(l.color) >> 8 & 0xFF,
                   colorValue(l.color) >> 16 & 0xFF);
-    std::string quoted;
-    for (char ch : l.text) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
     command += std::string(" -fill '") + color + "' -stroke '" + (l.bold ? color : "none") + "' -strokewidth 0.4" +
-               " -annotate +" + std::to_string(l.x) + "+" + std::to_string(l.y) + " '" + quoted + "'";
+               " -annotate +" + std::to_string(l.x) + "+" + std::to_string(l.y) + " " + shellQuoted(l.text);
   }
-  command += " '" + pngPath + "'";
+  command += " " + shellQuoted(pngPath);
   const bool ok = std::system(command.c_str()) == 0;
   std::remove(bmpPath.c_str());
   return ok;
