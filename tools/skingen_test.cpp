@@ -10,6 +10,8 @@
 #include <set>
 
 #include "tools/skingen/Art.h"
+#include "tools/skingen/Atlas.h"
+#include "tools/skingen/Compose.h"
 #include "tools/skingen/IniFile.h"
 #include "tools/skingen/SkinFolder.h"
 
@@ -91,6 +93,64 @@ TEST(SkinGenerator, WritesTheSameBytesOnEveryRun) {
   const auto first = buildSkin().files(), second = buildSkin().files();
   ASSERT_EQ(first.size(), second.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i], second[i]) << first[i].first;
+}
+
+TEST(Atlas, PiecesNeverOverlapAndStayInsideThePicture) {
+  Atlas atlas("test.bmp", 64, {});
+  std::vector<Rect> placed;
+  for (int i = 0; i < 40; ++i) placed.push_back(atlas.add(Raster(5 + i % 23, 3 + i % 7)));
+  const Raster picture = atlas.picture();
+  for (size_t i = 0; i < placed.size(); ++i) {
+    const Rect& a = placed[i];
+    EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= picture.width() && a.bottom <= picture.height()) << i;
+    for (size_t j = i + 1; j < placed.size(); ++j) {
+      const Rect& b = placed[j];
+      EXPECT_TRUE(a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) << i << " " << j;
+    }
+  }
+  EXPECT_THROW(atlas.add(Raster(65, 1)), std::invalid_argument);
+}
+
+TEST(Compose, HorizontalBandRepeatsTheMiddleAndCutsTheLastCopy) {
+  // A 20-pixel piece with ends of 4 and 5 pixels: each column holds its own x as colour.
+  Raster piece(20, 2);
+  for (int x = 0; x < 20; ++x)
+    for (int y = 0; y < 2; ++y) piece.set(x, y, rgb(x, 0, 0));
+  const Raster wide = composeHorizontal(piece, {0, 0, 20, 2}, 4, 5, 76);
+  ASSERT_EQ(76, wide.width());
+  EXPECT_EQ(0, colorValue(wide.at(0, 0)));
+  EXPECT_EQ(3, colorValue(wide.at(3, 1)));
+  EXPECT_EQ(4, colorValue(wide.at(4, 0)));     // first copy of the middle
+  EXPECT_EQ(4, colorValue(wide.at(70, 0)));    // seventh copy, cut to one pixel
+  EXPECT_EQ(15, colorValue(wide.at(71, 0)));   // the right end
+  EXPECT_EQ(19, colorValue(wide.at(75, 0)));
+}
+
+TEST(Compose, NinePartKeepsCornersAndFillsTheCentre) {
+  Raster piece(12, 12, rgb(0, 0, 200));
+  piece.fillRect({0, 0, 3, 3}, solid(rgb(200, 0, 0)));
+  piece.fillRect({9, 9, 12, 12}, solid(rgb(0, 200, 0)));
+  const Division d{{3, 3}, {9, 3}, {3, 9}, {9, 9}, {3, 3, 9, 9}};
+  const Raster big = composeNinePart(piece, {0, 0, 12, 12}, d, 50, 31);
+  EXPECT_EQ(colorValue(rgb(200, 0, 0)), colorValue(big.at(2, 2)));
+  EXPECT_EQ(colorValue(rgb(0, 200, 0)), colorValue(big.at(47, 28)));
+  EXPECT_EQ(colorValue(rgb(0, 0, 200)), colorValue(big.at(25, 15)));
+  EXPECT_EQ(colorValue(rgb(0, 0, 200)), colorValue(big.at(46, 27)));
+}
+
+TEST(Definition, NumbersEachListOnItsOwn) {
+  Definition d;
+  d.section("SKINOBJECTS");
+  d.section("SKINCONTROLS");
+  d.entry("SKINCONTROLS", "button", "button").integer("pictureindex", 1);
+  d.entry("SKINOBJECTS", "caption", "caption");
+  d.entry("SKINCONTROLS", "panel", "panel");
+  const IniFile ini(d.text());
+  EXPECT_EQ(1, ini.integer("SkinObjects", "count", 0));
+  EXPECT_EQ(2, ini.integer("skincontrols", "COUNT", 0));
+  EXPECT_EQ("caption:caption", ini.text("SKINOBJECTS", "0"));
+  EXPECT_EQ("panel:panel", ini.text("SKINCONTROLS", "1"));
+  EXPECT_EQ(1, ini.integer("button", "pictureindex", -1));
 }
 
 class SkinFolder : public ::testing::Test {

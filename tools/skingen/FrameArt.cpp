@@ -20,8 +20,8 @@ struct FrameColors {
   Rgb glyph, glyphHot, glyphDown;
 };
 
-const FrameColors kActive{rgb(82, 112, 152),  rgb(234, 243, 253), rgb(214, 230, 249), rgb(194, 216, 244),
-                          rgb(211, 228, 248), rgb(160, 184, 216), rgb(24, 40, 64),    0.8,
+const FrameColors kActive{rgb(82, 112, 152),  rgb(232, 242, 253), rgb(210, 228, 249), rgb(188, 212, 243),
+                          rgb(206, 225, 248), rgb(156, 181, 214), rgb(24, 40, 64),    0.8,
                           rgb(52, 72, 102),   rgb(20, 50, 96),    rgb(16, 40, 80)};
 const FrameColors kInactive{rgb(146, 158, 176), rgb(244, 246, 249), rgb(234, 238, 243), rgb(223, 229, 237),
                             rgb(232, 236, 242), rgb(194, 203, 216), rgb(120, 130, 146), 0.6,

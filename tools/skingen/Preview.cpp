@@ -77,7 +77,7 @@ enum class Shown { Normal, Hot, Down, Inactive };
 
 // The frame at the window's size, cut by its mask, with the caption and its buttons.
 void drawWindow(Sheet& sheet, int x0, int y0, int clientW, int clientH, bool active, Shown closeLook,
-                const std::string& caption) {
+                const std::string& caption, bool maximized = false) {
   const IniFile& ini = sheet.ini();
   const Raster& picture = active ? sheet.skin().frame.image : sheet.skin().inactiveFrame.image;
   const Raster& mask = sheet.skin().frameMask.image;
@@ -107,7 +107,8 @@ void drawWindow(Sheet& sheet, int x0, int y0, int clientW, int clientH, bool act
     const Shown look = !active ? Shown::Inactive : isClose ? closeLook : Shown::Normal;
     const char* key = look == Shown::Hot ? "activeskinrect" : look == Shown::Down ? "downrect"
                       : look == Shown::Inactive ? "inactiveskinrect" : "skinrect";
-    const Rect image = ini.rect(name, key);
+    const bool restore = maximized && std::string(name) == "maximizebutton";
+    const Rect image = ini.rect(name, restore ? "restorerect" : key);
     sheet.put(parts.crop(image), x0 + x - image.width(), y0 + cr.top);
     x -= image.width() + offset;
   }
@@ -301,7 +302,7 @@ void drawSamples(Sheet& sheet, int x0, int y0) {
   const IniFile& ini = sheet.ini();
   drawWindow(sheet, x0, y0, 250, 40, false, Shown::Normal, u8"未激活的窗口");
   drawWindow(sheet, x0, y0 + 86, 250, 40, true, Shown::Hot, u8"关闭按钮: 热");
-  drawWindow(sheet, x0, y0 + 172, 250, 40, true, Shown::Down, u8"关闭按钮: 按下");
+  drawWindow(sheet, x0, y0 + 172, 250, 40, true, Shown::Down, u8"关闭按钮: 按下", true);
 
   int y = y0 + 262;
   const char* keys[] = {"skinrect", "activeskinrect", "downskinrect", "disabledskinrect"};
