@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "framework/core/Bitmap.h"
 #include "tools/skingen/Art.h"
 #include "tools/skingen/Atlas.h"
 #include "tools/skingen/Compose.h"
@@ -432,6 +433,21 @@ TEST_F(DefaultSkin, PicturesAreBitmapsThePackageCanCarry) {
     EXPECT_LT(ini().integer("HINTWINDOW", index, -1), count);
   }
   EXPECT_EQ(1, activePicture(ini().integer("HINTWINDOW", "maskpictureindex", -1)).bits);
+}
+
+TEST_F(DefaultSkin, PicturesLoadThroughTheProgramsBitmapReader) {
+  std::vector<std::string> names = {ini().text("PICTURES", "picture"), ini().text("PICTURES", "inactivepicture"),
+                                    ini().text("PICTURES", "mask")};
+  for (int i = 0; i < ini().integer("PICTURES", "activepicturescount", 0); ++i)
+    names.push_back(ini().text("PICTURES", std::to_string(i)));
+  for (const std::string& name : names) {
+    const Bitmap expected = readBitmap(name);
+    tmv::TBitmap bitmap;
+    ASSERT_NO_THROW(bitmap.LoadFromFile(std::string(TM_DEFAULT_SKIN) + "/" + name)) << name;
+    EXPECT_EQ(expected.width, bitmap.Width()) << name;
+    EXPECT_EQ(expected.height, bitmap.Height()) << name;
+    EXPECT_EQ(expected.bits, bitmap.BitCount()) << name;
+  }
 }
 
 TEST_F(DefaultSkin, DefinitionIsCodePageTextWithCrLfLines) {

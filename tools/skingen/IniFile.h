@@ -1,9 +1,10 @@
 #pragma once
-// Reads a skin definition back: sections and keys without regard to letter case, values as bytes.
-#include <map>
+// Reads a skin definition back, through the program's own INI reader, with the value syntaxes
+// of the skin: rectangles and points whose fields keep only their digits.
 #include <string>
 #include <vector>
 
+#include "framework/core/IniFiles.h"
 #include "tools/skingen/Definition.h"
 
 namespace skingen {
@@ -11,20 +12,18 @@ namespace skingen {
 class IniFile {
 public:
   explicit IniFile(const std::string& text);
-  bool hasSection(const std::string& section) const;
-  bool has(const std::string& section, const std::string& key) const;
+  bool hasSection(const std::string& section) const { return ini_.SectionExists(section); }
+  bool has(const std::string& section, const std::string& key) const { return ini_.ValueExists(section, key); }
   std::string text(const std::string& section, const std::string& key) const;  // empty when absent
   int integer(const std::string& section, const std::string& key, int fallback) const;
   Rect rect(const std::string& section, const std::string& key) const;
   Point point(const std::string& section, const std::string& key) const;
-  std::vector<std::string> sections() const;
   // Keys of a section in file order.
   std::vector<std::string> keys(const std::string& section) const;
 
 private:
   std::vector<int> numbers(const std::string& section, const std::string& key) const;
-  std::vector<std::string> order_;
-  std::map<std::string, std::vector<std::pair<std::string, std::string>>> sections_;
+  tmv::TMemIniFile ini_;
 };
 
 }  // namespace skingen
