@@ -1,0 +1,214 @@
+#pragma once
+// Controls: TControl (windowless, painted by its parent) and TWinControl (owns a window,
+// created on demand, holds child controls and aligns them).
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/ClassInfo.h"
+#include "framework/core/Colors.h"
+#include "framework/core/Component.h"
+#include "framework/core/Method.h"
+#include "framework/gui/Graphics.h"
+#include "framework/gui/Messages.h"
+
+namespace tmv {
+
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TCursor { crDefault, crHandPoint };
+
+const TEnumInfo& AlignInfo();
+const TEnumInfo& AlignmentInfo();
+const TEnumInfo& CursorInfo();
+
+class TControl : public TComponent {
+public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  void SetParentComponent(TComponent* parent) override;
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+  void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+  void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+  void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  // (0, 0, Width, Height) for windowless controls; the window's client area otherwise.
+  virtual RECT ClientRect();
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint) { hint_ = hint; }
+  // With ParentShowHint the parent's setting applies.
+  bool ShowHint() const;
+  void SetShowHint(bool show);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value) { parentShowHint_ = value; }
+  TFont* Font() { return &font_; }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+
+  TNotifyEvent OnClick() const { return onClick_; }
+  void SetOnClick(TNotifyEvent event) { onClick_ = event; }
+  virtual void Click();
+
+  // Sends a message straight to the control's window procedure method.
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  TWndMethod WindowProc() const { return windowProc_; }
+  void SetWindowProc(TWndMethod method) { windowProc_ = method ? method : DefaultWindowProc(); }
+  virtual void WndProc(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
+
+  virtual void Invalidate();
+  virtual void Repaint();
+  // Windowless controls draw themselves here, in their own coordinates.
+  virtual void Paint(TCanvas& canvas) {}
+
+  void Loaded() override;
+
+protected:
+  virtual void CaptionChanged() { Invalidate(); }
+  virtual void FontChanged();
+  virtual void ColorChanged() { Invalidate(); }
+  virtual void EnabledChanged() { Invalidate(); }
+  // A change of size or place; windowed controls move their window.
+  virtual void BoundsChanged();
+  virtual void VisibleChanged();
+  void RequestAlign();
+  // The parent's font, for controls with ParentFont.
+  void TakeParentFont();
+  friend class TWinControl;
+
+private:
+  TWndMethod DefaultWindowProc();
+  void FontChange(TObject* sender);
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  TAlign align_ = alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string caption_;
+  std::string hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TFont font_;
+  bool parentFont_ = true;
+  bool takingParentFont_ = false;
+  TColor color_ = clBtnFace;
+  bool transparent_ = false;
+  TCursor cursor_ = crDefault;
+  TNotifyEvent onClick_;
+  TWndMethod windowProc_;
+};
+
+struct TCreateParams {
+  std::string WinClassName;  // empty: the framework's own window class
+  std::string Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+};
+
+class TWinControl : public TControl {
+public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // The window, created with its parent's and its children's when first asked for.
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded() { Handle(); }
+  // Destroys the window and makes it again with the current settings, if it existed.
+  void RecreateWnd();
+  // The control of a window made by this framework, or null.
+  static TWinControl* FromHandle(HWND window);
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  // The visible windowless child at a client point, or null.
+  TControl* ControlAtPos(POINT point) const;
+
+  RECT ClientRect() override;
+  int ClientWidth() { RECT r = ClientRect(); return r.right - r.left; }
+  int ClientHeight() { RECT r = ClientRect(); return r.bottom - r.top; }
+  // Places the aligned children: top ones first, then bottom, left, right, and client ones,
+  // each group in the order the children joined.
+  void Realign();
+
+  bool Focused() const;
+  void SetFocus();
+  void Invalidate() override;
+  void Repaint() override;
+  void DefaultHandler(TMessage& message) override;
+  void WndProc(TMessage& message) override;
+
+protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // Called once the window exists: windows of system classes get their state here.
+  virtual void InitializeWnd() {}
+  // Called before the window goes: state kept by the window is saved here.
+  virtual void SaveWndState() {}
+  void DestroyHandle();
+  // Draws what the control's own window shows under its windowless children.
+  virtual void PaintWindow(TCanvas& canvas);
+  virtual void AlignControls(RECT& rect);
+  bool ParentHandleAllocated() const;
+  void BoundsChanged() override;
+  void VisibleChanged() override;
+  void EnabledChanged() override;
+  void CaptionChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
+  void Loaded() override;
+
+private:
+  static LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void AttachWindow(HWND window);
+  void PaintHandler(TMessage& message);
+  bool RouteMouseToChild(TMessage& message);
+  bool ReflectToChild(TMessage& message);
+
+  HWND handle_ = nullptr;
+  WNDPROC defWndProc_ = nullptr;
+  std::vector<TControl*> controls_;
+  TControl* mouseDownControl_ = nullptr;
+  bool aligning_ = false;
+};
+
+}  // namespace tmv

@@ -1,0 +1,143 @@
+#include "framework/gui/Dialogs.h"
+
+#include "framework/core/ClassInfo.h"
+#include "framework/core/Exceptions.h"
+#include "framework/gui/Forms.h"
+
+namespace tmv {
+
+namespace {
+
+TMessageBoxHook& MessageBoxHook() {
+  static TMessageBoxHook hook;
+  return hook;
+}
+
+TOpenFileDialogHook& OpenFileDialogHook() {
+  static TOpenFileDialogHook hook;
+  return hook;
+}
+
+// Moves the next dialog box this thread activates to the middle of the screen.
+HHOOK centringHook = nullptr;
+
+LRESULT CALLBACK CentreOnActivate(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    RECT r;
+    GetWindowRect(box, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HHOOK self = std::exchange(centringHook, nullptr);
+    UnhookWindowsHookEx(self);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  return CallNextHookEx(centringHook, code, wParam, lParam);
+}
+
+// True when the text's last character is a single-byte "\", not the trail byte of a
+// double-byte character.
+bool EndsWithBackslash(const std::string& s) {
+  size_t i = 0, last = std::string::npos;
+  while (i < s.size()) {
+    last = i;
+    i += (IsDBCSLeadByte(static_cast<BYTE>(s[i])) && i + 1 < s.size()) ? 2 : 1;
+  }
+  return last != std::string::npos && last == s.size() - 1 && s[last] == '\\';
+}
+
+const TEnumInfo& OpenOptionsInfo() {
+  static const TEnumInfo info{"TOpenOptions", {"ofHideReadOnly", "ofAllowMultiSelect", "ofEnableSizing",
+                                               "ofFileMustExist", "ofPathMustExist"}};
+  return info;
+}
+
+}  // namespace
+
+void SetMessageBoxHook(TMessageBoxHook hook) { MessageBoxHook() = std::move(hook); }
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  if (MessageBoxHook()) return MessageBoxHook()(owner, text, caption, flags);
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void ShowMessage(const std::string& text) {
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = Application()->Handle();
+  if (!MessageBoxHook())
+    centringHook = SetWindowsHookExA(WH_CBT, &CentreOnActivate, nullptr, GetCurrentThreadId());
+  ShowMessageBox(owner, text, Application()->Title(), MB_OK);
+  if (centringHook) UnhookWindowsHookEx(std::exchange(centringHook, nullptr));
+}
+
+void SetOpenFileDialogHook(TOpenFileDialogHook hook) { OpenFileDialogHook() = std::move(hook); }
+
+std::vector<std::string> ParseOpenFileNames(const char* buffer, size_t size) {
+  std::vector<std::string> parts;
+  size_t i = 0;
+  while (i < size && buffer[i] != '\0') {
+    size_t end = i;
+    while (end < size && buffer[end] != '\0') ++end;
+    parts.emplace_back(buffer + i, end - i);
+    i = end + 1;
+  }
+  if (parts.size() <= 1) return parts;
+  const std::string folder = EndsWithBackslash(parts[0]) ? parts[0] : parts[0] + "\\";
+  std::vector<std::string> names;
+  for (size_t k = 1; k < parts.size(); ++k) names.push_back(folder + parts[k]);
+  return names;
+}
+
+const TClassInfo& TOpenDialog::StaticClassInfo() {
+  static const TClassInfo info("TOpenDialog", &TComponent::StaticClassInfo(), &CreateComponent<TOpenDialog>,
+                               {prop::Set<&TOpenDialog::SetOptions>("Options", OpenOptionsInfo(),
+                                                                    "[ofHideReadOnly, ofEnableSizing]"),
+                                prop::String<&TOpenDialog::SetTitle>("Title"),
+                                prop::String<&TOpenDialog::SetFilter>("Filter"),
+                                prop::String<&TOpenDialog::SetFileName>("FileName")});
+  return info;
+}
+
+TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
+
+bool TOpenDialog::Execute() {
+  // Room for a few thousand chosen names; the system's usual MAX_PATH would fail a large
+  // multiple selection.
+  std::vector<char> buffer((options_ & ofAllowMultiSelect) ? 0x10000 : MAX_PATH, '\0');
+  fileName_.copy(buffer.data(), std::min(fileName_.size(), buffer.size() - 2));
+  std::string filter;
+  if (!filter_.empty()) {
+    filter = filter_;
+    for (char& c : filter)
+      if (c == '|') c = '\0';
+    filter.append(2, '\0');
+  }
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = GetActiveWindow() ? GetActiveWindow() : Application()->Handle();
+  ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (options_ & ofHideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
+  if (options_ & ofAllowMultiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
+  if (options_ & ofEnableSizing) ofn.Flags |= OFN_ENABLESIZING;
+  if (options_ & ofFileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
+  if (options_ & ofPathMustExist) ofn.Flags |= OFN_PATHMUSTEXIST;
+
+  BOOL ok = OpenFileDialogHook() ? OpenFileDialogHook()(ofn) : GetOpenFileNameA(&ofn);
+  if (!ok) {
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+      throw EInvalidOperation("Too many files selected");
+    return false;
+  }
+  buffer.back() = '\0';
+  files_.Assign(ParseOpenFileNames(buffer.data(), buffer.size()));
+  fileName_ = files_.Count() > 0 ? files_[0] : std::string();
+  return true;
+}
+
+}  // namespace tmv

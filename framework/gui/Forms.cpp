@@ -1,0 +1,317 @@
+#include "framework/gui/Forms.h"
+
+#include "framework/core/ClassInfo.h"
+#include "framework/gui/Dialogs.h"
+
+namespace tmv {
+
+namespace {
+
+const TEnumInfo& BorderIconsInfo() {
+  static const TEnumInfo info{"TBorderIcons", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+  return info;
+}
+const TEnumInfo& BorderStyleInfo() {
+  static const TEnumInfo info{"TFormBorderStyle",
+                              {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+  return info;
+}
+const TEnumInfo& FormStyleInfo() {
+  static const TEnumInfo info{"TFormStyle", {"fsNormal", "fsStayOnTop"}};
+  return info;
+}
+const TEnumInfo& PositionInfo() {
+  static const TEnumInfo info{"TPosition", {"poDesigned", "poDesktopCenter", "poScreenCenter"}};
+  return info;
+}
+
+}  // namespace
+
+void HandleException(const std::exception& e) { Application()->HandleException(e); }
+
+// ---------------------------------------------------------------------------------------
+// TCustomForm
+
+const TClassInfo& TCustomForm::StaticClassInfo() {
+  static const TClassInfo info(
+      "TCustomForm", &TWinControl::StaticClassInfo(), nullptr,
+      {prop::Set<&TCustomForm::SetBorderIcons>("BorderIcons", BorderIconsInfo(),
+                                               "[biSystemMenu, biMinimize, biMaximize]"),
+       prop::Enum<&TCustomForm::SetBorderStyle>("BorderStyle", BorderStyleInfo(), bsSizeable),
+       prop::Enum<&TCustomForm::SetFormStyle>("FormStyle", FormStyleInfo()),
+       prop::Enum<&TCustomForm::SetPosition>("Position", PositionInfo()),
+       prop::Integer<&TCustomForm::SetClientWidth>("ClientWidth"),
+       prop::Integer<&TCustomForm::SetClientHeight>("ClientHeight"),
+       prop::Event<&TCustomForm::SetOnCreate>("OnCreate"),
+       prop::Event<&TCustomForm::SetOnClose>("OnClose"),
+       prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy")});
+  return info;
+}
+
+const TClassInfo& TForm::StaticClassInfo() {
+  static const TClassInfo info("TForm", &TCustomForm::StaticClassInfo(), &CreateComponent<TForm>);
+  return info;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  TControl::SetVisible(false);
+  Screen()->forms_.push_back(this);
+}
+
+TCustomForm::~TCustomForm() {
+  RunGuarded([&] { onDestroy_(this); });
+  auto& forms = Screen()->forms_;
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  DestroyHandle();
+}
+
+void TCustomForm::DoCreate() {
+  RunGuarded([&] { onCreate_(this); });
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+  if (icons == borderIcons_) return;
+  RECT client = ClientRect();
+  borderIcons_ = icons;
+  SetClientWidth(client.right);
+  SetClientHeight(client.bottom);
+  RecreateWnd();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == borderStyle_) return;
+  RECT client = ClientRect();
+  borderStyle_ = style;
+  SetClientWidth(client.right);
+  SetClientHeight(client.bottom);
+  RecreateWnd();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle style) {
+  if (style == formStyle_) return;
+  formStyle_ = style;
+  if (HandleAllocated())
+    SetWindowPos(Handle(), style == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+SIZE TCustomForm::FrameSize() {
+  TCreateParams params;
+  CreateParams(params);
+  RECT r = {0, 0, 0, 0};
+  AdjustWindowRectEx(&r, params.Style, FALSE, params.ExStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void TCustomForm::SetClientWidth(int width) { SetWidth(width + FrameSize().cx); }
+
+void TCustomForm::SetClientHeight(int height) { SetHeight(height + FrameSize().cy); }
+
+RECT TCustomForm::ClientRect() {
+  if (HandleAllocated()) return TWinControl::ClientRect();
+  SIZE frame = FrameSize();
+  return {0, 0, std::max<int>(0, Width() - frame.cx), std::max<int>(0, Height() - frame.cy)};
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  params.Caption = Caption();
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  params.WndParent = Application()->Handle();
+  params.Style = WS_CLIPCHILDREN | (Enabled() ? 0 : WS_DISABLED);
+  switch (borderStyle_) {
+    case bsNone:
+      params.Style |= WS_POPUP;
+      break;
+    case bsSingle:
+    case bsToolWindow:
+      params.Style |= WS_CAPTION | WS_BORDER;
+      break;
+    case bsSizeable:
+    case bsSizeToolWin:
+      params.Style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    case bsDialog:
+      params.Style |= WS_POPUP | WS_CAPTION;
+      params.ExStyle |= WS_EX_DLGMODALFRAME;
+      break;
+  }
+  if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) params.ExStyle |= WS_EX_TOOLWINDOW;
+  if (borderStyle_ != bsNone) {
+    if (borderIcons_ & biSystemMenu) params.Style |= WS_SYSMENU;
+    if ((borderIcons_ & biMinimize) && borderStyle_ != bsDialog) params.Style |= WS_MINIMIZEBOX;
+    if ((borderIcons_ & biMaximize) && borderStyle_ != bsDialog) params.Style |= WS_MAXIMIZEBOX;
+  }
+  if (formStyle_ == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
+}
+
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (HICON icon = icon_.Handle()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void TCustomForm::PlaceOnScreen() {
+  placed_ = true;
+  if (position_ == poDesigned) return;
+  RECT area = {0, 0, Screen()->Width(), Screen()->Height()};
+  if (position_ == poDesktopCenter)
+    area = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  SetBounds(area.left + (area.right - area.left - Width()) / 2,
+            area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+}
+
+void TCustomForm::SetVisible(bool visible) {
+  if (visible && !placed_) PlaceOnScreen();
+  if (visible) HandleNeeded();
+  if (visible == Visible()) return;
+  TControl::SetVisible(visible);
+  if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void TCustomForm::Close() {
+  TCloseAction action = caHide;
+  onClose_(this, action);
+  if (action == caNone) return;
+  if (Application()->MainForm() == this) Application()->Terminate();
+  switch (action) {
+    case caHide:
+      Hide();
+      break;
+    case caMinimize:
+      ShowWindow(Handle(), SW_MINIMIZE);
+      break;
+    case caFree:
+      Release();
+      break;
+    default:
+      break;
+  }
+}
+
+void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
+
+void TCustomForm::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_CLOSE:
+      Close();
+      message.Result = 0;
+      return;
+    case CM_RELEASE:
+      // Nothing of this form may be touched after this point.
+      delete this;
+      return;
+  }
+  TWinControl::WndProc(message);
+}
+
+// ---------------------------------------------------------------------------------------
+// TScreen
+
+RECT TScreen::WorkAreaRect() const {
+  RECT r = {0, 0, Width(), Height()};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  return r;
+}
+
+TScreen* Screen() {
+  static TScreen screen;
+  return &screen;
+}
+
+// ---------------------------------------------------------------------------------------
+// TApplication
+
+TApplication* Application() {
+  static TApplication application(nullptr);
+  return &application;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  // The screen must outlive the forms this object frees when it goes.
+  Screen();
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string name = path;
+  name = name.substr(name.find_last_of("\\/:") + 1);
+  title_ = name.substr(0, name.rfind('.'));
+}
+
+TApplication::~TApplication() { DestroyComponents(); }
+
+HWND TApplication::Handle() {
+  if (!window_)
+    window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TApplication::HiddenWndProc>(this),
+                                              title_.c_str());
+  return window_->Handle();
+}
+
+void TApplication::HiddenWndProc(TMessage& message) { window_->Default(message); }
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (window_) SetWindowTextA(window_->Handle(), title.c_str());
+}
+
+void TApplication::Run() {
+  if (terminated_) return;
+  if (mainForm_) mainForm_->Show();
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
+  terminated_ = true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Left for the loop in Run, which ends on it.
+      terminated_ = true;
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    ProcessMessage(msg);
+  }
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  bool handled = false;
+  if (onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
+  if (handled) return true;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
+}
+
+void TApplication::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::HandleException(const std::exception& e) {
+  try {
+    if (onException_)
+      onException_(this, e);
+    else
+      MessageBox(e.what(), title_, MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    // A failing exception handler must not take the message loop down with it.
+  }
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = Handle();
+  return ShowMessageBox(owner, text, caption, flags);
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
+}  // namespace tmv

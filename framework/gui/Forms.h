@@ -1,0 +1,163 @@
+#pragma once
+// The application object, the screen's list of forms, and forms.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/gui/Controls.h"
+#include "framework/gui/Graphics.h"
+#include "framework/gui/HiddenWindow.h"
+
+namespace tmv {
+
+enum TBorderIcon : uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = uint32_t;
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poDesktopCenter, poScreenCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = TMethod<TObject*, TCloseAction&>;
+
+class TCustomForm : public TWinControl {
+public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  // The client area's size; the window is sized around it for the current border.
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+  RECT ClientRect() override;
+  TIcon* Icon() { return &icon_; }
+
+  TNotifyEvent OnCreate() const { return onCreate_; }
+  void SetOnCreate(TNotifyEvent event) { onCreate_ = event; }
+  TCloseEvent OnClose() const { return onClose_; }
+  void SetOnClose(TCloseEvent event) { onClose_ = event; }
+  TNotifyEvent OnDestroy() const { return onDestroy_; }
+  void SetOnDestroy(TNotifyEvent event) { onDestroy_ = event; }
+
+  void SetVisible(bool visible) override;
+  // Asks OnClose what to do: hide (the default), free, minimize or nothing. Closing the main
+  // form ends the application.
+  void Close();
+  // Frees the form once the messages now queued have been handled.
+  void Release();
+  void WndProc(TMessage& message) override;
+
+protected:
+  // A form whose layout lives in a form resource calls this at the end of its constructor:
+  // the resource named after the form's class is read, then OnCreate runs.
+  void InitFormResource();
+  // Runs OnCreate, guarded like every event.
+  void DoCreate();
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+
+private:
+  SIZE FrameSize();
+  void PlaceOnScreen();
+
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TFormStyle formStyle_ = fsNormal;
+  TPosition position_ = poDesigned;
+  TIcon icon_;
+  bool placed_ = false;
+  TNotifyEvent onCreate_;
+  TCloseEvent onClose_;
+  TNotifyEvent onDestroy_;
+};
+
+class TForm : public TCustomForm {
+public:
+  using TCustomForm::TCustomForm;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// The forms that exist, in creation order; the skin engine sends its messages to each.
+class TScreen {
+public:
+  int FormCount() const { return static_cast<int>(forms_.size()); }
+  TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }
+  RECT WorkAreaRect() const;
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+private:
+  friend class TCustomForm;
+  std::vector<TCustomForm*> forms_;
+};
+
+using TMessageEvent = TMethod<MSG&, bool&>;
+using TExceptionEvent = TMethod<TObject*, const std::exception&>;
+
+class TApplication : public TComponent {
+public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  // The hidden window that owns the forms and the message boxes.
+  HWND Handle();
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <class F>
+  F* CreateForm() {
+    F* form = new F(this);
+    if (!mainForm_) mainForm_ = form;
+    return form;
+  }
+  TCustomForm* MainForm() const { return mainForm_; }
+
+  // Shows the main form and handles messages until Terminate (or the main form closes).
+  void Run();
+  // Handles every message waiting now, then returns.
+  void ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Called with every message taken from the queue before it is dispatched; a handler that
+  // sets its flag keeps the message from being dispatched.
+  TMessageEvent OnMessage() const { return onMessage_; }
+  void SetOnMessage(TMessageEvent event) { onMessage_ = event; }
+  TExceptionEvent OnException() const { return onException_; }
+  void SetOnException(TExceptionEvent event) { onException_ = event; }
+  // OnException if assigned; otherwise the exception's message in a box titled with Title.
+  void HandleException(const std::exception& e);
+
+  // A message box owned by the active form (or the application window).
+  int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  bool ProcessMessage(MSG& msg);
+  void HiddenWndProc(TMessage& message);
+
+  std::string title_;
+  std::unique_ptr<THiddenWindow> window_;
+  TCustomForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  TMessageEvent onMessage_;
+  TExceptionEvent onException_;
+};
+
+TApplication* Application();
+TScreen* Screen();
+
+}  // namespace tmv

@@ -1,0 +1,50 @@
+#pragma once
+// Window messages as the framework passes them to controls, and its own private messages.
+#include <windows.h>
+
+#include <exception>
+
+#include "framework/core/Method.h"
+
+namespace tmv {
+
+struct TMessage {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  LRESULT Result;
+};
+
+// A window procedure as a method: the control's WndProc unless a component has put its own
+// in front (and chains to the one it replaced).
+using TWndMethod = TMethod<TMessage&>;
+
+// Messages the framework sends to its own controls (above WM_APP's range used by programs).
+constexpr UINT CM_BASE = 0xB000;
+constexpr UINT CM_RELEASE = CM_BASE + 1;        // a form asked to be freed once idle
+constexpr UINT CM_FONTCHANGED = CM_BASE + 2;    // the control's font changed
+constexpr UINT CM_MOUSEENTER = CM_BASE + 3;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 4;
+
+// Notifications a parent receives for a child window are handed back to that child.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+
+// Shows e through the application's exception handler (Forms.cpp).
+void HandleException(const std::exception& e);
+
+// Runs an event or message handler so that an exception it raises is shown to the user and
+// the program goes on.
+template <class F>
+void RunGuarded(F&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    HandleException(e);
+  }
+}
+
+}  // namespace tmv

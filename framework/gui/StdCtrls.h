@@ -1,0 +1,189 @@
+#pragma once
+// Text labels, the memo, push buttons with a glyph, radio buttons, drop-down lists and link
+// labels. Windowed ones wrap the system's controls.
+#include <string>
+
+#include "framework/core/Bitmap.h"
+#include "framework/core/Strings.h"
+#include "framework/gui/Controls.h"
+
+namespace tmv {
+
+// Windowless text.
+class TLabel : public TControl {
+public:
+  explicit TLabel(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+  // With AutoSize the label takes the size of its text; a right-aligned one keeps its right
+  // edge, a centred one its middle.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool value);
+  void Paint(TCanvas& canvas) override;
+
+protected:
+  void CaptionChanged() override;
+  void FontChanged() override;
+  void AdjustSize();
+  virtual void PrepareFont(TCanvas& canvas);
+
+private:
+  TAlignment alignment_ = taLeftJustify;
+  bool autoSize_ = true;
+};
+
+// A label that opens its URL with the shell when clicked.
+class TLinkLabel : public TLabel {
+public:
+  explicit TLinkLabel(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  const std::string& URL() const { return url_; }
+  void SetURL(const std::string& url) { url_ = url; }
+  void Click() override;
+
+protected:
+  void PrepareFont(TCanvas& canvas) override;
+
+private:
+  std::string url_;
+};
+
+class TMemo;
+
+// The memo's lines, kept here and shown by its window.
+class TMemoLines : public TStrings {
+public:
+  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+  int Count() const override { return lines_.Count(); }
+  std::string Get(int index) const override { return lines_.Get(index); }
+  void Put(int index, const std::string& s) override;
+  void Insert(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override;
+
+private:
+  friend class TMemo;
+  TMemo& memo_;
+  TStringList lines_;
+};
+
+class TMemo : public TWinControl {
+public:
+  explicit TMemo(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TStrings* Lines() { return &lines_; }
+  void SetLines(const std::vector<std::string>& lines) { lines_.Assign(lines); }
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+
+private:
+  friend class TMemoLines;
+  void LinesChanged();
+  TMemoLines lines_;
+  bool updatingWindow_ = false;
+};
+
+// A push button showing one glyph from Glyph (a strip of NumGlyphs equal pictures: up,
+// disabled, down) and no caption. The glyph's bottom-left pixel marks its transparent colour.
+class TBitBtn : public TWinControl {
+public:
+  explicit TBitBtn(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TBitmap* Glyph() { return &glyph_; }
+  int NumGlyphs() const { return numGlyphs_; }
+  void SetNumGlyphs(int count);
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+
+private:
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  TBitmap glyph_;
+  int numGlyphs_ = 1;
+};
+
+// A radio button; checking one unchecks the others of the same parent and GroupIndex.
+class TRadioButton : public TWinControl {
+public:
+  explicit TRadioButton(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int index) { groupIndex_ = index; }
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+
+private:
+  bool checked_ = false;
+  int groupIndex_ = 0;
+};
+
+enum TComboBoxStyle { csDropDown, csDropDownList };
+
+class TComboBox;
+
+// The combo box's items, kept here and shown by its window.
+class TComboItems : public TStrings {
+public:
+  explicit TComboItems(TComboBox& combo) : combo_(combo) {}
+  int Count() const override { return items_.Count(); }
+  std::string Get(int index) const override { return items_.Get(index); }
+  void Insert(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override;
+
+private:
+  TComboBox& combo_;
+  TStringList items_;
+};
+
+class TComboBox : public TWinControl {
+public:
+  explicit TComboBox(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TStrings* Items() { return &items_; }
+  void SetItems(const std::vector<std::string>& items) { items_.Assign(items); }
+  // -1 for none; an index outside the items is ignored.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  TComboBoxStyle Style() const { return style_; }
+  void SetStyle(TComboBoxStyle style);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int count);
+  TNotifyEvent OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent event) { onChange_ = event; }
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void BoundsChanged() override;
+  void Loaded() override;
+
+private:
+  friend class TComboItems;
+  void ItemsChanged();
+  int OpenListHeight();
+  TComboItems items_;
+  int itemIndex_ = -1;
+  TComboBoxStyle style_ = csDropDown;
+  int dropDownCount_ = 8;
+  TNotifyEvent onChange_;
+};
+
+}  // namespace tmv

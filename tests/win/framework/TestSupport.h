@@ -1,0 +1,61 @@
+#pragma once
+// Helpers shared by the framework's window tests.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/gui/Dialogs.h"
+#include "framework/gui/Forms.h"
+
+namespace tmv {
+
+// Answers message boxes for the lifetime of the object and keeps what they showed.
+class BoxRecorder {
+public:
+  struct Box {
+    std::string text, caption;
+    UINT flags;
+  };
+  explicit BoxRecorder(int answer = IDOK) {
+    SetMessageBoxHook([this, answer](HWND, const std::string& text, const std::string& caption, UINT flags) {
+      boxes.push_back({text, caption, flags});
+      return answer;
+    });
+  }
+  ~BoxRecorder() {
+    SetMessageBoxHook([](HWND, const std::string& text, const std::string&, UINT) {
+      ADD_FAILURE() << "unexpected message box: " << text;
+      return IDOK;
+    });
+  }
+  std::vector<Box> boxes;
+};
+
+// Receives events and keeps their order.
+class EventLog : public TComponent {
+public:
+  EventLog() : TComponent(nullptr) {}
+  void Clicked(TObject* sender) { entries.push_back("click " + Name(sender)); }
+  void Closing(TObject* sender, TCloseAction& action) {
+    entries.push_back("close " + Name(sender));
+    action = closeAction;
+  }
+  void Destroyed(TObject*) { entries.push_back("destroy"); }
+  void Throw(TObject*) { throw EFCreateError("Cannot create file \"X:\\a.ico\". Access denied"); }
+  void ThrowOnClose(TObject*, TCloseAction&) { Throw(nullptr); }
+
+  TCloseAction closeAction = caHide;
+  std::vector<std::string> entries;
+
+private:
+  static std::string Name(TObject* o) {
+    auto* c = dynamic_cast<TComponent*>(o);
+    return c ? c->Name() : "?";
+  }
+};
+
+// Handles every message already queued for this thread.
+inline void Pump() { Application()->ProcessMessages(); }
+
+}  // namespace tmv
