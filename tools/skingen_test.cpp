@@ -322,6 +322,27 @@ bool isPlace(const std::string& kind, const std::string& key) {
   return key == "clientrect" || places.count(kind + "." + key) > 0;
 }
 
+TEST_F(DefaultSkin, NoSectionOrKeyIsWrittenTwice) {
+  // The reader takes the first of two equal names, so a second one would be silently ignored.
+  std::set<std::string> sections, keys;
+  std::string section;
+  size_t start = 0;
+  while (start < text().size()) {
+    size_t end = text().find("\r\n", start);
+    if (end == std::string::npos) end = text().size();
+    std::string line = text().substr(start, end - start);
+    start = end + 2;
+    for (char& c : line) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      section = line;
+      EXPECT_TRUE(sections.insert(section).second) << section;
+    } else {
+      EXPECT_TRUE(keys.insert(section + line.substr(0, line.find('='))).second) << section << " " << line;
+    }
+  }
+}
+
 TEST_F(DefaultSkin, RectanglesLieInsideTheirPictures) {
   for (const char* list : {"SKINOBJECTS", "SKINCONTROLS"})
     for (const auto& [name, kind] : entries(list)) {

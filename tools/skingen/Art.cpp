@@ -77,6 +77,20 @@ Section& controlSection(Skin& skin, const std::string& name, const std::string& 
   return s;
 }
 
+Section& objectSection(Skin& skin, const std::string& name, const std::string& kind, const ObjectImages& images) {
+  Section& s = skin.definition.entry("SKINOBJECTS", name, kind);
+  s.text("hint", "");
+  s.flag("rollup", false);
+  s.integer("activepictureindex", images.picture);
+  s.flag("skinrectinapicture", images.picture >= 0);
+  s.integer("cursorindex", -1);
+  s.rect("skinrect", images.normal);
+  s.rect("activeskinrect", images.active);
+  s.rect("inactiveskinrect", images.inactive);
+  s.flag("morphing", images.morphing);
+  return s.text("morphkind", "mkdefault");
+}
+
 Raster background(int width, int height, const Paint& paint) {
   Raster r(width, height);
   r.fillRect({0, 0, width, height}, paint);

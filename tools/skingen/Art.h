@@ -40,6 +40,15 @@ void addListControls(Skin& skin, Atlas& controls);
 // Opens a control's section with the keys every control has, its picture being the controls'.
 Section& controlSection(Skin& skin, const std::string& name, const std::string& kind, const Rect& skinRect);
 
+// Opens a frame object's section with the keys every object has. Its images come from the
+// frame parts picture, or from the frame picture itself when images.picture is -1.
+struct ObjectImages {
+  Rect normal, active, inactive;
+  int picture = kFrameParts;
+  bool morphing = true;
+};
+Section& objectSection(Skin& skin, const std::string& name, const std::string& kind, const ObjectImages& images);
+
 // Shared drawing of this skin.
 Raster background(int width, int height, const Paint& paint);
 struct Look {

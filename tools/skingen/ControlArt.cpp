@@ -24,10 +24,7 @@ FourFaces addFaces(Atlas& atlas, int width, int height, double radius, const Rgb
 }
 
 void writeButtonKeys(Section& s, const FourFaces& faces) {
-  s.text("fontname", kFontFace);
-  s.integer("fontheight", 14);
-  s.text("fontstyle", "");
-  s.color("fontcolor", theme::kText);
+  s.font("", "", theme::kText);
   s.color("activefontcolor", theme::kTextHot);
   s.color("disabledfontcolor", theme::kTextDisabled);
   s.color("downfontcolor", theme::kTextHot);
@@ -91,10 +88,7 @@ void addCheckRadio(Skin& skin, Atlas& atlas, const std::string& name, bool radio
     marks[state * 2 + 1] = atlas.add(markPicture(radio, false, state));
   }
   Section& s = controlSection(skin, name, "checkradio", normal).ninePart(normal, 3, 3, 3, 3);
-  s.text("fontname", kFontFace);
-  s.integer("fontheight", 14);
-  s.text("fontstyle", "");
-  s.color("fontcolor", theme::kText);
+  s.font("", "", theme::kText);
   s.color("activefontcolor", theme::kTextHot);
   s.color("unenabledfontcolor", theme::kTextDisabled);
   s.color("framefontcolor", theme::kText);

@@ -69,32 +69,20 @@ Raster captionButton(Glyph glyph, int width, State state, bool close) {
   Raster r = captionUnder(c, width, kButtonHeight, kCaption.top);
   const Rect pill{0, 4, width, kButtonHeight - 1};
   Rgb ink = c.glyph;
-  switch (state) {
-    case State::Normal:
-    case State::Inactive:
-      r.fill(subtract(roundedRect(0, pill.top, width, pill.bottom, 4, 4),
-                      roundedRect(1, pill.top + 1, width - 1, pill.bottom - 1, 3, 3)),
-             solid(c.outline), 0.35);
-      r.fill(roundedRect(1, pill.top + 1, width - 1, pill.bottom - 1, 3, 3), solid(rgb(255, 255, 255)), 0.25);
-      break;
-    case State::Hot:
-      if (close) {
-        drawFace(r, pill, 4, {rgb(168, 52, 44), rgb(238, 122, 106), rgb(206, 62, 46), 0.3});
-        ink = rgb(255, 255, 255);
-      } else {
-        drawFace(r, pill, 4, {rgb(98, 146, 206), rgb(236, 246, 255), rgb(186, 218, 250), 0.5});
-        ink = c.glyphHot;
-      }
-      break;
-    case State::Down:
-      if (close) {
-        drawFace(r, pill, 4, {rgb(132, 36, 30), rgb(190, 58, 44), rgb(214, 86, 70), 0});
-        ink = rgb(255, 255, 255);
-      } else {
-        drawFace(r, pill, 4, {rgb(78, 122, 182), rgb(170, 202, 238), rgb(196, 222, 248), 0});
-        ink = c.glyphDown;
-      }
-      break;
+  if (state == State::Normal || state == State::Inactive) {
+    // At rest the button is only a faint outline on the glass.
+    const Shape inside = roundedRect(1, pill.top + 1, width - 1, pill.bottom - 1, 3, 3);
+    r.fill(subtract(roundedRect(0, pill.top, width, pill.bottom, 4, 4), inside), solid(c.outline), 0.35);
+    r.fill(inside, solid(rgb(255, 255, 255)), 0.25);
+  } else {
+    // Light blue under the pointer, deeper when pressed; the close button turns red.
+    static const Look kBlueHot{rgb(98, 146, 206), rgb(236, 246, 255), rgb(186, 218, 250), 0.5};
+    static const Look kBlueDown{rgb(78, 122, 182), rgb(170, 202, 238), rgb(196, 222, 248), 0};
+    static const Look kRedHot{rgb(168, 52, 44), rgb(238, 122, 106), rgb(206, 62, 46), 0.3};
+    static const Look kRedDown{rgb(132, 36, 30), rgb(190, 58, 44), rgb(214, 86, 70), 0};
+    const bool hot = state == State::Hot;
+    drawFace(r, pill, 4, close ? (hot ? kRedHot : kRedDown) : (hot ? kBlueHot : kBlueDown));
+    ink = close ? rgb(255, 255, 255) : hot ? c.glyphHot : c.glyphDown;
   }
   const double cx = width / 2.0, cy = (pill.top + pill.bottom) / 2.0;
   drawGlyph(r, glyph, cx, cy, glyph == Glyph::Close ? 8 : 10, ink);
@@ -126,18 +114,10 @@ ButtonSet addCaptionButton(Atlas& atlas, Glyph glyph, int width, bool close) {
           atlas.add(captionButton(glyph, width, State::Inactive, close))};
 }
 
-void writeStdButton(Section& s, const ButtonSet& images, const std::string& command, const ButtonSet* restore,
-                    const std::string& hint) {
-  s.text("hint", hint);
-  s.flag("rollup", false);
-  s.integer("activepictureindex", kFrameParts);
-  s.flag("skinrectinapicture", true);
-  s.integer("cursorindex", -1);
-  s.rect("skinrect", images.normal);
-  s.rect("activeskinrect", images.hot);
-  s.rect("inactiveskinrect", images.inactive);
-  s.flag("morphing", true);
-  s.text("morphkind", "mkdefault");
+// A caption or menu bar button; kind is "stdbutton" or "mainmenubarbutton".
+void addStdButton(Skin& skin, const std::string& name, const std::string& kind, const ButtonSet& images,
+                  const std::string& command, const ButtonSet* restore, bool inactiveLook) {
+  Section& s = objectSection(skin, name, kind, {images.normal, images.hot, inactiveLook ? images.inactive : Rect{}});
   s.rect("downrect", images.down);
   s.rect("disableskinrsect", images.inactive);
   s.integer("groupindex", -1);
@@ -182,17 +162,9 @@ void writeFormInfo(Section& f) {
   f.text("inactiveeffect", "iebrightness");
 }
 
-void writeCaption(Section& s) {
-  s.text("hint", "");
-  s.flag("rollup", false);
-  s.integer("activepictureindex", -1);
-  s.flag("skinrectinapicture", false);
-  s.integer("cursorindex", -1);
-  s.rect("skinrect", kCaption);
-  s.rect("activeskinrect", {});
-  s.rect("inactiveskinrect", {});
-  s.flag("morphing", false);
-  s.text("morphkind", "mkdefault");
+// The caption is part of the frame picture; its text is drawn straight onto it.
+void addCaption(Skin& skin) {
+  Section& s = objectSection(skin, "caption", "caption", {kCaption, {}, {}, -1, false});
   s.flag("defaultcaption", true);
   s.rect("textrect", {4, 0, kCaption.width() - 4, kCaption.height()});
   s.text("fontname", kFontFace);
@@ -237,25 +209,12 @@ void addMenuBarObjects(Skin& skin, Atlas& atlas) {
   drawFace(item[1], {0, 0, 30, 20}, 3, theme::kHotFace);
   drawFace(item[2], {0, 0, 30, 20}, 3, theme::kDownFace);
   const Rect normal = atlas.add(item[0]), hot = atlas.add(item[1]), down = atlas.add(item[2]);
-  Section& s = skin.definition.entry("SKINOBJECTS", "mainmenubaritem", "mainmenubaritem");
-  s.text("hint", "");
-  s.flag("rollup", false);
-  s.integer("activepictureindex", kFrameParts);
-  s.flag("skinrectinapicture", true);
-  s.integer("cursorindex", -1);
-  s.rect("skinrect", normal);
-  s.rect("activeskinrect", hot);
-  s.rect("inactiveskinrect", {});
-  s.flag("morphing", true);
-  s.text("morphkind", "mkdefault");
+  Section& s = objectSection(skin, "mainmenubaritem", "mainmenubaritem", {normal, hot, {}});
   s.integer("itemleftoffset", 4);
   s.integer("itemrightoffset", 4);
   s.rect("downrect", down);
   s.rect("textrect", {6, 0, 24, 20});
-  s.text("fontname", kFontFace);
-  s.integer("fontheight", 14);
-  s.text("fontstyle", "");
-  s.color("fontcolor", theme::kText);
+  s.font("", "", theme::kText);
   s.color("activefontcolor", theme::kTextHot);
   s.color("downfontcolor", theme::kTextHot);
   s.color("unenabledfontColor", theme::kTextDisabled);
@@ -269,10 +228,7 @@ void addMenuBarObjects(Skin& skin, Atlas& atlas) {
                  {"menubarmaxbutton", Glyph::Restore, "cmmaximize"},
                  {"menubarminbutton", Glyph::Minimize, "cmminimize"}};
   for (const auto& b : buttons) {
-    const ButtonSet images = addMenuBarButton(atlas, b.glyph);
-    Section& button = skin.definition.entry("SKINOBJECTS", b.name, "mainmenubarbutton");
-    writeStdButton(button, images, b.command, nullptr, "");
-    button.rect("inactiveskinrect", {});
+    addStdButton(skin, b.name, "mainmenubarbutton", addMenuBarButton(atlas, b.glyph), b.command, nullptr, false);
   }
 }
 
@@ -284,20 +240,17 @@ void addFrame(Skin& skin, Atlas& atlas) {
   skin.frameMask = {"framemask.bmp", drawFrameMask(), true};
   writeFormInfo(skin.definition.section("FORMINFO"));
 
-  writeCaption(skin.definition.entry("SKINOBJECTS", "caption", "caption"));
+  addCaption(skin);
   const ButtonSet close = addCaptionButton(atlas, Glyph::Close, kCloseWidth, true);
   const ButtonSet maximize = addCaptionButton(atlas, Glyph::Maximize, kButtonWidth, false);
   const ButtonSet restore = addCaptionButton(atlas, Glyph::Restore, kButtonWidth, false);
   const ButtonSet minimize = addCaptionButton(atlas, Glyph::Minimize, kButtonWidth, false);
   const ButtonSet sysMenu{atlas.add(systemMenuButton(State::Normal)), atlas.add(systemMenuButton(State::Hot)),
                           atlas.add(systemMenuButton(State::Down)), atlas.add(systemMenuButton(State::Inactive))};
-  writeStdButton(skin.definition.entry("SKINOBJECTS", "closebutton", "stdbutton"), close, "cmclose", nullptr, "");
-  writeStdButton(skin.definition.entry("SKINOBJECTS", "minimizebutton", "stdbutton"), minimize, "cmminimize",
-                 &restore, "");
-  writeStdButton(skin.definition.entry("SKINOBJECTS", "maximizebutton", "stdbutton"), maximize, "cmmaximize",
-                 &restore, "");
-  writeStdButton(skin.definition.entry("SKINOBJECTS", "sysmenubutton", "stdbutton"), sysMenu, "cmsysmenu", nullptr,
-                 "");
+  addStdButton(skin, "closebutton", "stdbutton", close, "cmclose", nullptr, true);
+  addStdButton(skin, "minimizebutton", "stdbutton", minimize, "cmminimize", &restore, true);
+  addStdButton(skin, "maximizebutton", "stdbutton", maximize, "cmmaximize", &restore, true);
+  addStdButton(skin, "sysmenubutton", "stdbutton", sysMenu, "cmsysmenu", nullptr, true);
   addMenuBarObjects(skin, atlas);
 }
 

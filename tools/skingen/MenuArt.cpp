@@ -30,17 +30,7 @@ Raster menuDivider() {
 void addMenuItem(Skin& skin, Atlas& atlas) {
   const Rect normal = atlas.add(menuItem(false)), active = atlas.add(menuItem(true));
   const Rect divider = atlas.add(menuDivider());
-  Section& s = skin.definition.entry("SKINOBJECTS", "menuitem", "menuitem");
-  s.text("hint", "");
-  s.flag("rollup", false);
-  s.integer("activepictureindex", kFrameParts);
-  s.flag("skinrectinapicture", true);
-  s.integer("cursorindex", -1);
-  s.rect("skinrect", normal);
-  s.rect("activeskinrect", active);
-  s.rect("inactiveskinrect", {});
-  s.flag("morphing", false);
-  s.text("morphkind", "mkdefault");
+  Section& s = objectSection(skin, "menuitem", "menuitem", {normal, active, {}, kFrameParts, false});
   s.integer("itemleftoffset", kGlyphColumn + 2);
   s.integer("itemrightoffset", 4);
   s.rect("dividerrect", divider);
