@@ -383,7 +383,16 @@ void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
       if (ownClass) {
-        PaintHandler(message);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(handle_, &ps);
+        PaintTo(dc, ps.rcPaint);
+        EndPaint(handle_, &ps);
+        return;
+      }
+      break;
+    case WM_PRINTCLIENT:
+      if (ownClass) {
+        PaintTo(reinterpret_cast<HDC>(message.WParam), ClientRect());
         return;
       }
       break;
@@ -418,24 +427,20 @@ void TWinControl::WndProc(TMessage& message) {
   TControl::WndProc(message);
 }
 
-void TWinControl::PaintHandler(TMessage& message) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(handle_, &ps);
+void TWinControl::PaintTo(HDC dc, const RECT& area) {
   TCanvas canvas(dc, false);
   PaintWindow(canvas);
   for (TControl* c : controls_) {
     if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
     RECT r = c->BoundsRect();
     RECT overlap;
-    if (!IntersectRect(&overlap, &r, &ps.rcPaint)) continue;
+    if (!IntersectRect(&overlap, &r, &area)) continue;
     int saved = SaveDC(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     SetViewportOrgEx(dc, r.left, r.top, nullptr);
     RunGuarded([&] { c->Paint(canvas); });
     RestoreDC(dc, saved);
   }
-  EndPaint(handle_, &ps);
-  message.Result = 0;
 }
 
 void TWinControl::PaintWindow(TCanvas& canvas) {

@@ -187,6 +187,9 @@ protected:
   void DestroyHandle();
   // Draws what the control's own window shows under its windowless children.
   virtual void PaintWindow(TCanvas& canvas);
+  // The window's face and the windowless children meeting area, drawn on dc (also for
+  // WM_PRINTCLIENT, so a face can be captured in a memory DC).
+  void PaintTo(HDC dc, const RECT& area);
   virtual void AlignControls(RECT& rect);
   bool ParentHandleAllocated() const;
   void BoundsChanged() override;
@@ -200,7 +203,6 @@ protected:
 private:
   static LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void AttachWindow(HWND window);
-  void PaintHandler(TMessage& message);
   bool RouteMouseToChild(TMessage& message);
   bool ReflectToChild(TMessage& message);
 
