@@ -5,7 +5,10 @@
 //   skingen --preview FILE   writes a PNG of the skin in use (needs ImageMagick's convert)
 //
 // Every picture is drawn by code and the output is the same byte for byte on every run: no
-// dates, no randomness, and the pieces are packed in a fixed order.
+// dates, no randomness, and the pieces are packed in a fixed order. The folder is committed;
+// after changing the art, build the "default_skin" target (native build) to rewrite it, and
+// "default_skin_preview" to look at it. The test "default_skin_up_to_date" fails while the
+// committed folder and the generator disagree.
 //
 // Layout of the skin folder:
 //   frame.bmp, frameinactive.bmp  the frame of the active and the inactive window, 300 x 120:
