@@ -1,0 +1,135 @@
+#include "skin/imaging/SPUtilsFBitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "framework/core/Exceptions.h"
+
+namespace tmv {
+
+TFBitmap::TFBitmap(int32_t width, int32_t height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == 0 || height == 0) return;
+  const int64_t stride = 3 * int64_t{width} + width % 4;
+  const int64_t size = stride * height;
+  if (stride > INT32_MAX || size > INT32_MAX)
+    throw EOutOfResources(Format("Picture of %d x %d pixels is too large", width, height));
+  try {
+    pixels_.assign(static_cast<size_t>(size), 0xFF);
+  } catch (const std::bad_alloc&) {
+    throw EOutOfResources(Format("Picture of %d x %d pixels is too large", width, height));
+  }
+  width_ = width;
+  height_ = height;
+  stride_ = static_cast<int32_t>(stride);
+}
+
+TBgr TFBitmap::Pixel(int32_t x, int32_t y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
+  const uint8_t* p = Row(y) + 3 * x;
+  return {p[0], p[1], p[2]};
+}
+
+void TFBitmap::SetPixel(int32_t x, int32_t y, TBgr c) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  uint8_t* p = Row(y) + 3 * x;
+  p[0] = c.B;
+  p[1] = c.G;
+  p[2] = c.R;
+}
+
+void TFBitmap::Fill(TBgr c) {
+  for (int32_t y = 0; y < height_; ++y) {
+    uint8_t* p = Row(y);
+    for (int32_t x = 0; x < width_; ++x, p += 3) {
+      p[0] = c.B;
+      p[1] = c.G;
+      p[2] = c.R;
+    }
+  }
+}
+
+namespace {
+
+TBgr FromRgbQuad(uint32_t quad) {
+  return {static_cast<uint8_t>(quad), static_cast<uint8_t>(quad >> 8),
+          static_cast<uint8_t>(quad >> 16)};
+}
+
+// Pixel x of a bitmap row; indexes beyond the colour table read black.
+TBgr SourcePixel(const uint8_t* row, int32_t x, int bitCount, const std::vector<uint32_t>& table) {
+  auto indexed = [&](uint32_t index) {
+    return index < table.size() ? FromRgbQuad(table[index]) : TBgr{};
+  };
+  switch (bitCount) {
+    case 1: return indexed((row[x / 8] >> (7 - x % 8)) & 1);
+    case 4: return indexed((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+    case 8: return indexed(row[x]);
+    case 16: {
+      const uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
+      auto widen = [](uint32_t five) { return static_cast<uint8_t>((five << 3) | (five >> 2)); };
+      return {widen(v & 0x1F), widen((v >> 5) & 0x1F), widen((v >> 10) & 0x1F)};
+    }
+    case 24: return {row[3 * x], row[3 * x + 1], row[3 * x + 2]};
+    case 32: return {row[4 * x], row[4 * x + 1], row[4 * x + 2]};
+    default: return {};
+  }
+}
+
+void CopyPiece(TFBitmap& target, const TFBitmap& source, const TPieceCopy& piece) {
+  const TRect& s = piece.Source;
+  const TRect& t = piece.Target;
+  const int64_t sw = s.Width(), sh = s.Height(), tw = t.Width(), th = t.Height();
+  if (sw < 1 || sh < 1 || tw < 1 || th < 1) return;
+  const int64_t x0 = std::max<int64_t>(t.Left, 0), x1 = std::min<int64_t>(t.Right, target.Width());
+  const int64_t y0 = std::max<int64_t>(t.Top, 0), y1 = std::min<int64_t>(t.Bottom, target.Height());
+  const bool sameSize = sw == tw && sh == th;
+  for (int64_t y = y0; y < y1; ++y) {
+    const int64_t sy = s.Top + (y - t.Top) * sh / th;
+    if (sy < 0 || sy >= source.Height()) continue;
+    const uint8_t* from = source.Row(static_cast<int32_t>(sy));
+    uint8_t* to = target.Row(static_cast<int32_t>(y));
+    if (sameSize) {
+      // Same size: one run of the row, clipped to the source's columns.
+      const int64_t a = std::max(x0, t.Left - int64_t{s.Left});
+      const int64_t e = std::min(x1, t.Left - int64_t{s.Left} + source.Width());
+      if (a < e) std::memcpy(to + 3 * a, from + 3 * (a - t.Left + s.Left), 3 * (e - a));
+      continue;
+    }
+    for (int64_t x = x0; x < x1; ++x) {
+      const int64_t sx = s.Left + (x - t.Left) * sw / tw;
+      if (sx < 0 || sx >= source.Width()) continue;
+      std::memcpy(to + 3 * x, from + 3 * sx, 3);
+    }
+  }
+}
+
+}  // namespace
+
+TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  TFBitmap picture(bitmap.Width(), bitmap.Height());
+  for (int32_t y = 0; y < picture.Height(); ++y) {
+    const uint8_t* from = bitmap.ScanLine(y);
+    uint8_t* to = picture.Row(y);
+    if (bitmap.BitCount() == 24) {
+      std::memcpy(to, from, 3 * static_cast<size_t>(picture.Width()));
+      continue;
+    }
+    for (int32_t x = 0; x < picture.Width(); ++x) {
+      const TBgr c = SourcePixel(from, x, bitmap.BitCount(), bitmap.Palette());
+      to[3 * x] = c.B;
+      to[3 * x + 1] = c.G;
+      to[3 * x + 2] = c.R;
+    }
+  }
+  return picture;
+}
+
+void CopyPieces(TFBitmap& target, const TFBitmap& source, const TPiecePlan& plan) {
+  for (const TPieceCopy& piece : plan) CopyPiece(target, source, piece);
+}
+
+}  // namespace tmv

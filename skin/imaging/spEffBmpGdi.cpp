@@ -1,0 +1,7 @@
+#include "skin/imaging/spEffBmp.h"
+
+namespace tmv {
+
+TspEffectBmp::TspEffectBmp(HBITMAP bitmap) : pixels_(TFBitmap::FromHandle(bitmap)) {}
+
+}  // namespace tmv
