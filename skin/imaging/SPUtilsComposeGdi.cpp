@@ -23,6 +23,12 @@ private:
 
 HDC DcOf(TBitmap& bitmap) { return bitmap.Canvas()->Handle(); }
 
+// A bitmap that already has the size keeps its storage: reallocating a section and its DC on
+// every paint costs more than all the copies of a frame.
+void SizeTo(TBitmap& bitmap, int width, int height) {
+  if (bitmap.Width() != width || bitmap.Height() != height) bitmap.SetSize(width, height);
+}
+
 void DrawPlanOnto(TBitmap& result, TBitmap& picture, const TPiecePlan& plan) {
   if (picture.Empty() || result.Empty() || plan.empty()) return;
   DrawPiecePlan(DcOf(result), DcOf(picture), plan);
@@ -30,7 +36,7 @@ void DrawPlanOnto(TBitmap& result, TBitmap& picture, const TPiecePlan& plan) {
 
 void DrawBand(TBitmap& band, TBitmap& picture, const TBandPlan& plan) {
   if (!plan.Built) return;
-  band.SetSize(plan.Width, plan.Height);
+  SizeTo(band, plan.Width, plan.Height);
   DrawPlanOnto(band, picture, plan.Copies);
 }
 
@@ -53,7 +59,7 @@ void DrawPiecePlan(HDC target, HDC source, const TPiecePlan& plan) {
 void ComposeNinePart(const TSkinDivision& source, const TSkinDivision& target,
                      const TEdgeStretch& stretch, bool fill, int32_t width, int32_t height,
                      const TRect& sourceRect, TBitmap& picture, TBitmap& result) {
-  result.SetSize(width, height);
+  SizeTo(result, width, height);
   DrawPlanOnto(result, picture,
                PlanNinePart(source, target, stretch, fill, width, height, sourceRect));
 }
@@ -67,13 +73,13 @@ void ComposeNinePartTiled(const TSkinDivision& source, const TSkinDivision& targ
 
 void ComposeHorizontalBand(int32_t leftEnd, int32_t rightEnd, TBitmap& result, int32_t width,
                            const TRect& sourceRect, TBitmap& picture) {
-  result.SetSize(width, static_cast<int>(sourceRect.Height()));
+  SizeTo(result, width, static_cast<int>(sourceRect.Height()));
   DrawPlanOnto(result, picture, PlanHorizontalBand(leftEnd, rightEnd, width, sourceRect));
 }
 
 void ComposeVerticalBand(int32_t topEnd, int32_t bottomEnd, TBitmap& result, int32_t height,
                          const TRect& sourceRect, TBitmap& picture) {
-  result.SetSize(static_cast<int>(sourceRect.Width()), height);
+  SizeTo(result, static_cast<int>(sourceRect.Width()), height);
   DrawPlanOnto(result, picture, PlanVerticalBand(topEnd, bottomEnd, height, sourceRect));
 }
 

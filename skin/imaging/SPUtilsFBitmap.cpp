@@ -53,20 +53,9 @@ void TFBitmap::Fill(TBgr c) {
 
 namespace {
 
-TBgr FromRgbQuad(uint32_t quad) {
-  return {static_cast<uint8_t>(quad), static_cast<uint8_t>(quad >> 8),
-          static_cast<uint8_t>(quad >> 16)};
-}
-
-// Pixel x of a bitmap row; indexes beyond the colour table read black.
-TBgr SourcePixel(const uint8_t* row, int32_t x, int bitCount, const std::vector<uint32_t>& table) {
-  auto indexed = [&](uint32_t index) {
-    return index < table.size() ? FromRgbQuad(table[index]) : TBgr{};
-  };
+// Pixel x of a row of 16, 24 or 32 bits.
+TBgr DirectPixel(const uint8_t* row, int32_t x, int bitCount) {
   switch (bitCount) {
-    case 1: return indexed((row[x / 8] >> (7 - x % 8)) & 1);
-    case 4: return indexed((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
-    case 8: return indexed(row[x]);
     case 16: {
       const uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
       auto widen = [](uint32_t five) { return static_cast<uint8_t>((five << 3) | (five >> 2)); };
@@ -75,6 +64,15 @@ TBgr SourcePixel(const uint8_t* row, int32_t x, int bitCount, const std::vector<
     case 24: return {row[3 * x], row[3 * x + 1], row[3 * x + 2]};
     case 32: return {row[4 * x], row[4 * x + 1], row[4 * x + 2]};
     default: return {};
+  }
+}
+
+// Index x of a row of 1, 4 or 8 bits.
+uint32_t PixelIndex(const uint8_t* row, int32_t x, int bitCount) {
+  switch (bitCount) {
+    case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
+    case 4: return (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF;
+    default: return row[x];
   }
 }
 
@@ -111,6 +109,13 @@ void CopyPiece(TFBitmap& target, const TFBitmap& source, const TPieceCopy& piece
 TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
   if (bitmap.Empty()) return {};
   TFBitmap picture(bitmap.Width(), bitmap.Height());
+  // Indexes beyond the colour table read black.
+  const bool indexed = bitmap.BitCount() <= 8;
+  TBgr colours[256] = {};
+  const std::vector<uint32_t>& table = bitmap.Palette();
+  for (size_t i = 0; i < table.size() && i < 256; ++i)
+    colours[i] = {static_cast<uint8_t>(table[i]), static_cast<uint8_t>(table[i] >> 8),
+                  static_cast<uint8_t>(table[i] >> 16)};
   for (int32_t y = 0; y < picture.Height(); ++y) {
     const uint8_t* from = bitmap.ScanLine(y);
     uint8_t* to = picture.Row(y);
@@ -119,7 +124,8 @@ TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
       continue;
     }
     for (int32_t x = 0; x < picture.Width(); ++x) {
-      const TBgr c = SourcePixel(from, x, bitmap.BitCount(), bitmap.Palette());
+      const TBgr c = indexed ? colours[PixelIndex(from, x, bitmap.BitCount())]
+                             : DirectPixel(from, x, bitmap.BitCount());
       to[3 * x] = c.B;
       to[3 * x + 1] = c.G;
       to[3 * x + 2] = c.R;
