@@ -80,12 +80,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
-  if (!Parent() || !Parent()->HandleAllocated() || dynamic_cast<TWinControl*>(this)) {
-    left_ = left, top_ = top, width_ = width, height_ = height;
-  } else {
-    Invalidate();
-    left_ = left, top_ = top, width_ = width, height_ = height;
-  }
+  // A windowless control's old place must be repainted by its parent.
+  if (!dynamic_cast<TWinControl*>(this)) Invalidate();
+  left_ = left, top_ = top, width_ = width, height_ = height;
   BoundsChanged();
   RequestAlign();
 }

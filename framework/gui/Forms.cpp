@@ -121,6 +121,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.Height = Height();
   params.WndParent = Application()->Handle();
   params.Style = WS_CLIPCHILDREN | (Enabled() ? 0 : WS_DISABLED);
+  // Owned by the hidden application window, a form needs this to get a taskbar button.
+  params.ExStyle = WS_EX_APPWINDOW;
   switch (borderStyle_) {
     case bsNone:
       params.Style |= WS_POPUP;
