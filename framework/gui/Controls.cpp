@@ -9,7 +9,6 @@ namespace tmv {
 
 namespace {
 
-const char* const kWindowClass = "TMWindow";
 const char* const kControlProperty = "TMControl";
 // The control whose window CreateWindowEx is making; its first messages arrive before
 // CreateWindowEx returns the handle.
@@ -241,20 +240,18 @@ void TWinControl::CreateWnd() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HWND window;
   if (params.WinClassName.empty()) {
-    static bool registered = false;
-    if (!registered) {
-      WNDCLASSA wc = {};
-      wc.style = CS_DBLCLKS;
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(instance, params.FrameworkClassName.c_str(), &wc)) {
+      wc.style = params.ClassStyle;
       wc.lpfnWndProc = &StandardWndProc;
       wc.hInstance = instance;
       wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.lpszClassName = kWindowClass;
+      wc.lpszClassName = params.FrameworkClassName.c_str();
       RegisterClassA(&wc);
-      registered = true;
     }
     defWndProc_ = &DefWindowProcA;
     creatingControl = this;
-    window = CreateWindowExA(params.ExStyle, kWindowClass, params.Caption.c_str(), params.Style,
+    window = CreateWindowExA(params.ExStyle, params.FrameworkClassName.c_str(), params.Caption.c_str(), params.Style,
                              params.X, params.Y, params.Width, params.Height, params.WndParent,
                              nullptr, instance, nullptr);
     creatingControl = nullptr;

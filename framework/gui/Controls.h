@@ -132,7 +132,10 @@ private:
 };
 
 struct TCreateParams {
-  std::string WinClassName;  // empty: the framework's own window class
+  std::string WinClassName;  // a system class to wrap; empty: a class of the framework
+  // For the framework's classes: each name is registered once, with the first style asked.
+  std::string FrameworkClassName = "TMWindow";
+  UINT ClassStyle = CS_DBLCLKS;
   std::string Caption;
   DWORD Style = 0;
   DWORD ExStyle = 0;

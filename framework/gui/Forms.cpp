@@ -25,6 +25,22 @@ const TEnumInfo& PositionInfo() {
   return info;
 }
 
+THintWindow* CreateDefaultHintWindow(TComponent* owner) { return new THintWindow(owner); }
+
+constexpr UINT_PTR kHintShowTimer = 1;
+constexpr UINT_PTR kHintHideTimer = 2;
+
+// The control under a mouse message's point: a framework window or its windowless child.
+TControl* ControlUnder(HWND window, POINT clientPoint) {
+  HWND w = window;
+  TWinControl* control = nullptr;
+  while (w && !(control = TWinControl::FromHandle(w))) w = GetParent(w);
+  if (!control) return nullptr;
+  if (w == window)
+    if (TControl* child = control->ControlAtPos(clientPoint)) return child;
+  return control;
+}
+
 }  // namespace
 
 void HandleException(const std::exception& e) { Application()->HandleException(e); }
@@ -232,7 +248,8 @@ TApplication* Application() {
   return &application;
 }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner), hintWindowClass_(&CreateDefaultHintWindow) {
   // The screen must outlive the forms this object frees when it goes.
   Screen();
   char path[MAX_PATH] = "";
@@ -242,7 +259,10 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   title_ = name.substr(0, name.rfind('.'));
 }
 
-TApplication::~TApplication() { DestroyComponents(); }
+TApplication::~TApplication() {
+  CancelHint();
+  DestroyComponents();
+}
 
 HWND TApplication::Handle() {
   if (!window_)
@@ -251,7 +271,71 @@ HWND TApplication::Handle() {
   return window_->Handle();
 }
 
-void TApplication::HiddenWndProc(TMessage& message) { window_->Default(message); }
+void TApplication::HiddenWndProc(TMessage& message) {
+  if (message.Msg == WM_TIMER && message.WParam == kHintShowTimer) {
+    KillTimer(window_->Handle(), kHintShowTimer);
+    ShowPendingHint();
+  } else if (message.Msg == WM_TIMER && message.WParam == kHintHideTimer) {
+    KillTimer(window_->Handle(), kHintHideTimer);
+    if (hintWindow_) hintWindow_->HideHint();
+  } else {
+    window_->Default(message);
+  }
+}
+
+void TApplication::SetShowHint(bool show) {
+  if (show == showHint_) return;
+  CancelHint();
+  showHint_ = show;
+  if (!show) delete std::exchange(hintWindow_, nullptr);
+}
+
+THintWindow* TApplication::HintWindow() {
+  if (showHint_ && !hintWindow_) hintWindow_ = hintWindowClass_(this);
+  return hintWindow_;
+}
+
+void TApplication::SetHintControl(TControl* control) {
+  if (window_) {
+    KillTimer(window_->Handle(), kHintShowTimer);
+    KillTimer(window_->Handle(), kHintHideTimer);
+  }
+  if (hintWindow_) hintWindow_->HideHint();
+  if (control == hintControl_) return;
+  if (hintControl_) hintControl_->RemoveFreeNotification(this);
+  hintControl_ = control;
+  if (control) control->FreeNotification(this);
+}
+
+void TApplication::CancelHint() { SetHintControl(nullptr); }
+
+void TApplication::HintMouseMessage(const MSG& msg) {
+  POINT pt = {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+  TControl* control = ControlUnder(msg.hwnd, pt);
+  if (control == hintControl_) return;
+  const bool hintWasShowing = hintWindow_ && hintWindow_->Showing();
+  SetHintControl(control);
+  if (showHint_ && control && control->ShowHint() && !control->Hint().empty())
+    SetTimer(Handle(), kHintShowTimer, static_cast<UINT>(hintWasShowing ? hintShortPause_ : hintPause_), nullptr);
+}
+
+void TApplication::ShowPendingHint() {
+  if (!hintControl_) return;
+  POINT cursor;
+  GetCursorPos(&cursor);
+  HWND under = WindowFromPoint(cursor);
+  POINT client = cursor;
+  ScreenToClient(under, &client);
+  // The mouse may have left the application's windows without another message.
+  if (ControlUnder(under, client) != hintControl_) return;
+  THintInfo info = {hintControl_, cursor, {cursor.x, cursor.y + CursorHeightBelowHotSpot()}, hintHidePause_};
+  std::string text = hintControl_->Hint();
+  bool canShow = true;
+  onShowHint_(text, canShow, info);
+  if (!canShow || text.empty() || !HintWindow()) return;
+  hintWindow_->ShowHintAt({info.HintPos.x, info.HintPos.y, info.HintPos.x, info.HintPos.y}, text);
+  if (info.HideTimeout > 0) SetTimer(Handle(), kHintHideTimer, static_cast<UINT>(info.HideTimeout), nullptr);
+}
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
@@ -280,6 +364,20 @@ void TApplication::ProcessMessages() {
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {
+  switch (msg.message) {
+    case WM_MOUSEMOVE:
+      HintMouseMessage(msg);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      CancelHint();
+      break;
+  }
   bool handled = false;
   if (onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
   if (handled) return true;
@@ -313,7 +411,13 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == mainForm_) mainForm_ = nullptr;
+  if (component == hintWindow_) hintWindow_ = nullptr;
+  if (component == hintControl_) {
+    hintControl_ = nullptr;
+    CancelHint();
+  }
 }
 
 }  // namespace tmv

@@ -9,6 +9,7 @@
 #include "framework/gui/Controls.h"
 #include "framework/gui/Graphics.h"
 #include "framework/gui/HiddenWindow.h"
+#include "framework/gui/HintWindow.h"
 
 namespace tmv {
 
@@ -101,7 +102,17 @@ private:
   std::vector<TCustomForm*> forms_;
 };
 
+// What the application is about to show as a hint; OnShowHint may change it.
+struct THintInfo {
+  TControl* HintControl;
+  POINT CursorPos;  // screen coordinates
+  POINT HintPos;    // where the hint's top-left corner goes
+  int HideTimeout;  // milliseconds
+};
+
 using TMessageEvent = TMethod<MSG&, bool&>;
+using TShowHintEvent = TMethod<std::string&, bool&, THintInfo&>;
+using THintWindowClass = THintWindow* (*)(TComponent* owner);
 using TExceptionEvent = TMethod<TObject*, const std::exception&>;
 
 class TApplication : public TComponent {
@@ -142,12 +153,45 @@ public:
   // A message box owned by the active form (or the application window).
   int MessageBox(const std::string& text, const std::string& caption, UINT flags);
 
+  // Control hints: shown after HintPause once the mouse rests on a control whose ShowHint
+  // is on (HintShortPause when another hint was just showing), hidden after HintHidePause,
+  // on a click or a key.
+  bool ShowHint() const { return showHint_; }
+  // Switching hints off frees the hint window; switching them on again makes a new one of
+  // the current hint window class.
+  void SetShowHint(bool show);
+  THintWindowClass HintWindowClass() const { return hintWindowClass_; }
+  void SetHintWindowClass(THintWindowClass cls) { hintWindowClass_ = cls; }
+  // Null while hints are off.
+  THintWindow* HintWindow();
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int ms) { hintPause_ = ms; }
+  int HintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int ms) { hintShortPause_ = ms; }
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+  TShowHintEvent OnShowHint() const { return onShowHint_; }
+  void SetOnShowHint(TShowHintEvent event) { onShowHint_ = event; }
+  void CancelHint();
+
 protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
   bool ProcessMessage(MSG& msg);
   void HiddenWndProc(TMessage& message);
+  void HintMouseMessage(const MSG& msg);
+  void SetHintControl(TControl* control);
+  void ShowPendingHint();
+
+  bool showHint_ = true;
+  THintWindowClass hintWindowClass_;
+  THintWindow* hintWindow_ = nullptr;
+  TControl* hintControl_ = nullptr;
+  int hintPause_ = 500;
+  int hintShortPause_ = 50;
+  int hintHidePause_ = 2500;
+  TShowHintEvent onShowHint_;
 
   std::string title_;
   std::unique_ptr<THiddenWindow> window_;
