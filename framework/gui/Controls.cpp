@@ -321,6 +321,9 @@ bool TWinControl::ReflectToChild(TMessage& message) {
   switch (message.Msg) {
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
       child = reinterpret_cast<HWND>(message.LParam);
       break;
     case WM_NOTIFY:
@@ -400,8 +403,23 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_NOTIFY:
     case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
       if (ReflectToChild(message)) return;
       break;
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN: {
+      // A system control asks for its colours: this control's font colour and Color.
+      HDC dc = reinterpret_cast<HDC>(message.WParam);
+      SetTextColor(dc, ColorToRGB(Font()->Color()));
+      SetBkColor(dc, ColorToRGB(Color()));
+      colorBrush_.SetColor(Color());
+      message.Result = reinterpret_cast<LRESULT>(colorBrush_.Handle());
+      return;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_SETCURSOR:
@@ -417,6 +435,12 @@ void TWinControl::WndProc(TMessage& message) {
       DefaultHandler(message);
       Realign();
       return;
+  }
+  // A notification handed back that the control has no use for stays away from the
+  // system's window procedure, which would not know the message.
+  if (message.Msg >= CN_BASE && message.Msg <= CN_LAST) {
+    message.Result = 0;
+    return;
   }
   TControl::WndProc(message);
 }

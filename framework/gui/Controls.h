@@ -214,6 +214,7 @@ private:
   std::vector<TControl*> controls_;
   TControl* mouseDownControl_ = nullptr;
   bool aligning_ = false;
+  TBrush colorBrush_;  // the background given to system controls that ask for colours
 };
 
 }  // namespace tmv

@@ -167,6 +167,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  // A form made again while shown (a new border, a new frame owner) stays shown.
+  if (Visible()) ShowWindow(Handle(), SW_SHOW);
   if (HICON icon = icon_.Handle()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 

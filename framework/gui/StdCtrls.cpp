@@ -239,6 +239,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 const TClassInfo& TRadioButton::StaticClassInfo() {
   static const TClassInfo info("TRadioButton", &TWinControl::StaticClassInfo(), &CreateComponent<TRadioButton>,
                                {prop::Boolean<&TRadioButton::SetChecked>("Checked"),
+                                prop::Boolean<&TRadioButton::SetFlat>("Flat"),
                                 prop::Integer<&TRadioButton::SetGroupIndex>("GroupIndex")});
   return info;
 }
@@ -248,7 +249,13 @@ TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) { SetBounds(0
 void TRadioButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "BUTTON";
-  params.Style |= BS_RADIOBUTTON | WS_TABSTOP;
+  params.Style |= BS_RADIOBUTTON | WS_TABSTOP | (flat_ ? BS_FLAT : 0);
+}
+
+void TRadioButton::SetFlat(bool flat) {
+  if (flat == flat_) return;
+  flat_ = flat;
+  RecreateWnd();
 }
 
 void TRadioButton::InitializeWnd() {

@@ -121,6 +121,8 @@ public:
   void SetChecked(bool checked);
   int GroupIndex() const { return groupIndex_; }
   void SetGroupIndex(int index) { groupIndex_ = index; }
+  bool Flat() const { return flat_; }
+  void SetFlat(bool flat);
   void WndProc(TMessage& message) override;
 
 protected:
@@ -130,6 +132,7 @@ protected:
 private:
   bool checked_ = false;
   int groupIndex_ = 0;
+  bool flat_ = false;
 };
 
 enum TComboBoxStyle { csDropDown, csDropDownList };

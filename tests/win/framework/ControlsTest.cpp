@@ -219,6 +219,23 @@ TEST_F(ControlsOnForm, RadioButtonsOfAGroupExcludeEachOther) {
   EXPECT_EQ(log.entries.size(), 1u);
 }
 
+TEST_F(ControlsOnForm, SystemControlsAskingForColoursGetTheirOwn) {
+  auto* rb = Add<TRadioButton>("RB", 0, 0, 60, 20);
+  rb->SetColor(clRed);
+  rb->Font()->SetColor(clBlue);
+  rb->SetFlat(true);
+  EXPECT_TRUE(GetWindowLongA(rb->Handle(), GWL_STYLE) & BS_FLAT);
+  TBitmap probe;
+  probe.SetSize(1, 1);
+  HDC dc = probe.Canvas()->Handle();
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageA(panel->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(rb->Handle())));
+  LOGBRUSH lb;
+  ASSERT_TRUE(GetObjectA(brush, sizeof lb, &lb));
+  EXPECT_EQ(lb.lbColor, RGB(255, 0, 0));
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+}
+
 TEST_F(ControlsOnForm, GlyphButtonClicksAndDrawsItsGlyph) {
   auto* button = Add<TBitBtn>("BTNSave", 192, 8, 29, 25);
   button->SetOnClick(TNotifyEvent::Of<&EventLog::Clicked>(&log));
