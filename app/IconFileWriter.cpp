@@ -13,41 +13,11 @@ namespace {
 const char* const kInvalidIcon = "Icon image is not valid";
 const char* const kInvalidBitmap = "Bitmap image is not valid";
 
-struct TOwnedMemoryDC {
-  explicit TOwnedMemoryDC(HDC compatibleWith) : Handle(CreateCompatibleDC(compatibleWith)) {
-    if (!Handle) throw EOutOfResources("Out of system resources");
-  }
-  ~TOwnedMemoryDC() { DeleteDC(Handle); }
-  TOwnedMemoryDC(const TOwnedMemoryDC&) = delete;
-  TOwnedMemoryDC& operator=(const TOwnedMemoryDC&) = delete;
-  HDC Handle;
-};
-
-struct TScreenDC {
-  TScreenDC() : Handle(GetDC(nullptr)) {
-    if (!Handle) throw EOutOfResources("Out of system resources");
-  }
-  ~TScreenDC() { ReleaseDC(nullptr, Handle); }
-  TScreenDC(const TScreenDC&) = delete;
-  TScreenDC& operator=(const TScreenDC&) = delete;
-  HDC Handle;
-};
-
-// A bitmap the context cannot take (one of a foreign depth) is reported as an invalid image.
-class TSelection {
-public:
-  TSelection(HDC dc, HGDIOBJ object, const char* invalid)
-      : dc_(dc), previous_(SelectObject(dc, object)) {
-    if (!previous_) throw EInvalidGraphic(invalid);
-  }
-  ~TSelection() { SelectObject(dc_, previous_); }
-  TSelection(const TSelection&) = delete;
-  TSelection& operator=(const TSelection&) = delete;
-
-private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
+UniqueMemoryDC MemoryDC(HDC compatibleWith) {
+  UniqueMemoryDC dc(CreateCompatibleDC(compatibleWith));
+  if (!dc) throw EOutOfResources("Out of system resources");
+  return dc;
+}
 
 BITMAP DescribeBitmap(HBITMAP bitmap, const char* invalid) {
   BITMAP info{};
@@ -79,8 +49,8 @@ TDeviceIndependentImage ReadImage(HBITMAP bitmap, int32_t width, int32_t height,
   info.Header.biCompression = BI_RGB;
   info.Header.biSizeImage = static_cast<DWORD>(image.Format.PixelBytes());
   image.Pixels.resize(static_cast<size_t>(image.Format.PixelBytes()));
-  TOwnedMemoryDC dc(nullptr);
-  const int rows = GetDIBits(dc.Handle, bitmap, 0, static_cast<UINT>(height), image.Pixels.data(),
+  const UniqueMemoryDC dc = MemoryDC(nullptr);
+  const int rows = GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(height), image.Pixels.data(),
                              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   if (rows != height) throw EInvalidGraphic(invalid);
   const auto* palette = reinterpret_cast<const uint8_t*>(info.Colours);
@@ -106,8 +76,8 @@ TIconImages TIconImages::Of(HICON icon) {
   ICONINFO info{};
   if (!icon || !GetIconInfo(icon, &info)) throw EInvalidGraphic(kInvalidIcon);
   TIconImages images;
-  images.Colour.reset(info.hbmColor);
-  images.Mask.reset(info.hbmMask);
+  images.Colour.Reset(info.hbmColor);
+  images.Mask.Reset(info.hbmMask);
   return images;
 }
 
@@ -116,63 +86,68 @@ void WriteIconFile(HICON icon, const std::string& fileName) {
 }
 
 void WriteIconFile(const TIconImages& images, const std::string& fileName) {
-  const BITMAP mask = DescribeBitmap(images.Mask.get(), kInvalidIcon);
+  const BITMAP mask = DescribeBitmap(images.Mask.Get(), kInvalidIcon);
   std::vector<uint8_t> bytes;
   if (images.Monochrome()) {
     // Bottom-up, the picture's rows come first and the transparency mask's follow.
     TDeviceIndependentImage both =
-        ReadImage(images.Mask.get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
+        ReadImage(images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
     const TImageFormat half{mask.bmWidth, mask.bmHeight / 2, 1};
     if (!half.IsValid() || mask.bmHeight % 2 != 0) throw EInvalidGraphic(kInvalidIcon);
     const auto middle = both.Pixels.begin() + half.PixelBytes();
     bytes = ComposeIconFile(half, both.Palette, std::vector<uint8_t>(both.Pixels.begin(), middle),
                             std::vector<uint8_t>(middle, both.Pixels.end()));
   } else {
-    const BITMAP colour = DescribeBitmap(images.Colour.get(), kInvalidIcon);
+    const BITMAP colour = DescribeBitmap(images.Colour.Get(), kInvalidIcon);
     if (colour.bmWidth != mask.bmWidth || colour.bmHeight != mask.bmHeight)
       throw EInvalidGraphic(kInvalidIcon);
     TDeviceIndependentImage picture =
-        ReadImage(images.Colour.get(), colour.bmWidth, colour.bmHeight,
+        ReadImage(images.Colour.Get(), colour.bmWidth, colour.bmHeight,
                   colour.bmPlanes * colour.bmBitsPixel, kInvalidIcon);
     const TDeviceIndependentImage transparency =
-        ReadImage(images.Mask.get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
+        ReadImage(images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
     TakeOpacityFromMask(picture.Format, picture.Pixels, transparency.Pixels);
     bytes = ComposeIconFile(picture.Format, picture.Palette, picture.Pixels, transparency.Pixels);
   }
   WriteWholeFile(fileName, bytes);
 }
 
-TOwnedBitmap IconToBitmap(HICON icon) { return IconToBitmap(TIconImages::Of(icon)); }
+UniqueBitmap IconToBitmap(HICON icon) { return IconToBitmap(TIconImages::Of(icon)); }
 
-TOwnedBitmap IconToBitmap(TIconImages images) {
-  const BITMAP mask = DescribeBitmap(images.Mask.get(), kInvalidIcon);
+UniqueBitmap IconToBitmap(TIconImages images) {
+  const BITMAP mask = DescribeBitmap(images.Mask.Get(), kInvalidIcon);
   const int width = mask.bmWidth;
   const int height = images.Monochrome() ? mask.bmHeight / 2 : mask.bmHeight;
   if (width <= 0 || height <= 0) throw EInvalidGraphic(kInvalidIcon);
   if (!images.Monochrome()) {
-    const BITMAP colour = DescribeBitmap(images.Colour.get(), kInvalidIcon);
+    const BITMAP colour = DescribeBitmap(images.Colour.Get(), kInvalidIcon);
     if (colour.bmWidth != width || colour.bmHeight != height) throw EInvalidGraphic(kInvalidIcon);
   }
 
-  TScreenDC screen;
-  TOwnedBitmap result = std::move(images.Colour);
+  WindowDC screen(nullptr);
+  if (!screen.Get()) throw EOutOfResources("Out of system resources");
+  UniqueBitmap result = std::move(images.Colour);
   // A monochrome icon's picture sits below its mask; it is copied into a bitmap of the display's
   // depth so that the mask can be laid over it like over a colour image.
   const bool monochrome = !result;
-  if (monochrome) result.reset(CreateCompatibleBitmap(screen.Handle, width, height));
+  if (monochrome) result.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
   if (!result) throw EOutOfResources("Out of system resources");
   {
-    TOwnedMemoryDC pictureDC(screen.Handle);
-    TOwnedMemoryDC maskDC(screen.Handle);
-    TSelection pictureSelected(pictureDC.Handle, result.get(), kInvalidIcon);
-    TSelection maskSelected(maskDC.Handle, images.Mask.get(), kInvalidIcon);
+    const UniqueMemoryDC pictureDC = MemoryDC(screen.Get());
+    const UniqueMemoryDC maskDC = MemoryDC(screen.Get());
+    SelectGuard pictureSelected(pictureDC.Get(), result.Get());
+    SelectGuard maskSelected(maskDC.Get(), images.Mask.Get());
+    // A bitmap of a depth the display cannot take stays unselected.
+    if (GetCurrentObject(pictureDC.Get(), OBJ_BITMAP) != result.Get() ||
+        GetCurrentObject(maskDC.Get(), OBJ_BITMAP) != images.Mask.Get())
+      throw EInvalidGraphic(kInvalidIcon);
     // Mask bits of 1 (transparent) arrive as the background colour and 0 bits as the text colour:
     // ORed in, they turn transparent pixels white and leave opaque ones as they are.
-    SetBkColor(pictureDC.Handle, RGB(255, 255, 255));
-    SetTextColor(pictureDC.Handle, RGB(0, 0, 0));
+    SetBkColor(pictureDC.Get(), RGB(255, 255, 255));
+    SetTextColor(pictureDC.Get(), RGB(0, 0, 0));
     if (monochrome)
-      BitBlt(pictureDC.Handle, 0, 0, width, height, maskDC.Handle, 0, height, SRCCOPY);
-    BitBlt(pictureDC.Handle, 0, 0, width, height, maskDC.Handle, 0, 0, SRCPAINT);
+      BitBlt(pictureDC.Get(), 0, 0, width, height, maskDC.Get(), 0, height, SRCCOPY);
+    BitBlt(pictureDC.Get(), 0, 0, width, height, maskDC.Get(), 0, 0, SRCPAINT);
   }
   return result;
 }

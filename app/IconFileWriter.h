@@ -2,16 +2,11 @@
 // Writes one icon as an icon file or, made opaque, as a bitmap file, for the export.
 #include <windows.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
+
+#include "framework/gui/Handles.h"
 
 namespace tmv {
-
-struct TGdiObjectDeleter {
-  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using TOwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TGdiObjectDeleter>;
 
 // An icon's colour image and mask as separate bitmaps, owned (the copies GetIconInfo makes). A
 // monochrome icon has no colour image: its mask is twice as high, the transparency mask on top and
@@ -21,8 +16,8 @@ struct TIconImages {
   static TIconImages Of(HICON icon);
   bool Monochrome() const { return !Colour; }
 
-  TOwnedBitmap Colour;
-  TOwnedBitmap Mask;
+  UniqueBitmap Colour;
+  UniqueBitmap Mask;
 };
 
 // Writes the icon's colour image at its own depth, with its colour table up to 8 bits per pixel,
@@ -34,8 +29,8 @@ void WriteIconFile(const TIconImages& images, const std::string& fileName);
 
 // The icon's picture at the size and depth of its colour image, with every transparent pixel white.
 // Raises EInvalidGraphic "Icon image is not valid" for an icon without usable images.
-TOwnedBitmap IconToBitmap(HICON icon);
-TOwnedBitmap IconToBitmap(TIconImages images);
+UniqueBitmap IconToBitmap(HICON icon);
+UniqueBitmap IconToBitmap(TIconImages images);
 
 // Writes the bitmap, not selected into any device context, as an uncompressed bitmap file at its own
 // depth, replacing any file of that name. Raises EInvalidGraphic "Bitmap image is not valid" and

@@ -79,9 +79,9 @@ TEST_F(IconFileWriterTest, IconFilesOfEveryDepthTheProgramMeets) {
 }
 
 TEST_F(IconFileWriterTest, TrueColourIconBytesSixToNine) {
-  TOwnedIcon icon = MakeIcon(32, 32, Pattern, LeftQuarter);
+  UniqueIcon icon = MakeIcon(32, 32, Pattern, LeftQuarter);
   const std::string name = Path("true.ico");
-  WriteIconFile(icon.get(), name);
+  WriteIconFile(icon.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 4286u);
   EXPECT_EQ(std::vector<uint8_t>(file.begin() + 6, file.begin() + 10),
@@ -90,9 +90,9 @@ TEST_F(IconFileWriterTest, TrueColourIconBytesSixToNine) {
 }
 
 TEST_F(IconFileWriterTest, PixelsBottomUpAndMaskAfterThem) {
-  TOwnedIcon icon = MakeIcon(16, 32, Pattern, LeftQuarter);
+  UniqueIcon icon = MakeIcon(16, 32, Pattern, LeftQuarter);
   const std::string name = Path("pixels.ico");
-  WriteIconFile(icon.get(), name);
+  WriteIconFile(icon.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 1150u);
   const size_t pixels = 62, mask = pixels + 16 * 16 * 4;
@@ -125,10 +125,10 @@ TEST_F(IconFileWriterTest, IndexedIconKeepsItsColourTable) {
 }
 
 TEST_F(IconFileWriterTest, MonochromeIconBecomesAOneBitImage) {
-  TOwnedIcon icon = MakeMonochromeIcon();
+  UniqueIcon icon = MakeMonochromeIcon();
   ASSERT_TRUE(icon);
   const std::string name = Path("mono.ico");
-  WriteIconFile(icon.get(), name);
+  WriteIconFile(icon.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 22u + 40 + 8 + 128 + 128);
   EXPECT_EQ(U16(file, 36), 1u);
@@ -139,10 +139,10 @@ TEST_F(IconFileWriterTest, MonochromeIconBecomesAOneBitImage) {
   EXPECT_EQ(file[maskRows], 0xFF);
   EXPECT_EQ(file[maskRows + 2], 0x00);
 
-  TOwnedBitmap picture = IconToBitmap(icon.get());
-  EXPECT_EQ(PixelOf(picture.get(), 3, 20), RGB(255, 255, 255));   // transparent
-  EXPECT_EQ(PixelOf(picture.get(), 28, 20), RGB(0, 0, 0));        // opaque black
-  EXPECT_EQ(PixelOf(picture.get(), 28, 1), RGB(255, 255, 255));   // opaque white
+  UniqueBitmap picture = IconToBitmap(icon.Get());
+  EXPECT_EQ(PixelOf(picture.Get(), 3, 20), RGB(255, 255, 255));   // transparent
+  EXPECT_EQ(PixelOf(picture.Get(), 28, 20), RGB(0, 0, 0));        // opaque black
+  EXPECT_EQ(PixelOf(picture.Get(), 28, 1), RGB(255, 255, 255));   // opaque white
 }
 
 TEST_F(IconFileWriterTest, ReplacesAnExistingFile) {
@@ -152,22 +152,22 @@ TEST_F(IconFileWriterTest, ReplacesAnExistingFile) {
     const std::vector<uint8_t> junk(10000, 0xEE);
     old.WriteBuffer(junk.data(), int32_t(junk.size()));
   }
-  TOwnedIcon icon = MakeIcon(16, 32, Pattern, Opaque);
-  WriteIconFile(icon.get(), name);
+  UniqueIcon icon = MakeIcon(16, 32, Pattern, Opaque);
+  WriteIconFile(icon.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 1150u);
   EXPECT_EQ(U16(file, 2), 1u);
 
-  TOwnedBitmap picture = IconToBitmap(icon.get());
-  WriteBitmapFile(picture.get(), name);
+  UniqueBitmap picture = IconToBitmap(icon.Get());
+  WriteBitmapFile(picture.Get(), name);
   EXPECT_EQ(ReadFile(name).size(), 1078u);
 }
 
 TEST_F(IconFileWriterTest, FileThatCannotBeCreatedRaisesTheFileError) {
-  TOwnedIcon icon = MakeIcon(16, 32, Pattern, Opaque);
+  UniqueIcon icon = MakeIcon(16, 32, Pattern, Opaque);
   const std::string inMissingFolder = folder_ + "\\no such folder\\1_x.ico";
   try {
-    WriteIconFile(icon.get(), inMissingFolder);
+    WriteIconFile(icon.Get(), inMissingFolder);
     FAIL() << "no error";
   } catch (const EFCreateError& e) {
     const std::string start = "Cannot create file \"" + inMissingFolder + "\". ";
@@ -176,11 +176,11 @@ TEST_F(IconFileWriterTest, FileThatCannotBeCreatedRaisesTheFileError) {
   }
   EXPECT_FALSE(FileExists(inMissingFolder));
 
-  TOwnedBitmap picture = IconToBitmap(icon.get());
-  EXPECT_THROW(WriteBitmapFile(picture.get(), folder_ + "\\no such folder\\1_x.bmp"),
+  UniqueBitmap picture = IconToBitmap(icon.Get());
+  EXPECT_THROW(WriteBitmapFile(picture.Get(), folder_ + "\\no such folder\\1_x.bmp"),
                EFCreateError);
   // A folder of that name is left alone.
-  EXPECT_THROW(WriteIconFile(icon.get(), folder_), EFCreateError);
+  EXPECT_THROW(WriteIconFile(icon.Get(), folder_), EFCreateError);
   EXPECT_TRUE(GetFileAttributesA(folder_.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -203,26 +203,26 @@ TEST_F(IconFileWriterTest, BitmapIsOpaqueWithTransparentPixelsWhite) {
     SCOPED_TRACE(bitCount);
     const TPixelColour colour =
         bitCount == 8 ? TPixelColour([](int, int) { return RGB(0, 0, 255); }) : TPixelColour(Pattern);
-    TOwnedBitmap picture = IconToBitmap(MakeIconImages(16, bitCount, colour, LeftQuarter));
+    UniqueBitmap picture = IconToBitmap(MakeIconImages(16, bitCount, colour, LeftQuarter));
     BITMAP info{};
-    ASSERT_TRUE(GetObject(picture.get(), sizeof info, &info));
+    ASSERT_TRUE(GetObject(picture.Get(), sizeof info, &info));
     EXPECT_EQ(info.bmWidth, 16);
     EXPECT_EQ(info.bmHeight, 16);
     EXPECT_EQ(info.bmPlanes * info.bmBitsPixel, bitCount);
     for (int y : {0, 7, 15}) {
-      EXPECT_EQ(PixelOf(picture.get(), 0, y), RGB(255, 255, 255));
-      EXPECT_EQ(PixelOf(picture.get(), 3, y), RGB(255, 255, 255));
-      EXPECT_EQ(PixelOf(picture.get(), 4, y), colour(4, y));
-      EXPECT_EQ(PixelOf(picture.get(), 15, y), colour(15, y));
+      EXPECT_EQ(PixelOf(picture.Get(), 0, y), RGB(255, 255, 255));
+      EXPECT_EQ(PixelOf(picture.Get(), 3, y), RGB(255, 255, 255));
+      EXPECT_EQ(PixelOf(picture.Get(), 4, y), colour(4, y));
+      EXPECT_EQ(PixelOf(picture.Get(), 15, y), colour(15, y));
     }
   }
 }
 
 TEST_F(IconFileWriterTest, BitmapFileHoldsThePictureAndNoMask) {
-  TOwnedIcon icon = MakeIcon(32, 32, Pattern, LeftQuarter);
-  TOwnedBitmap picture = IconToBitmap(icon.get());
+  UniqueIcon icon = MakeIcon(32, 32, Pattern, LeftQuarter);
+  UniqueBitmap picture = IconToBitmap(icon.Get());
   const std::string name = Path("picture.bmp");
-  WriteBitmapFile(picture.get(), name);
+  WriteBitmapFile(picture.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 4150u);
   EXPECT_EQ(U32(file, 2), 4150u);
@@ -237,17 +237,17 @@ TEST_F(IconFileWriterTest, BitmapFileHoldsThePictureAndNoMask) {
       EXPECT_EQ(RGB(file[at + 2], file[at + 1], file[at]), expected) << x << "," << y;
     }
 
-  TOwnedIcon small = MakeIcon(16, 32, Pattern, LeftQuarter);
-  TOwnedBitmap smallPicture = IconToBitmap(small.get());
-  WriteBitmapFile(smallPicture.get(), name);
+  UniqueIcon small = MakeIcon(16, 32, Pattern, LeftQuarter);
+  UniqueBitmap smallPicture = IconToBitmap(small.Get());
+  WriteBitmapFile(smallPicture.Get(), name);
   EXPECT_EQ(ReadFile(name).size(), 1078u);
 }
 
 TEST_F(IconFileWriterTest, IndexedBitmapFileCountsItsColours) {
-  TOwnedBitmap picture =
+  UniqueBitmap picture =
       IconToBitmap(MakeIconImages(16, 8, [](int, int) { return RGB(0, 255, 0); }, LeftQuarter));
   const std::string name = Path("indexed.bmp");
-  WriteBitmapFile(picture.get(), name);
+  WriteBitmapFile(picture.Get(), name);
   const std::vector<uint8_t> file = ReadFile(name);
   ASSERT_EQ(file.size(), 14u + 40 + 1024 + 256);
   EXPECT_EQ(U32(file, 10), 14u + 40 + 1024);
@@ -269,13 +269,13 @@ TEST(IconFileReadBackSamples, WriteEveryKindOfFile) {
   for (int bitCount : {32, 24, 16, 8})
     WriteIconFile(MakeIconImages(32, bitCount, Pattern, LeftQuarter),
                   folder + "/icon32x" + std::to_string(bitCount) + ".ico");
-  TOwnedIcon small = MakeIcon(16, 32, Pattern, LeftQuarter);
-  WriteIconFile(small.get(), folder + "/icon16x32.ico");
-  WriteIconFile(MakeMonochromeIcon().get(), folder + "/icon32x1.ico");
-  TOwnedIcon large = MakeIcon(32, 32, Pattern, LeftQuarter);
-  WriteBitmapFile(IconToBitmap(large.get()).get(), folder + "/bitmap32x32.bmp");
-  WriteBitmapFile(IconToBitmap(small.get()).get(), folder + "/bitmap16x32.bmp");
-  WriteBitmapFile(IconToBitmap(MakeIconImages(32, 8, Pattern, LeftQuarter)).get(),
+  UniqueIcon small = MakeIcon(16, 32, Pattern, LeftQuarter);
+  WriteIconFile(small.Get(), folder + "/icon16x32.ico");
+  WriteIconFile(MakeMonochromeIcon().Get(), folder + "/icon32x1.ico");
+  UniqueIcon large = MakeIcon(32, 32, Pattern, LeftQuarter);
+  WriteBitmapFile(IconToBitmap(large.Get()).Get(), folder + "/bitmap32x32.bmp");
+  WriteBitmapFile(IconToBitmap(small.Get()).Get(), folder + "/bitmap16x32.bmp");
+  WriteBitmapFile(IconToBitmap(MakeIconImages(32, 8, Pattern, LeftQuarter)).Get(),
                   folder + "/bitmap32x8.bmp");
   EXPECT_TRUE(FileExists(folder + "/bitmap32x8.bmp"));
 }

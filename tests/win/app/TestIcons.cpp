@@ -40,13 +40,13 @@ void StorePixel(uint8_t* row, int x, int bitCount, COLORREF c) {
   }
 }
 
-TOwnedBitmap MakeColourImage(int size, int bitCount, const TPixelColour& colour) {
+UniqueBitmap MakeColourImage(int size, int bitCount, const TPixelColour& colour) {
   HDC screen = GetDC(nullptr);
-  TOwnedBitmap bitmap;
+  UniqueBitmap bitmap;
   if (bitCount == 32) {
-    bitmap.reset(CreateCompatibleBitmap(screen, size, size));
+    bitmap.Reset(CreateCompatibleBitmap(screen, size, size));
     HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap.get());
+    HGDIOBJ old = SelectObject(dc, bitmap.Get());
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x) SetPixel(dc, x, y, colour(x, y));
     SelectObject(dc, old);
@@ -59,7 +59,7 @@ TOwnedBitmap MakeColourImage(int size, int bitCount, const TPixelColour& colour)
     info.Header = {sizeof(BITMAPINFOHEADER), size, -size, 1, WORD(bitCount), BI_RGB, 0, 0, 0, 0, 0};
     for (int i = 0; i < 256; ++i) info.Colours[i] = PaletteEntry(i);
     void* bits = nullptr;
-    bitmap.reset(CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+    bitmap.Reset(CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
                                   &bits, nullptr, 0));
     const int stride = (size * bitCount + 31) / 32 * 4;
     for (int y = 0; y < size; ++y)
@@ -82,18 +82,18 @@ TIconImages MakeIconImages(int size, int bitCount, const TPixelColour& colour,
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x)
       if (transparent(x, y, size)) maskBits[size_t(y * stride + x / 8)] |= uint8_t(0x80 >> (x % 8));
-  images.Mask.reset(CreateBitmap(size, size, 1, 1, maskBits.data()));
+  images.Mask.Reset(CreateBitmap(size, size, 1, 1, maskBits.data()));
   return images;
 }
 
-TOwnedIcon MakeIcon(int size, int bitCount, const TPixelColour& colour,
+UniqueIcon MakeIcon(int size, int bitCount, const TPixelColour& colour,
                     const TTransparent& transparent) {
   const TIconImages images = MakeIconImages(size, bitCount, colour, transparent);
-  ICONINFO info{TRUE, 0, 0, images.Mask.get(), images.Colour.get()};
-  return TOwnedIcon(CreateIconIndirect(&info));
+  ICONINFO info{TRUE, 0, 0, images.Mask.Get(), images.Colour.Get()};
+  return UniqueIcon(CreateIconIndirect(&info));
 }
 
-TOwnedIcon MakeMonochromeIcon() {
+UniqueIcon MakeMonochromeIcon() {
   const int size = 32, stride = 4;
   std::vector<uint8_t> bits(size_t(stride * 2 * size));
   for (int y = 0; y < size; ++y) bits[size_t(y * stride)] = 0xFF;  // mask: x 0..7 transparent
@@ -101,9 +101,9 @@ TOwnedIcon MakeMonochromeIcon() {
     bits[size_t((size + y) * stride + 2)] = 0xFF;  // picture: x 16..31 white
     bits[size_t((size + y) * stride + 3)] = 0xFF;
   }
-  TOwnedBitmap mask(CreateBitmap(size, 2 * size, 1, 1, bits.data()));
-  ICONINFO info{TRUE, 0, 0, mask.get(), nullptr};
-  return TOwnedIcon(CreateIconIndirect(&info));
+  UniqueBitmap mask(CreateBitmap(size, 2 * size, 1, 1, bits.data()));
+  ICONINFO info{TRUE, 0, 0, mask.Get(), nullptr};
+  return UniqueIcon(CreateIconIndirect(&info));
 }
 
 }  // namespace tmv

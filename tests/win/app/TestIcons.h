@@ -3,17 +3,10 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
-#include <type_traits>
 
 #include "app/IconFileWriter.h"
 
 namespace tmv {
-
-struct TIconDeleter {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using TOwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, TIconDeleter>;
 
 using TPixelColour = std::function<COLORREF(int x, int y)>;
 using TTransparent = std::function<bool(int x, int y, int size)>;
@@ -30,11 +23,11 @@ TIconImages MakeIconImages(int size, int bitCount, const TPixelColour& colour,
 
 // The icon made of those images. The system keeps an icon at the display's depth, so its
 // GetIconInfo copies are 32-bit here whatever the depth it was made from.
-TOwnedIcon MakeIcon(int size, int bitCount, const TPixelColour& colour,
+UniqueIcon MakeIcon(int size, int bitCount, const TPixelColour& colour,
                     const TTransparent& transparent);
 
 // A 32×32 icon without colour image: left quarter transparent, the right half of its top four rows
 // white, the rest black.
-TOwnedIcon MakeMonochromeIcon();
+UniqueIcon MakeMonochromeIcon();
 
 }  // namespace tmv
