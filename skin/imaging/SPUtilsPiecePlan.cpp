@@ -22,8 +22,11 @@ public:
             int64_t tb) {
     if (sr <= sl || sb <= st || tr <= tl || tb <= tt) return;
     if (tr <= 0 || tb <= 0 || tl >= width_ || tt >= height_) return;
-    plan_.push_back({{Saturate(sl), Saturate(st), Saturate(sr), Saturate(sb)},
-                     {Saturate(tl), Saturate(tt), Saturate(tr), Saturate(tb)}});
+    const TPieceCopy copy{{Saturate(sl), Saturate(st), Saturate(sr), Saturate(sb)},
+                          {Saturate(tl), Saturate(tt), Saturate(tr), Saturate(tb)}};
+    // Pieces lying wholly beyond the 32-bit range collapse when saturated.
+    if (copy.Source.IsEmpty() || copy.Target.IsEmpty()) return;
+    plan_.push_back(copy);
   }
 
   // Tiles of length t laid from `start`: tile k covers start + k*t onward, k running from 0 to
@@ -240,7 +243,12 @@ TFrameBandPlans PlanFrameBands(const TSkinDivision& src, const TSkinDivision& tg
 TFrameBandPlans PlanMaskBands(const TSkinDivision& src, const TSkinDivision& tgt, int32_t width,
                               int32_t maskWidth, int32_t maskHeight) {
   TFrameBandPlans bands;
-  const TRect& c = src.Client;
+  // The bands are cut from the mask: a client rectangle reaching outside it would ask for
+  // bands of any size.
+  const TRect c{std::clamp(src.Client.Left, 0, std::max(maskWidth, 0)),
+                std::clamp(src.Client.Top, 0, std::max(maskHeight, 0)),
+                std::clamp(src.Client.Right, 0, std::max(maskWidth, 0)),
+                std::clamp(src.Client.Bottom, 0, std::max(maskHeight, 0))};
   const int64_t nh = tgt.Client.Height();
   const int64_t w = width;
 

@@ -42,6 +42,23 @@ void ForEachChannel(TspEffectBmp& bmp, F f) {
   }
 }
 
+// Blends the columns from `first` to `last` (inclusive, either way round) with a weight of A
+// that is 0 at `first` and grows by `step` a column, capped at 1.
+void GradientColumns(uint8_t* a, const uint8_t* q, int64_t first, int64_t last, double step) {
+  const int64_t direction = last >= first ? 1 : -1;
+  double weight = 0;
+  for (int64_t x = first;; x += direction) {
+    Weigh(a + 3 * x, q + 3 * x, weight);
+    weight = std::min(1.0, weight + step);
+    if (x == last) break;
+  }
+}
+
+// The number of columns a slide moves: round(width * k), at least 1 and at most width - 1.
+int64_t SlideSpan(int32_t width, double k) {
+  return std::min<int64_t>(std::max<int64_t>(RoundedSpan(width, k), 1), width - 1);
+}
+
 int32_t ClampIndex(int64_t v, int32_t size) {
   return static_cast<int32_t>(std::clamp<int64_t>(v, 0, size - 1));
 }
@@ -156,15 +173,7 @@ void TspEffectBmp::BlendFromLeft(const TspEffectBmp& b, double k) {
   if (w <= 0) w = 1;
   if (w > width - 1) w = width - 1;
   const double step = w > 0 ? 1.0 / w : 1;
-  for (int32_t y = 0; y < Height(); ++y) {
-    uint8_t* a = Row(y);
-    const uint8_t* q = b.Row(y);
-    double weight = 0;
-    for (int64_t x = 0; x <= w; ++x) {
-      Weigh(a + 3 * x, q + 3 * x, weight);
-      weight = std::min(1.0, weight + step);
-    }
-  }
+  for (int32_t y = 0; y < Height(); ++y) GradientColumns(Row(y), b.Row(y), 0, w, step);
 }
 
 void TspEffectBmp::BlendFromRight(const TspEffectBmp& b, double k) {
@@ -174,15 +183,7 @@ void TspEffectBmp::BlendFromRight(const TspEffectBmp& b, double k) {
   if (a0 < 0) a0 = 0;
   if (a0 > width - 1) a0 = width - 1;
   const double step = width - a0 > 0 ? 1.0 / (width - a0) : 1;
-  for (int32_t y = 0; y < Height(); ++y) {
-    uint8_t* a = Row(y);
-    const uint8_t* q = b.Row(y);
-    double weight = 0;
-    for (int64_t x = width - 1; x >= a0; --x) {
-      Weigh(a + 3 * x, q + 3 * x, weight);
-      weight = std::min(1.0, weight + step);
-    }
-  }
+  for (int32_t y = 0; y < Height(); ++y) GradientColumns(Row(y), b.Row(y), width - 1, a0, step);
 }
 
 void TspEffectBmp::BlendFromCentre(const TspEffectBmp& b, double k) {
@@ -206,16 +207,8 @@ void TspEffectBmp::BlendFromCentreHorizontal(const TspEffectBmp& b, double k) {
     uint8_t* a = Row(y);
     const uint8_t* q = b.Row(y);
     if (left <= right) std::memcpy(a + 3 * left, q + 3 * left, 3 * (right - left + 1));
-    double weight = 0;
-    for (int64_t x = left; x >= 0; --x) {
-      Weigh(a + 3 * x, q + 3 * x, weight);
-      weight = std::min(1.0, weight + step);
-    }
-    weight = 0;
-    for (int64_t x = right; x < width; ++x) {
-      Weigh(a + 3 * x, q + 3 * x, weight);
-      weight = std::min(1.0, weight + step);
-    }
+    GradientColumns(a, q, left, 0, step);
+    GradientColumns(a, q, right, width - 1, step);
   }
 }
 
@@ -248,27 +241,22 @@ void TspEffectBmp::BlendFromCentreVertical(const TspEffectBmp& b, double k) {
   }
 }
 
-void TspEffectBmp::SlideInFromLeft(const TspEffectBmp& b, double k) {
-  if (!SameSize(b)) return;
-  const int32_t width = Width();
-  const int64_t span = std::min<int64_t>(std::max<int64_t>(RoundedSpan(width, k), 1), width - 1);
-  for (int32_t y = 0; y < Height(); ++y) {
-    uint8_t* a = Row(y);
-    const uint8_t* q = b.Row(y);
-    for (int64_t i = 0; i < span; ++i)
-      std::memcpy(a + 3 * i, q + 3 * std::min<int64_t>(width - span + i, width - 1), 3);
-  }
-}
+void TspEffectBmp::SlideInFromLeft(const TspEffectBmp& b, double k) { Slide(b, k, true); }
 
-void TspEffectBmp::SlideInFromRight(const TspEffectBmp& b, double k) {
+void TspEffectBmp::SlideInFromRight(const TspEffectBmp& b, double k) { Slide(b, k, false); }
+
+// The `span` columns at one edge of B appear at the other edge of A.
+void TspEffectBmp::Slide(const TspEffectBmp& b, double k, bool fromLeft) {
   if (!SameSize(b)) return;
   const int32_t width = Width();
-  const int64_t span = std::min<int64_t>(std::max<int64_t>(RoundedSpan(width, k), 1), width - 1);
+  const int64_t span = SlideSpan(width, k);
   for (int32_t y = 0; y < Height(); ++y) {
     uint8_t* a = Row(y);
     const uint8_t* q = b.Row(y);
-    for (int64_t i = 0; i < span; ++i)
-      std::memcpy(a + 3 * std::min<int64_t>(width - span + i, width - 1), q + 3 * i, 3);
+    for (int64_t i = 0; i < span; ++i) {
+      const int64_t opposite = std::min<int64_t>(width - span + i, width - 1);
+      std::memcpy(a + 3 * (fromLeft ? i : opposite), q + 3 * (fromLeft ? opposite : i), 3);
+    }
   }
 }
 

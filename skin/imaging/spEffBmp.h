@@ -56,6 +56,7 @@ public:
   void PushInFromLeft(const TspEffectBmp& b, double k);
 
 private:
+  void Slide(const TspEffectBmp& b, double k, bool fromLeft);
   bool SameSize(const TspEffectBmp& b) const {
     return Width() == b.Width() && Height() == b.Height() && !pixels_.Empty();
   }

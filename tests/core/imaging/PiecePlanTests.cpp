@@ -211,6 +211,14 @@ TEST(MaskBands, ZeroWidthBandIsLeftOutAndTopTilesFromItsPoint) {
   EXPECT_EQ(bands.Bottom.Copies.back(), (TPieceCopy{{16, 16, 20, 20}, {36, 0, 40, 4}}));
 }
 
+TEST(MaskBands, ClientOutsideTheMaskIsKeptToIt) {
+  const TSkinDivision src = Division({4, 4}, {16, 4}, {4, 16}, {16, 16}, {-9, 4, 16, -2000000000});
+  const TFrameBandPlans bands = PlanMaskBands(src, TargetDivision(src, 20, 20, 40, 30), 40, 20, 20);
+  EXPECT_FALSE(bands.Left.Built);
+  ASSERT_TRUE(bands.Bottom.Built);
+  EXPECT_EQ(bands.Bottom.Height, 20);
+}
+
 TEST(StripFrame, FramesAreEqualColumnsCountedFromOne) {
   EXPECT_EQ(StripFrameRect(40, 7, 1, 4), (TRect{0, 0, 10, 7}));
   EXPECT_EQ(StripFrameRect(42, 7, 4, 4), (TRect{30, 0, 40, 7}));
