@@ -113,24 +113,24 @@ void TLinkLabel::Click() {
 // ---------------------------------------------------------------------------------------
 // TMemo
 
-void TMemoLines::Put(int index, const std::string& s) {
+void TControlStrings::Put(int index, const std::string& s) {
   lines_.Put(index, s);
-  memo_.LinesChanged();
+  onChange_(nullptr);
 }
 
-void TMemoLines::Insert(int index, const std::string& s) {
+void TControlStrings::Insert(int index, const std::string& s) {
   lines_.Insert(index, s);
-  memo_.LinesChanged();
+  onChange_(nullptr);
 }
 
-void TMemoLines::Delete(int index) {
+void TControlStrings::Delete(int index) {
   lines_.Delete(index);
-  memo_.LinesChanged();
+  onChange_(nullptr);
 }
 
-void TMemoLines::Clear() {
+void TControlStrings::Clear() {
   lines_.Clear();
-  memo_.LinesChanged();
+  onChange_(nullptr);
 }
 
 const TClassInfo& TMemo::StaticClassInfo() {
@@ -139,7 +139,8 @@ const TClassInfo& TMemo::StaticClassInfo() {
   return info;
 }
 
-TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(*this) {
+TMemo::TMemo(TComponent* owner)
+    : TWinControl(owner), lines_(TNotifyEvent::Of<&TMemo::LinesChanged>(this)) {
   SetBounds(0, 0, 185, 89);
   SetColor(clWindow);
 }
@@ -151,9 +152,9 @@ void TMemo::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TMemo::InitializeWnd() { LinesChanged(); }
+void TMemo::InitializeWnd() { LinesChanged(this); }
 
-void TMemo::LinesChanged() {
+void TMemo::LinesChanged(TObject*) {
   if (!HandleAllocated()) return;
   updatingWindow_ = true;
   SetWindowTextA(Handle(), WindowText(lines_).c_str());
@@ -166,7 +167,7 @@ void TMemo::WndProc(TMessage& message) {
     std::string text(static_cast<size_t>(length) + 1, '\0');
     GetWindowTextA(Handle(), &text[0], length + 1);
     text.resize(static_cast<size_t>(length));
-    lines_.lines_.SetText(text);
+    lines_.TakeWindowText(text);
     return;
   }
   TWinControl::WndProc(message);
@@ -287,21 +288,6 @@ void TRadioButton::WndProc(TMessage& message) {
 // ---------------------------------------------------------------------------------------
 // TComboBox
 
-void TComboItems::Insert(int index, const std::string& s) {
-  items_.Insert(index, s);
-  combo_.ItemsChanged();
-}
-
-void TComboItems::Delete(int index) {
-  items_.Delete(index);
-  combo_.ItemsChanged();
-}
-
-void TComboItems::Clear() {
-  items_.Clear();
-  combo_.ItemsChanged();
-}
-
 const TClassInfo& TComboBox::StaticClassInfo() {
   static const TClassInfo info("TComboBox", &TWinControl::StaticClassInfo(), &CreateComponent<TComboBox>,
                                {prop::StringList<&TComboBox::SetItems>("Items"),
@@ -312,7 +298,8 @@ const TClassInfo& TComboBox::StaticClassInfo() {
   return info;
 }
 
-TComboBox::TComboBox(TComponent* owner) : TWinControl(owner), items_(*this) {
+TComboBox::TComboBox(TComponent* owner)
+    : TWinControl(owner), items_(TNotifyEvent::Of<&TComboBox::ItemsChanged>(this)) {
   SetBounds(0, 0, 145, 21);
   SetColor(clWindow);
 }
@@ -324,9 +311,9 @@ void TComboBox::CreateParams(TCreateParams& params) {
   params.Height = OpenListHeight();
 }
 
-void TComboBox::InitializeWnd() { ItemsChanged(); }
+void TComboBox::InitializeWnd() { ItemsChanged(this); }
 
-void TComboBox::ItemsChanged() {
+void TComboBox::ItemsChanged(TObject*) {
   if (itemIndex_ >= items_.Count() && !IsLoading()) itemIndex_ = -1;
   if (!HandleAllocated()) return;
   HWND combo = Handle();
@@ -381,7 +368,7 @@ void TComboBox::BoundsChanged() {
 void TComboBox::Loaded() {
   TWinControl::Loaded();
   if (itemIndex_ < -1 || itemIndex_ >= items_.Count()) itemIndex_ = -1;
-  ItemsChanged();
+  ItemsChanged(this);
 }
 
 }  // namespace tmv

@@ -51,23 +51,23 @@ private:
   std::string url_;
 };
 
-class TMemo;
-
-// The memo's lines, kept here and shown by its window.
-class TMemoLines : public TStrings {
+// Lines kept in memory that tell their control of every change, so that its window can
+// show them.
+class TControlStrings : public TStrings {
 public:
-  explicit TMemoLines(TMemo& memo) : memo_(memo) {}
+  explicit TControlStrings(TNotifyEvent onChange) : onChange_(onChange) {}
   int Count() const override { return lines_.Count(); }
   std::string Get(int index) const override { return lines_.Get(index); }
   void Put(int index, const std::string& s) override;
   void Insert(int index, const std::string& s) override;
   void Delete(int index) override;
   void Clear() override;
+  // Takes the text a person typed into the window, which shows it already.
+  void TakeWindowText(const std::string& text) { lines_.SetText(text); }
 
 private:
-  friend class TMemo;
-  TMemo& memo_;
   TStringList lines_;
+  TNotifyEvent onChange_;
 };
 
 class TMemo : public TWinControl {
@@ -84,9 +84,8 @@ protected:
   void InitializeWnd() override;
 
 private:
-  friend class TMemoLines;
-  void LinesChanged();
-  TMemoLines lines_;
+  void LinesChanged(TObject* sender);
+  TControlStrings lines_;
   bool updatingWindow_ = false;
 };
 
@@ -137,23 +136,6 @@ private:
 
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
-class TComboBox;
-
-// The combo box's items, kept here and shown by its window.
-class TComboItems : public TStrings {
-public:
-  explicit TComboItems(TComboBox& combo) : combo_(combo) {}
-  int Count() const override { return items_.Count(); }
-  std::string Get(int index) const override { return items_.Get(index); }
-  void Insert(int index, const std::string& s) override;
-  void Delete(int index) override;
-  void Clear() override;
-
-private:
-  TComboBox& combo_;
-  TStringList items_;
-};
-
 class TComboBox : public TWinControl {
 public:
   explicit TComboBox(TComponent* owner);
@@ -179,10 +161,9 @@ protected:
   void Loaded() override;
 
 private:
-  friend class TComboItems;
-  void ItemsChanged();
+  void ItemsChanged(TObject* sender);
   int OpenListHeight();
-  TComboItems items_;
+  TControlStrings items_;
   int itemIndex_ = -1;
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
