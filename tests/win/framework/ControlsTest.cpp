@@ -416,8 +416,24 @@ public:
   int clicks = 0;
 };
 
+// The hexadecimal text of a 2x2 picture with one red pixel, as a form resource holds it.
+std::string GlyphHex() {
+  TBitmap glyph;
+  glyph.SetSize(2, 2);
+  glyph.ScanLine(0)[2] = 0xFF;
+  TMemoryStream s;
+  glyph.SaveToStream(s);
+  std::string hex;
+  char digits[3];
+  for (uint8_t b : s.Bytes()) {
+    snprintf(digits, sizeof digits, "%02X", b);
+    hex += digits;
+  }
+  return hex;
+}
+
 TEST(FormResources, BuildTheFormTheResourceDescribes) {
-  const char* text = R"(object ResourceForm: TResourceForm
+  std::string text = R"(object ResourceForm: TResourceForm
   Caption = "图标"
   ClientWidth = 300
   ClientHeight = 200
@@ -438,6 +454,7 @@ TEST(FormResources, BuildTheFormTheResourceDescribes) {
       Height = 25
       Hint = "选择要提取的文件"
       OnClick = ButtonClick
+      Glyph.Data = { GLYPH }
     end
     object Combo1: TComboBox
       Left = 257
@@ -458,6 +475,7 @@ TEST(FormResources, BuildTheFormTheResourceDescribes) {
   end
 end
 )";
+  text.replace(text.find("GLYPH"), 5, GlyphHex());
   TResourceForm form(text);
   EXPECT_TRUE(form.created);
   EXPECT_EQ(form.Caption(), "图标");
@@ -473,6 +491,8 @@ end
   EXPECT_EQ(form.List1->BoundsRect().top, 41);
   EXPECT_EQ(form.List1->BoundsRect().bottom, 200);
   EXPECT_EQ(form.List1->Width(), 300);
+  ASSERT_EQ(form.Button1->Glyph()->Width(), 2);
+  EXPECT_EQ(form.Button1->Glyph()->ScanLine(0)[2], 0xFF);
   SendMessageA(form.Button1->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(form.clicks, 1);
 }
