@@ -210,7 +210,10 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(GetPropA(window, kControlProperty)) : nullptr;
+  // Another copy of the program marks its windows alike, with pointers of its own.
+  DWORD process = 0;
+  if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
+  return static_cast<TWinControl*>(GetPropA(window, kControlProperty));
 }
 
 HWND TWinControl::Handle() {

@@ -277,3 +277,23 @@ TEST(MessageBoxes, PlainDialogIsCentredOnTheScreen) {
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST(WindowLookup, OnlyThisProcessesMarkedWindowsAreControls) {
+  TForm form(nullptr);
+  EXPECT_EQ(TWinControl::FromHandle(form.Handle()), &form);
+  EXPECT_EQ(TWinControl::FromHandle(Application()->Handle()), nullptr);
+  // A window of another process carrying the same mark, as another copy of the program's would.
+  HWND foreign = GetDesktopWindow();
+  DWORD process = 0;
+  GetWindowThreadProcessId(foreign, &process);
+  ASSERT_NE(process, GetCurrentProcessId());
+  ASSERT_TRUE(SetPropA(foreign, "TMControl", reinterpret_cast<HANDLE>(0x1234)));
+  EXPECT_EQ(TWinControl::FromHandle(foreign), nullptr);
+  RemovePropA(foreign, "TMControl");
+}
+
+}  // namespace
+}  // namespace tmv
