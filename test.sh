@@ -23,7 +23,10 @@ echo "== native tests (AddressSanitizer, UBSan)"
 echo "== Windows tests under Wine"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   source tools/wine-env
+  # Start the prefix and its services outside ctest: services started by the first test
+  # would inherit ctest'"'"'s output pipes and keep it waiting after the test ends.
   wineserver -p >/dev/null 2>&1
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
   cd build/win && ctest --output-on-failure; rc=$?
   wineserver -k >/dev/null 2>&1 || true
   exit $rc' || status=1
