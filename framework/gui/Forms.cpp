@@ -345,7 +345,7 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 void TApplication::Run() {
-  if (terminated_) return;
+  if (terminated_ || !mainForm_) return;
   if (mainForm_) mainForm_->Show();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);

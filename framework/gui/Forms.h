@@ -125,16 +125,20 @@ public:
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
 
-  // Creates a form owned by the application; the first one becomes the main form.
+  // Creates a form owned by the application; the first one becomes the main form. A form
+  // that cannot be made (a damaged form resource, say) is reported by HandleException and
+  // answered with null.
   template <class F>
   F* CreateForm() {
-    F* form = new F(this);
-    if (!mainForm_) mainForm_ = form;
+    F* form = nullptr;
+    RunGuarded([&] { form = new F(this); });
+    if (form && !mainForm_) mainForm_ = form;
     return form;
   }
   TCustomForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and handles messages until Terminate (or the main form closes).
+  // Shows the main form and handles messages until Terminate (or the main form closes);
+  // without a main form there is nothing to run.
   void Run();
   // Handles every message waiting now, then returns.
   void ProcessMessages();

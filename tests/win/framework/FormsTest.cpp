@@ -241,6 +241,22 @@ TEST(ApplicationLoop, MainFormCloseEndsTheLoopAndOnMessageSeesMessagesFirst) {
   Application()->SetOnMessage(TMessageEvent());
 }
 
+class TBrokenForm : public TForm {
+public:
+  explicit TBrokenForm(TComponent* owner) : TForm(owner) { throw EReadError("Line 3: class TFoo not found"); }
+};
+
+TEST(ApplicationLoop, AFormThatCannotBeMadeIsReportedNotFatal) {
+  BoxRecorder boxes;
+  const int forms = Screen()->FormCount();
+  EXPECT_EQ(Application()->CreateForm<TBrokenForm>(), nullptr);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Line 3: class TFoo not found");
+  EXPECT_EQ(Screen()->FormCount(), forms);
+  EXPECT_EQ(Application()->MainForm(), nullptr);
+  Application()->Run();
+}
+
 TEST(MessageBoxes, HookAnswersAndRecords) {
   BoxRecorder boxes(IDCANCEL);
   EXPECT_EQ(Application()->MessageBox("由于图标数量太多", "消息框", 0x41), IDCANCEL);
