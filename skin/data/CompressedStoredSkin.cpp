@@ -1,0 +1,98 @@
+#include "skin/data/CompressedStoredSkin.h"
+
+#include "framework/core/Exceptions.h"
+#include "skin/data/SkinPackage.h"
+#include "skin/data/ZlibStreams.h"
+
+namespace tmv {
+
+namespace {
+
+std::string ExtractFileName(const std::string& path) {
+  size_t slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+[[noreturn]] void BadSkinFile(const std::string& path, const char* why) {
+  throw EReadError(Format("Compressed skin file \"%s\" is not valid: %s", path.c_str(), why));
+}
+
+}  // namespace
+
+TspCompressedStoredSkin::TspCompressedStoredSkin(TComponent* owner) : TComponent(owner) {}
+
+const TClassInfo& TspCompressedStoredSkin::StaticClassInfo() {
+  static const TClassInfo info(
+      "TspCompressedStoredSkin", &TComponent::StaticClassInfo(),
+      &CreateComponent<TspCompressedStoredSkin>,
+      {
+          prop::String<&TspCompressedStoredSkin::SetFileName>("FileName"),
+          prop::String<&TspCompressedStoredSkin::SetCompressedFileName>("CompressedFileName"),
+          prop::String<&TspCompressedStoredSkin::SetDescription>("Description"),
+          prop::Binary<&TspCompressedStoredSkin::SetCompressedData>("CompressedData"),
+      });
+  return info;
+}
+
+void TspCompressedStoredSkin::SetCompressedData(const std::vector<uint8_t>& bytes) {
+  compressedData_.Clear();
+  if (!bytes.empty()) compressedData_.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  compressedData_.SetPosition(0);
+}
+
+void TspCompressedStoredSkin::ExtractPackage(TStream& target) {
+  InflateStreamTo(target, compressedData_);
+}
+
+void TspCompressedStoredSkin::BuildFromSkinFolder(const std::string& iniPath) {
+  TspSkinPackage package;
+  // The layout that carries every frame picture a folder can name.
+  package.Version = 2;
+  if (!LoadSkinFolder(iniPath, package)) return;
+  TMemoryStream packed;
+  WriteSkinPackage(package, packed);
+  compressedData_.Clear();
+  DeflateStreamTo(packed, compressedData_);
+  compressedData_.SetPosition(0);
+}
+
+void TspCompressedStoredSkin::ReadCompressedSkinFile(const std::string& path) {
+  compressedData_.Clear();
+  TFileStream file(path, fmOpenRead);
+  int32_t version = file.ReadInt32();
+  if (version > kNewestPackageVersion) BadSkinFile(path, "its version is newer than this program knows");
+  int32_t length = file.ReadInt32();
+  if (length < 0 || length > file.Size() - file.Position())
+    BadSkinFile(path, "its length field does not match the file");
+  std::vector<uint8_t> bytes(static_cast<size_t>(length));
+  if (length > 0) file.ReadBuffer(bytes.data(), length);
+  SetCompressedData(bytes);
+}
+
+void TspCompressedStoredSkin::WriteCompressedSkinFile(const std::string& path) {
+  TFileStream file(path, fmCreate);
+  // Readers only check that the version is one they know.
+  file.WriteInt32(kNewestPackageVersion);
+  file.WriteInt32(static_cast<int32_t>(compressedData_.Size()));
+  compressedData_.SaveToStream(file);
+}
+
+void TspCompressedStoredSkin::SetFileName(const std::string& value) {
+  if (!TakesFilesNow()) {
+    fileName_ = value;
+    return;
+  }
+  fileName_ = ExtractFileName(value);
+  BuildFromSkinFolder(value);
+}
+
+void TspCompressedStoredSkin::SetCompressedFileName(const std::string& value) {
+  if (!TakesFilesNow()) {
+    compressedFileName_ = value;
+    return;
+  }
+  compressedFileName_ = ExtractFileName(value);
+  ReadCompressedSkinFile(value);
+}
+
+}  // namespace tmv

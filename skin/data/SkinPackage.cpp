@@ -1,0 +1,108 @@
+#include "skin/data/SkinPackage.h"
+
+#include "framework/core/Exceptions.h"
+#include "framework/core/IniFiles.h"
+#include "framework/core/TextUtils.h"
+#include "skin/imaging/SkinIniValues.h"
+
+namespace tmv {
+
+namespace {
+
+constexpr uint8_t kPicturePresent = 0;
+constexpr uint8_t kPictureAbsent = 1;
+// A BMP file image is at least its two headers long.
+constexpr int64_t kSmallestImage = 54;
+
+void ReadPictureRecord(TStream& stream, TBitmap& picture) {
+  if (stream.ReadByte() == kPicturePresent) picture.LoadFromStream(stream);
+}
+
+void WritePictureRecord(const TBitmap& picture, TStream& stream) {
+  if (picture.Empty()) {
+    stream.WriteByte(kPictureAbsent);
+    return;
+  }
+  stream.WriteByte(kPicturePresent);
+  picture.SaveToStream(stream);
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+TspFramePictures MakeFramePictures() {
+  TspFramePictures pictures;
+  for (auto& picture : pictures) picture = std::make_unique<TBitmap>();
+  return pictures;
+}
+
+const char* FramePictureKey(TspFramePicture picture) {
+  static const char* const keys[kFramePictureCount] = {"picture", "inactivepicture", "mask",
+                                                       "rolluppicture", "rollupmask"};
+  return keys[picture];
+}
+
+std::vector<TspFramePicture> FramePicturesOfVersion(int32_t version) {
+  switch (version) {
+    case 1: return {fpPicture, fpMask, fpRollUpPicture, fpRollUpMask};
+    case 2: return {fpPicture, fpInactivePicture, fpMask, fpRollUpPicture, fpRollUpMask};
+    case 3: return {fpPicture, fpInactivePicture, fpMask};
+    default: return {fpPicture, fpMask};
+  }
+}
+
+bool ReadSkinPackage(TStream& stream, TspSkinPackage& package) {
+  package.Version = stream.ReadInt32();
+  if (package.Version > kNewestPackageVersion) return false;
+  for (TspFramePicture picture : FramePicturesOfVersion(package.Version))
+    ReadPictureRecord(stream, *package.FramePictures[picture]);
+  int32_t count = stream.ReadInt32();
+  if (count > 0 && count > (stream.Size() - stream.Position()) / kSmallestImage)
+    throw EReadError("Stream read error");
+  for (int32_t i = 0; i < count; ++i) {
+    auto picture = std::make_unique<TBitmap>();
+    picture->LoadFromStream(stream);
+    package.ActivePictures.push_back(std::move(picture));
+  }
+  package.Definition.LoadFromStream(stream);
+  return true;
+}
+
+void WriteSkinPackage(const TspSkinPackage& package, TStream& stream) {
+  stream.WriteInt32(package.Version);
+  for (TspFramePicture picture : FramePicturesOfVersion(package.Version))
+    WritePictureRecord(*package.FramePictures[picture], stream);
+  stream.WriteInt32(static_cast<int32_t>(package.ActivePictures.size()));
+  for (const auto& picture : package.ActivePictures) picture->SaveToStream(stream);
+  package.Definition.SaveToStream(stream);
+}
+
+bool LoadSkinFolder(const std::string& iniPath, TspSkinPackage& package) {
+  TStringList lines;
+  lines.LoadFromFile(iniPath);
+  TMemIniFile ini(lines);
+  for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
+    if (!ini.SectionExists(section)) return false;
+
+  const std::string folder = FolderOf(iniPath);
+  TspSkinPackage loaded;
+  for (int i = 0; i < kFramePictureCount; ++i) {
+    std::string name = ini.ReadString("PICTURES", FramePictureKey(static_cast<TspFramePicture>(i)), "");
+    if (!name.empty()) loaded.FramePictures[i]->LoadFromFile(folder + name);
+  }
+  for (const std::string& name : ReadSkinStringList(ini, "PICTURES", "activepictures")) {
+    auto picture = std::make_unique<TBitmap>();
+    picture->LoadFromFile(folder + name);
+    loaded.ActivePictures.push_back(std::move(picture));
+  }
+  package.FramePictures = std::move(loaded.FramePictures);
+  package.ActivePictures = std::move(loaded.ActivePictures);
+  package.Definition.Assign(lines);
+  return true;
+}
+
+}  // namespace tmv

@@ -1,0 +1,202 @@
+#include "skin/data/ZlibStreams.h"
+
+#include <algorithm>
+
+namespace tmv {
+
+namespace {
+
+const char kInvalidOperation[] = "Invalid stream operation";
+
+int ZlibLevel(TCompressionLevel level) {
+  switch (level) {
+    case clNone: return Z_NO_COMPRESSION;
+    case clFastest: return Z_BEST_SPEED;
+    case clDefault: return Z_DEFAULT_COMPRESSION;
+    case clMax: return Z_BEST_COMPRESSION;
+  }
+  return Z_DEFAULT_COMPRESSION;
+}
+
+int CheckDeflate(int code) {
+  if (code < 0) throw ECompressionError("error");
+  return code;
+}
+
+[[noreturn]] void CorruptData() { throw EDecompressionError("compression error"); }
+
+}  // namespace
+
+TCustomZlibStream::TCustomZlibStream(TStream& strm) : strm_(strm), strmPos_(strm.Position()) {}
+
+void TCustomZlibStream::Progress() {
+  if (OnProgress) OnProgress(*this);
+}
+
+void TCustomZlibStream::ReturnToSavedPosition() {
+  if (strm_.Position() != strmPos_) strm_.SetPosition(strmPos_);
+}
+
+TCompressionStream::TCompressionStream(TCompressionLevel level, TStream& dest)
+    : TCustomZlibStream(dest) {
+  zstrm_.next_out = buffer_;
+  zstrm_.avail_out = kBufferSize;
+  CheckDeflate(deflateInit(&zstrm_, ZlibLevel(level)));
+}
+
+TCompressionStream::~TCompressionStream() {
+  if (!finished_) {
+    try {
+      Finish();
+    } catch (const Exception&) {
+      // A destructor cannot raise; callers who need to know call Finish themselves.
+    }
+  }
+  deflateEnd(&zstrm_);
+}
+
+void TCompressionStream::WriteBufferOut(int32_t count) {
+  strm_.WriteBuffer(buffer_, count);
+  zstrm_.next_out = buffer_;
+  zstrm_.avail_out = kBufferSize;
+  strmPos_ = strm_.Position();
+  Progress();
+}
+
+int32_t TCompressionStream::Read(void*, int32_t) { throw ECompressionError(kInvalidOperation); }
+
+int32_t TCompressionStream::Write(const void* buffer, int32_t count) {
+  if (count <= 0) return 0;
+  if (finished_) throw ECompressionError(kInvalidOperation);
+  zstrm_.next_in = static_cast<Bytef*>(const_cast<void*>(buffer));
+  zstrm_.avail_in = static_cast<uInt>(count);
+  ReturnToSavedPosition();
+  while (zstrm_.avail_in > 0) {
+    CheckDeflate(deflate(&zstrm_, Z_NO_FLUSH));
+    if (zstrm_.avail_out == 0) WriteBufferOut(kBufferSize);
+  }
+  return count;
+}
+
+int64_t TCompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
+  if (offset == 0 && origin == soCurrent) return static_cast<int64_t>(zstrm_.total_in);
+  throw ECompressionError(kInvalidOperation);
+}
+
+void TCompressionStream::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  zstrm_.next_in = nullptr;
+  zstrm_.avail_in = 0;
+  ReturnToSavedPosition();
+  while (CheckDeflate(deflate(&zstrm_, Z_FINISH)) != Z_STREAM_END) {
+    if (zstrm_.avail_out == 0) WriteBufferOut(kBufferSize);
+  }
+  int32_t rest = kBufferSize - static_cast<int32_t>(zstrm_.avail_out);
+  if (rest > 0) WriteBufferOut(rest);
+}
+
+TDecompressionStream::TDecompressionStream(TStream& source)
+    : TCustomZlibStream(source), startPos_(strmPos_) {
+  zstrm_.next_in = buffer_;
+  zstrm_.avail_in = 0;
+  if (inflateInit(&zstrm_) != Z_OK) throw EDecompressionError("error");
+}
+
+TDecompressionStream::~TDecompressionStream() { inflateEnd(&zstrm_); }
+
+int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
+  if (count <= 0 || ended_) return 0;
+  zstrm_.next_out = static_cast<Bytef*>(buffer);
+  zstrm_.avail_out = static_cast<uInt>(count);
+  ReturnToSavedPosition();
+  while (zstrm_.avail_out > 0) {
+    if (zstrm_.avail_in == 0) {
+      int32_t got = strm_.Read(buffer_, kBufferSize);
+      // Without more input the stream can never reach its end: waiting would loop forever.
+      if (got <= 0) CorruptData();
+      zstrm_.next_in = buffer_;
+      zstrm_.avail_in = static_cast<uInt>(got);
+      strmPos_ = strm_.Position();
+      Progress();
+    }
+    int code = inflate(&zstrm_, Z_NO_FLUSH);
+    if (code == Z_STREAM_END) {
+      ended_ = true;
+      CheckNothingFollows();
+      break;
+    }
+    // Z_NEED_DICT is positive but no dictionary exists here; waiting for one never ends.
+    if (code != Z_OK) CorruptData();
+  }
+  return count - static_cast<int32_t>(zstrm_.avail_out);
+}
+
+void TDecompressionStream::CheckNothingFollows() {
+  if (zstrm_.avail_in > 0) CorruptData();
+  uint8_t probe;
+  if (strm_.Read(&probe, 1) > 0) CorruptData();
+  strmPos_ = strm_.Position();
+}
+
+int32_t TDecompressionStream::Write(const void*, int32_t) {
+  throw EDecompressionError(kInvalidOperation);
+}
+
+void TDecompressionStream::Restart() {
+  if (inflateReset(&zstrm_) != Z_OK) CorruptData();
+  zstrm_.next_in = buffer_;
+  zstrm_.avail_in = 0;
+  ended_ = false;
+  strm_.SetPosition(startPos_);
+  strmPos_ = startPos_;
+}
+
+void TDecompressionStream::SkipForward(int64_t count) {
+  uint8_t discard[kBufferSize];
+  while (count > 0) {
+    int32_t n = static_cast<int32_t>(std::min<int64_t>(count, kBufferSize));
+    int32_t got = Read(discard, n);
+    if (got <= 0) break;
+    count -= got;
+  }
+}
+
+int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
+  int64_t delivered = static_cast<int64_t>(zstrm_.total_out);
+  if (origin == soBeginning && offset == 0) {
+    Restart();
+  } else if (origin == soBeginning && offset >= delivered) {
+    SkipForward(offset - delivered);
+  } else if (origin == soCurrent && offset >= 0) {
+    SkipForward(offset);
+  } else {
+    throw EDecompressionError(kInvalidOperation);
+  }
+  return static_cast<int64_t>(zstrm_.total_out);
+}
+
+void DeflateStreamTo(TStream& source, TStream& target) {
+  TCompressionStream compressor(clMax, target);
+  source.SetPosition(0);
+  uint8_t block[8192];
+  for (;;) {
+    int32_t got = source.Read(block, sizeof block);
+    if (got <= 0) break;
+    compressor.WriteBuffer(block, got);
+  }
+  compressor.Finish();
+}
+
+void InflateStreamTo(TStream& target, TStream& source) {
+  source.SetPosition(0);
+  TDecompressionStream decompressor(source);
+  uint8_t block[4096];
+  for (;;) {
+    int32_t got = decompressor.Read(block, sizeof block);
+    if (got <= 0) break;
+    target.WriteBuffer(block, got);
+  }
+}
+
+}  // namespace tmv

@@ -1,0 +1,285 @@
+#include "skin/imaging/SkinIniValues.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "framework/core/Exceptions.h"
+#include "framework/core/IniFiles.h"
+#include "framework/core/Strings.h"
+#include "framework/core/TextUtils.h"
+
+namespace tmv {
+
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool ParseHex(const std::string& digits, int32_t& value) {
+  if (digits.empty() || digits.size() > 8) return false;
+  uint32_t v = 0;
+  for (char c : digits) {
+    int d = HexDigit(c);
+    if (d < 0) return false;
+    v = v << 4 | static_cast<uint32_t>(d);
+  }
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+bool ParseDecimal(const std::string& text, int32_t& value) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return false;
+  int64_t v = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    v = v * 10 + (text[i] - '0');
+    if (v > int64_t{std::numeric_limits<int32_t>::max()} + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v > std::numeric_limits<int32_t>::max()) return false;
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& text) {
+  std::vector<std::string> fields(1);
+  for (char c : text) {
+    if (c == ',')
+      fields.emplace_back();
+    else
+      fields.back() += c;
+  }
+  return fields;
+}
+
+[[noreturn]] void NotAnInteger(const std::string& text) {
+  throw EConvertError(Format("'%s' is not a valid integer value", text.c_str()));
+}
+
+int32_t DigitsOf(const std::string& field) {
+  std::string digits;
+  for (char c : field)
+    if (c >= '0' && c <= '9') digits += c;
+  int32_t value;
+  if (digits.empty() || !ParseDecimal(digits, value)) NotAnInteger(digits);
+  return value;
+}
+
+std::vector<int32_t> ParseFields(const std::string& text, size_t needed) {
+  std::vector<std::string> fields = SplitAtCommas(text);
+  if (fields.size() < needed) NotAnInteger("");
+  std::vector<int32_t> values;
+  for (size_t i = 0; i < needed; ++i) values.push_back(DigitsOf(fields[i]));
+  return values;
+}
+
+// Counts come from the skin and could be anything: no list is longer than its section.
+int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  int32_t n = ReadSkinInteger(ini, section, key, 0);
+  if (n <= 0) return 0;
+  TStringList keys;
+  ini.ReadSection(section, keys);
+  return std::min<int32_t>(n, keys.Count());
+}
+
+}  // namespace
+
+bool ParseSkinInteger(const std::string& text, int32_t& value) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    return ParseHex(text.substr(2), value);
+  if (!text.empty() && text[0] == '$') return ParseHex(text.substr(1), value);
+  return ParseDecimal(text, value);
+}
+
+TPoint ParseSkinPoint(const std::string& text) {
+  std::vector<int32_t> v = ParseFields(text, 2);
+  return TPoint{v[0], v[1]};
+}
+
+TRect ParseSkinRect(const std::string& text) {
+  std::vector<int32_t> v = ParseFields(text, 4);
+  return TRect{v[0], v[1], v[2], v[3]};
+}
+
+TSkinFontStyles ParseSkinFontStyles(const std::string& text) {
+  TSkinFontStyles s;
+  s.Bold = text.find("fsbold") != std::string::npos;
+  s.Italic = text.find("fsitalic") != std::string::npos;
+  s.Underline = text.find("fsunderline") != std::string::npos;
+  s.StrikeOut = text.find("fsstrikeout") != std::string::npos;
+  return s;
+}
+
+TSkinAlignment ParseSkinAlignment(const std::string& text) {
+  if (text == "tacenter") return TSkinAlignment::Center;
+  if (text == "taleftjustify") return TSkinAlignment::LeftJustify;
+  return TSkinAlignment::RightJustify;
+}
+
+namespace {
+const char* const kMorphKinds[] = {"mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient",
+                                   "mkleftslide", "mkrightslide", "mkpush"};
+const char* const kImageEffects[] = {"iebrightness", "iedarkness", "iegrayscale", "ienoise",
+                                     "iesplitblur", "ieinvert"};
+
+template <size_t N>
+int KeywordIndex(const char* const (&words)[N], const std::string& text) {
+  for (size_t i = 0; i < N; ++i)
+    if (text == words[i]) return static_cast<int>(i);
+  return -1;
+}
+}  // namespace
+
+TspMorphKind ParseMorphKind(const std::string& text) {
+  int i = KeywordIndex(kMorphKinds, text);
+  return i < 0 ? mkDefault : static_cast<TspMorphKind>(i);
+}
+
+TspEffect ParseImageEffect(const std::string& text) {
+  int i = KeywordIndex(kImageEffects, text);
+  return i < 0 ? ieGrayScale : static_cast<TspEffect>(i);
+}
+
+bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& kind) {
+  size_t colon = entry.find(':');
+  if (colon == std::string::npos) return false;
+  name = entry.substr(0, colon);
+  kind = entry.substr(colon + 1);
+  return true;
+}
+
+int32_t ReadSkinInteger(const TMemIniFile& ini, const std::string& section, const std::string& key,
+                        int32_t def) {
+  int32_t value;
+  return ParseSkinInteger(ini.ReadString(section, key, ""), value) ? value : def;
+}
+
+bool ReadSkinFlag(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  return ReadSkinInteger(ini, section, key, 0) == 1;
+}
+
+uint32_t ReadSkinColor(const TMemIniFile& ini, const std::string& section, const std::string& key,
+                       uint32_t def) {
+  return static_cast<uint32_t>(ReadSkinInteger(ini, section, key, static_cast<int32_t>(def)));
+}
+
+TPoint ReadSkinPoint(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  return ParseSkinPoint(ini.ReadString(section, key, "0,0"));
+}
+
+TRect ReadSkinRect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  return ParseSkinRect(ini.ReadString(section, key, "0,0,0,0"));
+}
+
+TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, const std::string& section,
+                                   const std::string& key) {
+  return ParseSkinFontStyles(ini.ReadString(section, key, ""));
+}
+
+TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, const std::string& section,
+                                 const std::string& key) {
+  return ParseSkinAlignment(ini.ReadString(section, key, "tacenter"));
+}
+
+TspMorphKind ReadMorphKind(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  return ParseMorphKind(ini.ReadString(section, key, "mkdefault"));
+}
+
+TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+  return ParseImageEffect(ini.ReadString(section, key, "iebrightness"));
+}
+
+std::vector<std::string> ReadSkinStringList(const TMemIniFile& ini, const std::string& section,
+                                            const std::string& name) {
+  int32_t n = BoundedCount(ini, section, name + "count");
+  std::vector<std::string> items;
+  for (int32_t i = 0; i < n; ++i) items.push_back(ini.ReadString(section, IntToStr(i), ""));
+  return items;
+}
+
+std::vector<std::string> ReadSkinLineList(const TMemIniFile& ini, const std::string& section,
+                                          const std::string& name) {
+  int32_t n = BoundedCount(ini, section, name + "linecount");
+  std::vector<std::string> lines;
+  for (int32_t i = 0; i < n; ++i)
+    lines.push_back(ini.ReadString(section, name + "line" + IntToStr(i), ""));
+  return lines;
+}
+
+std::string SkinPointText(const TPoint& p) { return IntToStr(p.X) + "," + IntToStr(p.Y); }
+
+std::string SkinRectText(const TRect& r) {
+  return IntToStr(r.Left) + "," + IntToStr(r.Top) + "," + IntToStr(r.Right) + "," +
+         IntToStr(r.Bottom);
+}
+
+std::string SkinFontStylesText(const TSkinFontStyles& styles) {
+  std::string text;
+  auto add = [&text](bool set, const char* word) {
+    if (!set) return;
+    if (!text.empty()) text += ",";
+    text += word;
+  };
+  add(styles.Bold, "fsbold");
+  add(styles.Italic, "fsitalic");
+  add(styles.Underline, "fsunderline");
+  add(styles.StrikeOut, "fsstrikeout");
+  return text;
+}
+
+std::string SkinAlignmentText(TSkinAlignment alignment) {
+  switch (alignment) {
+    case TSkinAlignment::Center: return "tacenter";
+    case TSkinAlignment::LeftJustify: return "taleftjustify";
+    case TSkinAlignment::RightJustify: return "tarightjustify";
+  }
+  return "tacenter";
+}
+
+std::string MorphKindText(TspMorphKind kind) { return kMorphKinds[kind]; }
+
+std::string ImageEffectText(TspEffect effect) { return kImageEffects[effect]; }
+
+void WriteSkinInteger(TMemIniFile& ini, const std::string& section, const std::string& key,
+                      int32_t value) {
+  ini.WriteString(section, key, IntToStr(value));
+}
+
+void WriteSkinFlag(TMemIniFile& ini, const std::string& section, const std::string& key,
+                   bool value) {
+  ini.WriteString(section, key, value ? "1" : "0");
+}
+
+void WriteSkinPoint(TMemIniFile& ini, const std::string& section, const std::string& key,
+                    const TPoint& value) {
+  ini.WriteString(section, key, SkinPointText(value));
+}
+
+void WriteSkinRect(TMemIniFile& ini, const std::string& section, const std::string& key,
+                   const TRect& value) {
+  ini.WriteString(section, key, SkinRectText(value));
+}
+
+void WriteSkinStringList(TMemIniFile& ini, const std::string& section, const std::string& name,
+                         const std::vector<std::string>& items) {
+  WriteSkinInteger(ini, section, name + "count", static_cast<int32_t>(items.size()));
+  for (size_t i = 0; i < items.size(); ++i)
+    ini.WriteString(section, IntToStr(static_cast<long long>(i)), items[i]);
+}
+
+void WriteSkinLineList(TMemIniFile& ini, const std::string& section, const std::string& name,
+                       const std::vector<std::string>& lines) {
+  WriteSkinInteger(ini, section, name + "linecount", static_cast<int32_t>(lines.size()));
+  for (size_t i = 0; i < lines.size(); ++i)
+    ini.WriteString(section, name + "line" + IntToStr(static_cast<long long>(i)), lines[i]);
+}
+
+}  // namespace tmv
