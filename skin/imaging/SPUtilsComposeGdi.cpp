@@ -83,6 +83,13 @@ void ComposeVerticalBand(int32_t topEnd, int32_t bottomEnd, TBitmap& result, int
   DrawPlanOnto(result, picture, PlanVerticalBand(topEnd, bottomEnd, height, sourceRect));
 }
 
+bool ComposeControlImage(const TSkinDivision& source, const TRect& skinRect, int32_t width,
+                         int32_t height, TBitmap& picture, TBitmap& result) {
+  const TBandPlan image = PlanControlImage(source, skinRect, width, height);
+  DrawBand(result, picture, image);
+  return image.Built;
+}
+
 void ComposeFrameBands(const TSkinDivision& source, const TSkinDivision& target,
                        const TEdgeStretch& stretch, int32_t width, int32_t height,
                        const TRect& sourceRect, TBitmap& picture, TFrameBandBitmaps bands) {

@@ -24,6 +24,11 @@ void ComposeHorizontalBand(int32_t leftEnd, int32_t rightEnd, TBitmap& result, i
 void ComposeVerticalBand(int32_t topEnd, int32_t bottomEnd, TBitmap& result, int32_t height,
                          const TRect& sourceRect, TBitmap& picture);
 
+// The control's skin image fitted to its size (see PlanControlImage); false, and the result
+// untouched, when the skin gives no image.
+bool ComposeControlImage(const TSkinDivision& source, const TRect& skinRect, int32_t width,
+                         int32_t height, TBitmap& picture, TBitmap& result);
+
 // A band whose size conditions are not met keeps its bitmap as it was.
 struct TFrameBandBitmaps {
   TBitmap& Bottom;

@@ -46,6 +46,7 @@ UniqueRegion RegionFromRegionData(const std::vector<uint8_t>& data);
 // The region of the black pixels of a mask at (0, 0); null for an empty mask.
 UniqueRegion RegionFromMask(HBITMAP mask);
 UniqueRegion RegionFromMask(const TFBitmap& mask);
+UniqueRegion RegionFromMask(const TBitmap& mask);
 // The region of a window of width x height cut by the mask's division; null when there is none.
 UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width);

@@ -39,6 +39,10 @@ UniqueRegion RegionFromMask(const TFBitmap& mask) {
   return RegionFromRegionData(MaskToRegionData(mask, 0, 0));
 }
 
+UniqueRegion RegionFromMask(const TBitmap& mask) {
+  return RegionFromMask(TFBitmap::FromBitmap(mask));
+}
+
 UniqueRegion RegionFromMask(HBITMAP mask) { return RegionFromMask(TFBitmap::FromHandle(mask)); }
 
 UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,

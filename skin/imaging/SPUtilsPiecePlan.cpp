@@ -279,6 +279,33 @@ TFrameBandPlans PlanMaskBands(const TSkinDivision& src, const TSkinDivision& tgt
   return bands;
 }
 
+TBandPlan PlanControlImage(const TSkinDivision& src, const TRect& s, int32_t width,
+                           int32_t height) {
+  TBandPlan image;
+  if (s.IsEmpty()) return image;
+  const int32_t sw = Saturate(s.Width()), sh = Saturate(s.Height());
+  image.Built = true;
+  if (src.RB.X != 0 && src.RB.Y != 0) {
+    image.Width = width;
+    image.Height = height;
+    image.Copies = PlanNinePartTiled(src, TargetDivision(src, sw, sh, width, height), true, width,
+                                     height, s);
+  } else if (src.RT.X != 0 || src.RT.Y != 0) {
+    image.Width = width;
+    image.Height = sh;
+    image.Copies = PlanHorizontalBand(src.LT.X, Saturate(int64_t{sw} - src.RT.X), width, s);
+  } else if (src.LB.X != 0 || src.LB.Y != 0) {
+    image.Width = sw;
+    image.Height = height;
+    image.Copies = PlanVerticalBand(src.LT.Y, Saturate(int64_t{sh} - src.LB.Y), height, s);
+  } else {
+    image.Width = sw;
+    image.Height = sh;
+    image.Copies = {{s, {0, 0, sw, sh}}};
+  }
+  return image;
+}
+
 TRect StripFrameRect(int32_t stripWidth, int32_t stripHeight, int32_t frame, int32_t frameCount) {
   if (frameCount < 1 || frame < 1 || frame > frameCount || stripHeight < 1) return {};
   const int32_t fw = stripWidth / frameCount;

@@ -74,6 +74,12 @@ TFrameBandPlans PlanFrameBands(const TSkinDivision& source, const TSkinDivision&
 TFrameBandPlans PlanMaskBands(const TSkinDivision& source, const TSkinDivision& target,
                               int32_t width, int32_t maskWidth, int32_t maskHeight);
 
+// A control's skin image at the control's size: nine parts (centre filled) when both
+// coordinates of RB are given, a horizontal band when RT is, a vertical band when LB is, the
+// image as it is otherwise. Not built when the skin rectangle is empty.
+TBandPlan PlanControlImage(const TSkinDivision& source, const TRect& skinRect, int32_t width,
+                           int32_t height);
+
 // The strip's columns of frame k (from 1) of n; empty when there is no such frame.
 TRect StripFrameRect(int32_t stripWidth, int32_t stripHeight, int32_t frame, int32_t frameCount);
 

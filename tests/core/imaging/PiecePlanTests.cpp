@@ -44,6 +44,33 @@ TEST(HorizontalBand, NoMiddleOrNarrowTargetDrawsOnlyWhatFits) {
   EXPECT_EQ(small[1].Target, (TRect{1, 0, 6, 4}));
 }
 
+TEST(ControlImage, ThePointsGivenChooseThePrimitive) {
+  const TRect s{30, 5, 50, 26};
+  // RT given, RB not: a horizontal band with ends LT.x and Sw - RT.x.
+  const TSkinDivision button{{4, 11}, {15, 10}, {0, 0}, {0, 0}, {}};
+  const TBandPlan band = PlanControlImage(button, s, 76, 40);
+  EXPECT_TRUE(band.Built);
+  EXPECT_EQ(band.Height, 21);
+  EXPECT_EQ(band.Copies, PlanHorizontalBand(4, 5, 76, s));
+
+  const TSkinDivision column{{0, 3}, {0, 0}, {0, 15}, {0, 0}, {}};
+  const TBandPlan vertical = PlanControlImage(column, s, 76, 40);
+  EXPECT_EQ(vertical.Width, 20);
+  EXPECT_EQ(vertical.Copies, PlanVerticalBand(3, 6, 40, s));
+
+  const TBandPlan plain = PlanControlImage(TSkinDivision{}, s, 76, 40);
+  ASSERT_EQ(plain.Copies.size(), 1u);
+  EXPECT_EQ(plain.Copies[0], (TPieceCopy{s, {0, 0, 20, 21}}));
+
+  const TSkinDivision nine{{5, 5}, {15, 5}, {5, 16}, {15, 16}, {5, 5, 15, 16}};
+  const TBandPlan framed = PlanControlImage(nine, s, 76, 40);
+  EXPECT_EQ(framed.Width, 76);
+  EXPECT_EQ(framed.Height, 40);
+  EXPECT_EQ(framed.Copies.back().Target.Right, 71);  // the centre is filled
+
+  EXPECT_FALSE(PlanControlImage(nine, {0, 0, 0, 10}, 76, 40).Built);
+}
+
 TEST(VerticalBand, TilesDownwardFromTheTopEnd) {
   const TRect s{0, 10, 8, 30};  // 8 x 20, ends 3 and 2, middle 15
   const TPiecePlan plan = PlanVerticalBand(3, 2, 40, s);

@@ -87,6 +87,23 @@ TEST(ComposeGdi, HorizontalBandOfAButton) {
   }
 }
 
+TEST(ComposeGdi, ControlImageWithoutSkinRectangleLeavesTheResult) {
+  TBitmap picture;
+  FillWithCoordinates(picture, 20, 21);
+  TBitmap result;
+  result.SetSize(3, 3);
+  const TSkinDivision button{{4, 11}, {15, 10}, {0, 0}, {0, 0}, {}};
+  EXPECT_FALSE(ComposeControlImage(button, {}, 76, 30, picture, result));
+  EXPECT_EQ(result.Width(), 3);
+  result.SetBitCount(32);
+  EXPECT_TRUE(ComposeControlImage(button, {0, 0, 20, 21}, 76, 30, picture, result));
+  EXPECT_EQ(result.Width(), 76);
+  EXPECT_EQ(result.Height(), 21);
+  int sx, sy;
+  Origin(result, 71, 3, sx, sy);
+  EXPECT_EQ(sx, 15);
+}
+
 TEST(ComposeGdi, FrameBandsAreSizedAndUnbuiltOnesKeepTheirBitmap) {
   TBitmap picture;
   FillWithCoordinates(picture, 30, 30);
