@@ -32,7 +32,7 @@ struct TDeviceIndependentImage {
   std::vector<uint8_t> Pixels;
 };
 
-TDeviceIndependentImage ReadImage(HBITMAP bitmap, int32_t width, int32_t height, int32_t bitCount,
+TDeviceIndependentImage ReadImage(HDC dc, HBITMAP bitmap, int32_t width, int32_t height, int32_t bitCount,
                                   const char* invalid) {
   TDeviceIndependentImage image;
   image.Format = TImageFormat{width, height, bitCount};
@@ -49,8 +49,7 @@ TDeviceIndependentImage ReadImage(HBITMAP bitmap, int32_t width, int32_t height,
   info.Header.biCompression = BI_RGB;
   info.Header.biSizeImage = static_cast<DWORD>(image.Format.PixelBytes());
   image.Pixels.resize(static_cast<size_t>(image.Format.PixelBytes()));
-  const UniqueMemoryDC dc = MemoryDC(nullptr);
-  const int rows = GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(height), image.Pixels.data(),
+  const int rows = GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), image.Pixels.data(),
                              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   if (rows != height) throw EInvalidGraphic(invalid);
   const auto* palette = reinterpret_cast<const uint8_t*>(info.Colours);
@@ -87,11 +86,12 @@ void WriteIconFile(HICON icon, const std::string& fileName) {
 
 void WriteIconFile(const TIconImages& images, const std::string& fileName) {
   const BITMAP mask = DescribeBitmap(images.Mask.Get(), kInvalidIcon);
+  const UniqueMemoryDC dc = MemoryDC(nullptr);
   std::vector<uint8_t> bytes;
   if (images.Monochrome()) {
     // Bottom-up, the picture's rows come first and the transparency mask's follow.
     TDeviceIndependentImage both =
-        ReadImage(images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
+        ReadImage(dc.Get(), images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
     const TImageFormat half{mask.bmWidth, mask.bmHeight / 2, 1};
     if (!half.IsValid() || mask.bmHeight % 2 != 0) throw EInvalidGraphic(kInvalidIcon);
     const auto middle = both.Pixels.begin() + half.PixelBytes();
@@ -102,10 +102,10 @@ void WriteIconFile(const TIconImages& images, const std::string& fileName) {
     if (colour.bmWidth != mask.bmWidth || colour.bmHeight != mask.bmHeight)
       throw EInvalidGraphic(kInvalidIcon);
     TDeviceIndependentImage picture =
-        ReadImage(images.Colour.Get(), colour.bmWidth, colour.bmHeight,
+        ReadImage(dc.Get(), images.Colour.Get(), colour.bmWidth, colour.bmHeight,
                   colour.bmPlanes * colour.bmBitsPixel, kInvalidIcon);
     const TDeviceIndependentImage transparency =
-        ReadImage(images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
+        ReadImage(dc.Get(), images.Mask.Get(), mask.bmWidth, mask.bmHeight, 1, kInvalidIcon);
     TakeOpacityFromMask(picture.Format, picture.Pixels, transparency.Pixels);
     bytes = ComposeIconFile(picture.Format, picture.Palette, picture.Pixels, transparency.Pixels);
   }
@@ -154,7 +154,8 @@ UniqueBitmap IconToBitmap(TIconImages images) {
 
 void WriteBitmapFile(HBITMAP bitmap, const std::string& fileName) {
   const BITMAP info = DescribeBitmap(bitmap, kInvalidBitmap);
-  const TDeviceIndependentImage image = ReadImage(bitmap, info.bmWidth, info.bmHeight,
+  const UniqueMemoryDC dc = MemoryDC(nullptr);
+  const TDeviceIndependentImage image = ReadImage(dc.Get(), bitmap, info.bmWidth, info.bmHeight,
                                                   info.bmPlanes * info.bmBitsPixel, kInvalidBitmap);
   WriteWholeFile(fileName, ComposeBitmapFile(image.Format, image.Palette, image.Pixels));
 }
