@@ -5,6 +5,7 @@
 
 #include "framework/core/Bitmap.h"
 #include "framework/gui/Graphics.h"
+#include "skin/imaging/SPUtilsComposeGdi.h"
 #include "skin/imaging/SPUtilsDesktop.h"
 #include "skin/imaging/SPUtilsGlyphs.h"
 #include "skin/imaging/SPUtilsText.h"
@@ -120,6 +121,28 @@ TEST(Desktop, WindowAlphaAndWorkArea) {
   EXPECT_EQ(area, (TRect{expected.left, expected.top, expected.right, expected.bottom}));
   GetMonitorWorkArea(window, area, false);
   EXPECT_EQ(area.Right, GetSystemMetrics(SM_CXSCREEN));
+  DestroyWindow(window);
+}
+
+TEST(Desktop, CaptureScreenAreaCopiesWhatIsShown) {
+  HWND window = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | SS_BLACKRECT, 100, 120,
+                                60, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  TBitmap shot;
+  shot.SetBitCount(32);
+  shot.SetSize(20, 10);
+  std::memset(shot.ScanLine(0), 0x55, shot.RowBytes() * 10);
+  CaptureScreenArea(110, 130, shot);
+  const uint8_t* p = shot.ScanLine(5) + 4 * 10;
+  HDC screen = GetDC(nullptr);
+  const COLORREF shown = GetPixel(screen, 120, 135);
+  ReleaseDC(nullptr, screen);
+  EXPECT_NE(RGB(p[2], p[1], p[0]), RGB(0x55, 0x55, 0x55));
+  EXPECT_EQ(RGB(p[2], p[1], p[0]), shown);
   DestroyWindow(window);
 }
 
