@@ -116,6 +116,29 @@ void TspEffectBmp::InvertColours() {
   ForEachChannel(*this, [](uint8_t c) { return static_cast<uint8_t>(255 - c); });
 }
 
+void TspEffectBmp::ApplyEffect(TspEffect effect) {
+  switch (effect) {
+    case ieBrightness: Lighten(0.5); break;
+    case ieDarkness: Darken(0.3); break;
+    case ieGrayScale: ToGrey(); break;
+    case ieNoise: AddNoise(50); break;
+    case ieSplitBlur: BlurFourPoint(1); break;
+    case ieInvert: InvertColours(); break;
+  }
+}
+
+void TspEffectBmp::Morph(TspMorphKind kind, const TspEffectBmp& b, double k) {
+  switch (kind) {
+    case mkDefault: BlendWith(b, k); break;
+    case mkGradient: BlendFromCentre(b, k); break;
+    case mkLeftGradient: BlendFromLeft(b, k); break;
+    case mkRightGradient: BlendFromRight(b, k); break;
+    case mkLeftSlide: SlideInFromLeft(b, k); break;
+    case mkRightSlide: SlideInFromRight(b, k); break;
+    case mkPush: PushInFromLeft(b, k); break;
+  }
+}
+
 void TspEffectBmp::BlurFourPoint(int32_t d) {
   if (d == 0 || pixels_.Empty()) return;
   const int32_t w = Width(), h = Height();

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "skin/imaging/SPUtilsFBitmap.h"
+#include "skin/imaging/SkinIniValues.h"
 
 namespace tmv {
 
@@ -41,6 +42,10 @@ public:
   // place from the top left; samples that would fall outside are taken from the nearest edge.
   void BlurFourPoint(int32_t d);
 
+  // The inactive-frame effect a skin names, with the strength the frames use; an unknown
+  // value changes nothing.
+  void ApplyEffect(TspEffect effect);
+
   // Transitions from this picture (A) towards B by k; nothing happens unless both pictures
   // have the same size.
   void BlendWith(const TspEffectBmp& b, double k);
@@ -54,6 +59,8 @@ public:
   void SlideInFromLeft(const TspEffectBmp& b, double k);
   void SlideInFromRight(const TspEffectBmp& b, double k);
   void PushInFromLeft(const TspEffectBmp& b, double k);
+  // The transition of a morph kind; an unknown kind changes nothing.
+  void Morph(TspMorphKind kind, const TspEffectBmp& b, double k);
 
 private:
   void Slide(const TspEffectBmp& b, double k, bool fromLeft);

@@ -91,6 +91,29 @@ TEST(ImageEffects, GreyInvertAndNoise) {
   for (int y = 0; y < 8; ++y) EXPECT_LE(edge.Pixel(0, y).B, 24);
 }
 
+TEST(ImageEffects, SkinEffectValuesUseTheFramesStrengths) {
+  TspEffectBmp b = Solid(2, 1, Grey(0));
+  b.ApplyEffect(ieBrightness);
+  EXPECT_EQ(b.Pixel(0, 0), Grey(128));
+  b.ApplyEffect(ieDarkness);  // 89.6
+  EXPECT_EQ(b.Pixel(1, 0), Grey(90));
+  b.ApplyEffect(ieInvert);
+  EXPECT_EQ(b.Pixel(1, 0), Grey(165));
+  b.ApplyEffect(static_cast<TspEffect>(6));
+  EXPECT_EQ(b.Pixel(1, 0), Grey(165));
+
+  const TspEffectBmp target = Columns(5, 1, 101);
+  TspEffectBmp pushed = Columns(5, 1, 1);
+  pushed.Morph(mkPush, target, 0.4);
+  EXPECT_EQ(BlueRow(pushed), (std::vector<int>{103, 104, 105, 1, 2}));
+  TspEffectBmp slid = Columns(5, 1, 1);
+  slid.Morph(mkRightSlide, target, 0.4);
+  EXPECT_EQ(BlueRow(slid), (std::vector<int>{1, 2, 3, 101, 102}));
+  TspEffectBmp unknown = Columns(5, 1, 1);
+  unknown.Morph(static_cast<TspMorphKind>(7), target, 1);
+  EXPECT_EQ(BlueRow(unknown), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
 TEST(BlurFourPoint, WorksInPlaceAndTakesTheBottomRowsLowerSamplesFromRowOne) {
   const uint8_t rows[] = {0, 40, 80, 120, 160, 200, 240, 20, 60, 100};
   TspEffectBmp b(1, 10);  // one column: left and right samples are the pixel's own column
