@@ -32,6 +32,95 @@ function(tm_test_program name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE TM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              TM_BUILD_DIR="${CMAKE_BINARY_DIR}")
+  # NAME.form beside the tests becomes the form resource NAME of the program.
+  file(GLOB forms CONFIGURE_DEPENDS ${dir}/*.form)
+  foreach(form ${forms})
+    get_filename_component(resource ${form} NAME_WE)
+    tm_form_resource(${name} ${form} ${resource})
+  endforeach()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# Native tools that the build itself runs (the form packer; the skin packer).
+#   tm_host_tool(NAME SOURCES src... [DEPS lib...])   defines one (in tools/CMakeLists.txt);
+#   tm_host_tool_path(NAME PATH_VAR DEPENDS_VAR)        gives what a custom command puts in
+#                                                       COMMAND and DEPENDS to run it.
+# The native configuration builds the tools as ordinary executables. The Windows
+# configuration cannot run what its compiler makes, so it builds this same tree natively
+# (without sanitizers) in <build>/host-tools through an ExternalProject, set up by
+# tm_finish_host_tools() at the end of the top-level CMakeLists.txt, and runs them from
+# <build>/host-tools/host-bin. The fuzz configuration builds no tools.
+set(TM_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
+
+function(tm_host_tool name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  if(TM_FUZZ)
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY TM_HOST_TOOL_NAMES ${name})
+  if(NOT WIN32)
+    add_executable(${name} ${A_SOURCES})
+    target_link_libraries(${name} PRIVATE ${A_DEPS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/host-bin)
+  endif()
+endfunction()
+
+function(tm_host_tool_path name path_var depends_var)
+  if(WIN32)
+    set(path ${TM_HOST_TOOLS_DIR}/host-bin/${name})
+    set(${path_var} ${path} PARENT_SCOPE)
+    set(${depends_var} host_tools ${path} PARENT_SCOPE)
+  else()
+    set(${path_var} $<TARGET_FILE:${name}> PARENT_SCOPE)
+    set(${depends_var} ${name} PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(tm_finish_host_tools)
+  get_property(names GLOBAL PROPERTY TM_HOST_TOOL_NAMES)
+  if(NOT WIN32 OR NOT names)
+    return()
+  endif()
+  list(TRANSFORM names PREPEND ${TM_HOST_TOOLS_DIR}/host-bin/ OUTPUT_VARIABLE tools)
+  include(ExternalProject)
+  ExternalProject_Add(host_tools
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${TM_HOST_TOOLS_DIR}
+    PREFIX ${CMAKE_BINARY_DIR}/host-tools-steps
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
+               -DTM_SANITIZE=OFF
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --parallel 2 --target ${names}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${tools})
+endfunction()
+
+# tm_form_resource(TARGET FORM NAME [INCLUDE_DIRS dir...] [DEPENDS file-or-target...])
+# Packs the form source FORM (UTF-8, see framework/core/FormReader.h) into GBK text and adds
+# it to the Windows program TARGET as the RCDATA resource NAME, which ReadComponentRes reads.
+# @include paths are looked up next to FORM, then in INCLUDE_DIRS; DEPENDS names what makes
+# included files that are built. Nothing happens in the native configurations.
+function(tm_form_resource target form name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "INCLUDE_DIRS;DEPENDS" ${ARGN})
+  get_filename_component(form ${form} ABSOLUTE)
+  set(text ${CMAKE_CURRENT_BINARY_DIR}/forms/${name}.txt)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/forms/${name}.rc)
+  tm_host_tool_path(formpack formpack formpack_depends)
+  set(search)
+  foreach(dir ${A_INCLUDE_DIRS})
+    list(APPEND search -I ${dir})
+  endforeach()
+  add_custom_command(OUTPUT ${text}
+    COMMAND ${formpack} ${form} ${text} ${search} --depfile ${text}.d
+    DEPENDS ${form} ${formpack_depends} ${A_DEPENDS}
+    DEPFILE ${text}.d
+    COMMENT "Packing the form resource ${name}")
+  file(GENERATE OUTPUT ${rc} CONTENT "${name} RCDATA \"${text}\"\n")
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${text})
+  target_sources(${target} PRIVATE ${rc})
 endfunction()
