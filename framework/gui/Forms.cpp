@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/gui/Dialogs.h"
+#include "framework/gui/FormResource.h"
 
 namespace tmv {
 
@@ -79,6 +80,11 @@ TCustomForm::~TCustomForm() {
   auto& forms = Screen()->forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   DestroyHandle();
+}
+
+void TCustomForm::InitFormResource() {
+  ReadComponentRes(*this, ClassName());
+  DoCreate();
 }
 
 void TCustomForm::DoCreate() {

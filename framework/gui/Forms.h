@@ -59,7 +59,8 @@ public:
 
 protected:
   // A form whose layout lives in a form resource calls this at the end of its constructor:
-  // the resource named after the form's class is read, then OnCreate runs.
+  // the resource named after the form's class (TFormMain.form becomes resource TFormMain)
+  // is read, then OnCreate runs. A missing resource raises EResNotFound.
   void InitFormResource();
   // Runs OnCreate, guarded like every event.
   void DoCreate();

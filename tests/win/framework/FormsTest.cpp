@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "framework/gui/ExtCtrls.h"
 #include "framework/gui/Forms.h"
+#include "framework/gui/FormResource.h"
 #include "framework/gui/StdCtrls.h"
 
 namespace tmv {
@@ -309,6 +310,58 @@ TEST(WindowLookup, OnlyThisProcessesMarkedWindowsAreControls) {
   ASSERT_TRUE(SetPropA(foreign, "TMControl", reinterpret_cast<HANDLE>(0x1234)));
   EXPECT_EQ(TWinControl::FromHandle(foreign), nullptr);
   RemovePropA(foreign, "TMControl");
+}
+
+}  // namespace
+}  // namespace tmv
+
+namespace tmv {
+namespace {
+
+// A form whose layout is compiled into the test program from TCompiledForm.form.
+class TCompiledForm : public TForm {
+public:
+  explicit TCompiledForm(TComponent* owner) : TForm(owner) { InitFormResource(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info("TCompiledForm", &TForm::StaticClassInfo(), nullptr, {},
+                                 {Method<&TCompiledForm::FormCreate>("FormCreate")},
+                                 {Field<&TCompiledForm::Tools>("Tools"), Field<&TCompiledForm::Choice>("Choice"),
+                                  Field<&TCompiledForm::StatusText>("StatusText")});
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void FormCreate(TObject*) { createdWithChoice = Choice && Choice->Checked(); }
+
+  TPanel* Tools = nullptr;
+  TRadioButton* Choice = nullptr;
+  TStatusPanel* StatusText = nullptr;
+  bool createdWithChoice = false;
+};
+
+class TFormWithoutResource : public TForm {
+public:
+  explicit TFormWithoutResource(TComponent* owner) : TForm(owner) { InitFormResource(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info("TFormWithoutResource", &TForm::StaticClassInfo(), nullptr);
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+TEST(FormResources, AFormReadsTheResourceNamedAfterItsClass) {
+  ASSERT_TRUE(FormResourceExists("TCompiledForm"));
+  TCompiledForm form(nullptr);
+  EXPECT_TRUE(form.createdWithChoice);
+  EXPECT_EQ(form.Caption(), "消息框");
+  EXPECT_EQ(form.Choice->Caption(), "16×16");
+  EXPECT_EQ(form.StatusText->Caption(), "支持文件拖放");
+  EXPECT_EQ(form.StatusText->Width(), 200);
+  EXPECT_EQ(form.StatusText->Parent()->BoundsRect().top, 99);
+
+  BoxRecorder boxes;
+  EXPECT_EQ(Application()->CreateForm<TFormWithoutResource>(), nullptr);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Resource TFormWithoutResource not found");
 }
 
 }  // namespace
