@@ -73,6 +73,9 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
 }
 
 void TComponent::InsertComponent(TComponent* component) {
+  // Checked before anything moves, so a refused component stays with its old owner.
+  if (!component->name_.empty() && FindComponent(component->name_))
+    throw EComponentError(Format("A component named %s already exists", component->name_.c_str()));
   if (component->owner_) component->owner_->RemoveComponent(component);
   components_.push_back(component);
   component->owner_ = this;

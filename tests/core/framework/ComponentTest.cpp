@@ -101,6 +101,10 @@ TEST_F(ComponentTest, InsertingIntoAnotherOwnerMovesTheComponent) {
   EXPECT_EQ(first.ComponentCount(), 0);
   EXPECT_EQ(second.FindComponent("A"), a);
   EXPECT_EQ(a->Owner(), &second);
+  TTestControl* clash = Make(&first, "a");
+  EXPECT_THROW(second.InsertComponent(clash), EComponentError);
+  EXPECT_EQ(clash->Owner(), &first);
+  EXPECT_EQ(first.FindComponent("a"), clash);
 }
 
 TEST_F(ComponentTest, LoadingStateIsSetAndClearedByLoaded) {
