@@ -45,15 +45,11 @@ void TspCompressedStoredSkin::ExtractPackage(TStream& target) {
 }
 
 void TspCompressedStoredSkin::BuildFromSkinFolder(const std::string& iniPath) {
-  TspSkinPackage package;
-  // The layout that carries every frame picture a folder can name.
-  package.Version = 2;
-  if (!LoadSkinFolder(iniPath, package)) return;
+  // Version 2 is the layout that carries every frame picture a folder can name.
   TMemoryStream packed;
-  WriteSkinPackage(package, packed);
+  if (!PackSkinFolder(iniPath, 2, packed)) return;
   compressedData_.Clear();
-  DeflateStreamTo(packed, compressedData_);
-  compressedData_.SetPosition(0);
+  compressedData_.LoadFromStream(packed);
 }
 
 void TspCompressedStoredSkin::ReadCompressedSkinFile(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/IniFiles.h"
 #include "framework/core/TextUtils.h"
+#include "skin/data/ZlibStreams.h"
 #include "skin/imaging/SkinIniValues.h"
 
 namespace tmv {
@@ -102,6 +103,16 @@ bool LoadSkinFolder(const std::string& iniPath, TspSkinPackage& package) {
   package.FramePictures = std::move(loaded.FramePictures);
   package.ActivePictures = std::move(loaded.ActivePictures);
   package.Definition.Assign(lines);
+  return true;
+}
+
+bool PackSkinFolder(const std::string& iniPath, int32_t version, TStream& target) {
+  TspSkinPackage package;
+  if (!LoadSkinFolder(iniPath, package)) return false;
+  package.Version = version;
+  TMemoryStream packed;
+  WriteSkinPackage(package, packed);
+  DeflateStreamTo(packed, target);
   return true;
 }
 

@@ -49,4 +49,9 @@ void WriteSkinPackage(const TspSkinPackage& package, TStream& stream);
 // A file that cannot be read raises the file's error. The package's Version is left alone.
 bool LoadSkinFolder(const std::string& iniPath, TspSkinPackage& package);
 
+// Loads a skin folder (as LoadSkinFolder) and writes it as a package of that version,
+// compressed at the highest level, to target. False, writing nothing, when a required
+// section is missing.
+bool PackSkinFolder(const std::string& iniPath, int32_t version, TStream& target);
+
 }  // namespace tmv

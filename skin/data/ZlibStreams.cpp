@@ -10,10 +10,10 @@ const char kInvalidOperation[] = "Invalid stream operation";
 
 int ZlibLevel(TCompressionLevel level) {
   switch (level) {
-    case clNone: return Z_NO_COMPRESSION;
-    case clFastest: return Z_BEST_SPEED;
-    case clDefault: return Z_DEFAULT_COMPRESSION;
-    case clMax: return Z_BEST_COMPRESSION;
+    case TCompressionLevel::None: return Z_NO_COMPRESSION;
+    case TCompressionLevel::Fastest: return Z_BEST_SPEED;
+    case TCompressionLevel::Default: return Z_DEFAULT_COMPRESSION;
+    case TCompressionLevel::Max: return Z_BEST_COMPRESSION;
   }
   return Z_DEFAULT_COMPRESSION;
 }
@@ -177,7 +177,7 @@ int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void DeflateStreamTo(TStream& source, TStream& target) {
-  TCompressionStream compressor(clMax, target);
+  TCompressionStream compressor(TCompressionLevel::Max, target);
   source.SetPosition(0);
   uint8_t block[8192];
   for (;;) {

@@ -48,7 +48,8 @@ protected:
   uint8_t buffer_[kBufferSize];
 };
 
-enum TCompressionLevel { clNone, clFastest, clDefault, clMax };
+// A scoped enumeration: the colour constants already use the cl prefix.
+enum class TCompressionLevel { None, Fastest, Default, Max };
 
 class TCompressionStream : public TCustomZlibStream {
 public:

@@ -7,6 +7,8 @@
 #include "SkinTestSupport.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/core/FormReader.h"
+#include "framework/core/IniFiles.h"
+#include "framework/core/Strings.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 
@@ -342,4 +344,44 @@ TEST(CompressedStoredSkin, SettersTakeFilesOnlyInTheDesigner) {
   EXPECT_EQ("stored-skin-setter.skn", s.CompressedFileName());
   EXPECT_EQ((std::vector<uint8_t>{1, 2, 3}), s.CompressedData().Bytes());
   std::remove(path.c_str());
+}
+
+TEST(DefaultSkin, InflatesToItsFolderAndLoadsEveryDescriptor) {
+  const std::string folder = skintest::SourcePath("assets/skins/default/");
+  TStringList lines;
+  lines.LoadFromFile(folder + "skin.ini");
+  TMemIniFile ini(lines);
+  int64_t expectedSize = 4 + 4 + static_cast<int64_t>(lines.Text().size());
+  for (const char* key : {"picture", "inactivepicture", "mask"}) {
+    TMemoryStream file;
+    file.LoadFromFile(folder + ini.ReadString("PICTURES", key, ""));
+    expectedSize += 1 + file.Size();
+  }
+  const int activeCount = ini.ReadInteger("PICTURES", "activepicturescount", -1);
+  for (int i = 0; i < activeCount; ++i) {
+    TMemoryStream file;
+    file.LoadFromFile(folder + ini.ReadString("PICTURES", std::to_string(i), ""));
+    expectedSize += file.Size();
+  }
+
+  Fixture f;
+  TMemoryStream packed;
+  packed.LoadFromFile(skintest::SourcePath("assets/packed/default-skin.bin"));
+  f.Apply(packed.Bytes());
+  TMemoryStream package;
+  f.stored->ExtractPackage(package);
+  EXPECT_EQ(expectedSize, package.Size());
+  package.SetPosition(0);
+  EXPECT_EQ(3, package.ReadInt32());
+
+  TspSkinData& d = *f.data;
+  ASSERT_FALSE(d.SkinEmpty()) << d.LastError();
+  EXPECT_EQ(static_cast<size_t>(activeCount), d.ActivePictures.size());
+  EXPECT_EQ(static_cast<size_t>(ini.ReadInteger("SKINOBJECTS", "count", -1)), d.ObjectList.size());
+  EXPECT_EQ(static_cast<size_t>(ini.ReadInteger("SKINCONTROLS", "count", -1)), d.CtrlList.size());
+  for (const char* name : {"button", "radiobox", "panel", "statusbar", "statuspanel", "combobox"})
+    EXPECT_NE(-1, d.FindControlIndex(name)) << name;
+  EXPECT_NE(-1, d.FindObjectIndex("menuitem"));
+  EXPECT_FALSE(d.Mask().Empty());
+  EXPECT_EQ(1, d.Mask().BitCount());
 }

@@ -54,7 +54,7 @@ TEST(ZlibStreams, RoundTripsAcrossBufferBoundariesAtMaximumLevel) {
 TEST(ZlibStreams, CompressionLevelsMapToZlibLevels) {
   std::vector<uint8_t> data = Sample(20000);
   std::vector<uint8_t> headers;
-  for (TCompressionLevel level : {clNone, clFastest, clDefault, clMax}) {
+  for (TCompressionLevel level : {TCompressionLevel::None, TCompressionLevel::Fastest, TCompressionLevel::Default, TCompressionLevel::Max}) {
     TMemoryStream out;
     {
       TCompressionStream c(level, out);
@@ -70,7 +70,7 @@ TEST(ZlibStreams, CompressionLevelsMapToZlibLevels) {
 
 TEST(ZlibStreams, CompressionStreamRefusesReadingAndSeeking) {
   TMemoryStream out;
-  TCompressionStream c(clDefault, out);
+  TCompressionStream c(TCompressionLevel::Default, out);
   uint8_t b[4];
   EXPECT_THROW(c.Read(b, 4), ECompressionError);
   EXPECT_THROW(c.Seek(1, soCurrent), ECompressionError);
@@ -87,7 +87,7 @@ TEST(ZlibStreams, CompressionGoesBackToItsPlaceWhenTheTargetWasMoved) {
   TMemoryStream out;
   out.WriteInt32(7);
   {
-    TCompressionStream c(clMax, out);
+    TCompressionStream c(TCompressionLevel::Max, out);
     c.WriteBuffer(data.data(), 25000);
     out.SetPosition(0);
     c.WriteBuffer(data.data() + 25000, 25000);

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/skin/SkinTestSupport.h"
+#include "framework/gui/Forms.h"
+#include "skin/data/SkinData.h"
+
+using namespace tmv;
+
+namespace {
+
+struct TReceived {
+  std::string Form;
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  bool RegistryEmpty;
+};
+
+std::vector<TReceived> gReceived;
+
+class TRecordingForm : public TForm {
+public:
+  TRecordingForm(TComponent* owner, std::string label) : TForm(owner), label_(std::move(label)) {}
+  void WndProc(TMessage& m) override {
+    if (m.Msg >= SKM_SKINCHANGING && m.Msg <= SKM_SKINCHANGEDONE) {
+      auto* registry = reinterpret_cast<TspSkinData*>(m.WParam);
+      gReceived.push_back({label_, m.Msg, m.WParam, m.LParam, registry->SkinEmpty()});
+    }
+    TForm::WndProc(m);
+  }
+
+private:
+  std::string label_;
+};
+
+std::vector<uint8_t> SmallSkin() {
+  auto package = skintest::MakePackage(3, {"[SKINCONTROLS]", "count=1", "0=button:button"});
+  return skintest::Compress(skintest::PackageBytes(*package));
+}
+
+std::vector<std::pair<std::string, UINT>> Sequence() {
+  std::vector<std::pair<std::string, UINT>> s;
+  for (const TReceived& r : gReceived) s.emplace_back(r.Form, r.Msg);
+  return s;
+}
+
+}  // namespace
+
+TEST(SkinChangeMessages, TheOwnerFormHearsFirstThenEveryOtherForm) {
+  gReceived.clear();
+  auto* before = new TRecordingForm(nullptr, "before");
+  auto* owner = new TRecordingForm(nullptr, "owner");
+  auto* after = new TRecordingForm(nullptr, "after");
+  auto* stored = new TspCompressedStoredSkin(owner);
+  auto* data = new TspSkinData(owner);
+  stored->SetCompressedData(SmallSkin());
+  data->SetCompressedStoredSkin(stored);
+
+  const std::vector<std::pair<std::string, UINT>> expected = {
+      {"owner", SKM_SKINCHANGING},    {"before", SKM_SKINCHANGING},    {"after", SKM_SKINCHANGING},
+      {"owner", SKM_SKINCHANGED},     {"before", SKM_SKINCHANGED},     {"after", SKM_SKINCHANGED},
+      {"owner", SKM_SKINCHANGEDONE},  {"before", SKM_SKINCHANGEDONE},  {"after", SKM_SKINCHANGEDONE}};
+  EXPECT_EQ(expected, Sequence());
+  for (const TReceived& r : gReceived) {
+    EXPECT_EQ(reinterpret_cast<WPARAM>(data), r.WParam);
+    EXPECT_EQ(1000, r.LParam);
+    EXPECT_EQ(r.Msg == SKM_SKINCHANGING, r.RegistryEmpty) << r.Form << " " << r.Msg;
+  }
+  EXPECT_EQ(0, data->FindControlIndex("button"));
+
+  gReceived.clear();
+  stored->SetCompressedData({0x78, 0xDA, 0x01});
+  data->ApplyStoredSkin(*stored);
+  EXPECT_EQ(expected, Sequence()) << "a damaged skin is announced all the same";
+  EXPECT_TRUE(data->SkinEmpty());
+  EXPECT_EQ(-1, data->FindControlIndex("button"));
+
+  delete after;
+  delete owner;
+  delete before;
+}
+
+TEST(SkinChangeMessages, ARegistryOutsideAFormTellsEveryFormInScreenOrder) {
+  gReceived.clear();
+  auto* first = new TRecordingForm(nullptr, "first");
+  auto* second = new TRecordingForm(nullptr, "second");
+  TComponent holder(nullptr);
+  auto* stored = new TspCompressedStoredSkin(&holder);
+  auto* data = new TspSkinData(&holder);
+  stored->SetCompressedData(SmallSkin());
+  data->ApplyStoredSkin(*stored);
+  const std::vector<std::pair<std::string, UINT>> expected = {
+      {"first", SKM_SKINCHANGING},   {"second", SKM_SKINCHANGING},
+      {"first", SKM_SKINCHANGED},    {"second", SKM_SKINCHANGED},
+      {"first", SKM_SKINCHANGEDONE}, {"second", SKM_SKINCHANGEDONE}};
+  EXPECT_EQ(expected, Sequence());
+  delete second;
+  delete first;
+}
