@@ -368,6 +368,20 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
   return false;
 }
 
+void TWinControl::TrackMouse(const TMessage& message) {
+  if (!mouseInside_) {
+    mouseInside_ = true;
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+    Perform(CM_MOUSEENTER);
+  }
+  POINT pt = {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  TControl* child = ControlAtPos(pt);
+  if (child == mouseControl_) return;
+  if (TControl* left = std::exchange(mouseControl_, child)) left->Perform(CM_MOUSELEAVE);
+  if (child) child->Perform(CM_MOUSEENTER);
+}
+
 TControl* TWinControl::ControlAtPos(POINT point) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     TControl* c = *it;
@@ -428,6 +442,16 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_SETCURSOR:
       if (RouteMouseToChild(message)) return;
       break;
+    case WM_MOUSEMOVE:
+      if (ownClass) TrackMouse(message);
+      break;
+    case WM_MOUSELEAVE:
+      if (ownClass) {
+        mouseInside_ = false;
+        if (TControl* child = std::exchange(mouseControl_, nullptr)) child->Perform(CM_MOUSELEAVE);
+        Perform(CM_MOUSELEAVE);
+      }
+      break;
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
       if (!(pos->flags & SWP_NOMOVE)) left_ = pos->x, top_ = pos->y;
@@ -487,6 +511,7 @@ void TWinControl::RemoveControl(TControl* control) {
   if (auto* w = dynamic_cast<TWinControl*>(control)) w->DestroyHandle();
   controls_.erase(it);
   if (mouseDownControl_ == control) mouseDownControl_ = nullptr;
+  if (mouseControl_ == control) mouseControl_ = nullptr;
   control->parent_ = nullptr;
   if (control->Align() != alNone) Realign();
 }

@@ -207,12 +207,15 @@ private:
   static LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void AttachWindow(HWND window);
   bool RouteMouseToChild(TMessage& message);
+  void TrackMouse(const TMessage& message);
   bool ReflectToChild(TMessage& message);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
   TControl* mouseDownControl_ = nullptr;
+  TControl* mouseControl_ = nullptr;  // the windowless child under the mouse
+  bool mouseInside_ = false;
   bool aligning_ = false;
   TBrush colorBrush_;  // the background given to system controls that ask for colours
 };

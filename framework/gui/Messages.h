@@ -23,6 +23,8 @@ using TWndMethod = TMethod<TMessage&>;
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_RELEASE = CM_BASE + 1;        // a form asked to be freed once idle
 constexpr UINT CM_FONTCHANGED = CM_BASE + 2;    // the control's font changed
+// The mouse came onto / left a control: sent to windowless controls and to controls with a
+// window of the framework's own classes.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 3;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 4;
 

@@ -499,3 +499,64 @@ end
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+class TEnterLeaveLabel : public TLabel {
+public:
+  using TLabel::TLabel;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_MOUSEENTER) log.push_back("enter " + Name());
+    if (m.Msg == CM_MOUSELEAVE) log.push_back("leave " + Name());
+    TLabel::WndProc(m);
+  }
+  static std::vector<std::string> log;
+};
+std::vector<std::string> TEnterLeaveLabel::log;
+
+class TEnterLeavePanel : public TPanel {
+public:
+  using TPanel::TPanel;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_MOUSEENTER) TEnterLeaveLabel::log.push_back("enter panel");
+    if (m.Msg == CM_MOUSELEAVE) TEnterLeaveLabel::log.push_back("leave panel");
+    TPanel::WndProc(m);
+  }
+};
+
+TEST(MouseTracking, ControlsHearTheMouseComeAndGo) {
+  TForm form(nullptr);
+  auto* panel = new TEnterLeavePanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(0, 0, 200, 50);
+  auto* a = new TEnterLeaveLabel(&form);
+  a->SetName("a");
+  a->SetAutoSize(false);
+  a->SetBounds(10, 10, 30, 20);
+  a->SetParent(panel);
+  auto* b = new TEnterLeaveLabel(&form);
+  b->SetName("b");
+  b->SetAutoSize(false);
+  b->SetBounds(100, 10, 30, 20);
+  b->SetParent(panel);
+  HWND window = panel->Handle();
+  TEnterLeaveLabel::log.clear();
+
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(15, 15));
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(16, 16));
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(110, 15));
+  SendMessageA(window, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(TEnterLeaveLabel::log, (std::vector<std::string>{"enter panel", "enter a", "leave a", "enter b",
+                                                              "leave b", "leave panel"}));
+  // A child that goes while the mouse is on it is not told of leaving afterwards.
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(110, 15));
+  delete b;
+  TEnterLeaveLabel::log.clear();
+  SendMessageA(window, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(TEnterLeaveLabel::log, std::vector<std::string>{"leave panel"});
+}
+
+}  // namespace
+}  // namespace tmv
