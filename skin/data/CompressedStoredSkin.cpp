@@ -55,13 +55,18 @@ void TspCompressedStoredSkin::BuildFromSkinFolder(const std::string& iniPath) {
 void TspCompressedStoredSkin::ReadCompressedSkinFile(const std::string& path) {
   compressedData_.Clear();
   TFileStream file(path, fmOpenRead);
-  int32_t version = file.ReadInt32();
-  if (version > kNewestPackageVersion) BadSkinFile(path, "its version is newer than this program knows");
-  int32_t length = file.ReadInt32();
-  if (length < 0 || length > file.Size() - file.Position())
-    BadSkinFile(path, "its length field does not match the file");
+  ReadCompressedSkinStream(file, path);
+}
+
+void TspCompressedStoredSkin::ReadCompressedSkinStream(TStream& stream, const std::string& name) {
+  compressedData_.Clear();
+  int32_t version = stream.ReadInt32();
+  if (version > kNewestPackageVersion) BadSkinFile(name, "its version is newer than this program knows");
+  int32_t length = stream.ReadInt32();
+  if (length < 0 || length > stream.Size() - stream.Position())
+    BadSkinFile(name, "its length field does not match the file");
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
-  if (length > 0) file.ReadBuffer(bytes.data(), length);
+  if (length > 0) stream.ReadBuffer(bytes.data(), length);
   SetCompressedData(bytes);
 }
 

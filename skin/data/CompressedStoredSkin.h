@@ -27,6 +27,8 @@ public:
   // ".skn": int32 version (at most 3), int32 length L, then L bytes of compressed package.
   // The compressed data is cleared first; a file that is not of this shape raises EReadError.
   void ReadCompressedSkinFile(const std::string& path);
+  // The same from the stream's position; name is what an error calls the source.
+  void ReadCompressedSkinStream(TStream& stream, const std::string& name);
   void WriteCompressedSkinFile(const std::string& path);
 
   TMemoryStream& CompressedData() { return compressedData_; }
