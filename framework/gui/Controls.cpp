@@ -610,4 +610,23 @@ void TWinControl::Loaded() {
   Realign();
 }
 
+// ---------------------------------------------------------------------------------------
+// TCustomControl
+
+const TClassInfo& TCustomControl::StaticClassInfo() {
+  static const TClassInfo info("TCustomControl", &TWinControl::StaticClassInfo(), nullptr);
+  return info;
+}
+
+void TCustomControl::PaintWindow(TCanvas& canvas) {
+  canvas_.SetHandle(canvas.Handle());
+  canvas_.Font()->Assign(*Font());
+  canvas_.Brush()->SetStyle(bsSolid);
+  canvas_.Brush()->SetColor(Color());
+  Paint();
+  canvas_.SetHandle(nullptr);
+}
+
+void TCustomControl::Paint() { canvas_.FillRect(ClientRect()); }
+
 }  // namespace tmv

@@ -220,4 +220,23 @@ private:
   TBrush colorBrush_;  // the background given to system controls that ask for colours
 };
 
+// A control with a window of the framework's own class that draws itself: Paint draws on
+// Canvas, which stands for the window's device context while a paint is under way.
+class TCustomControl : public TWinControl {
+public:
+  explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TCanvas* Canvas() { return &canvas_; }
+  using TControl::Paint;
+
+protected:
+  // Fills the control with its Color unless a derived control draws its own face.
+  virtual void Paint();
+  void PaintWindow(TCanvas& canvas) override;
+
+private:
+  TCanvas canvas_;
+};
+
 }  // namespace tmv

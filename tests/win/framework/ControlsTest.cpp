@@ -560,3 +560,46 @@ TEST(MouseTracking, ControlsHearTheMouseComeAndGo) {
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+class TSelfDrawn : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  HDC paintedOn = nullptr;
+
+protected:
+  void Paint() override {
+    paintedOn = Canvas()->Handle();
+    Canvas()->Brush()->SetColor(clRed);
+    Canvas()->FillRect({0, 0, 4, 4});
+  }
+};
+
+TEST(CustomControls, PaintDrawsOnTheCanvasOfThePaintInProgress) {
+  TForm form(nullptr);
+  auto* drawn = new TSelfDrawn(&form);
+  drawn->SetParent(&form);
+  drawn->SetBounds(0, 0, 10, 10);
+  EXPECT_EQ(drawn->Canvas()->Handle(), nullptr);
+  TBitmap face;
+  face.SetBitCount(32);
+  face.SetSize(10, 10);
+  SendMessageA(drawn->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(face.Canvas()->Handle()), PRF_CLIENT);
+  EXPECT_EQ(drawn->paintedOn, face.Canvas()->Handle());
+  EXPECT_EQ(drawn->Canvas()->Handle(), nullptr);
+  EXPECT_EQ(face.Canvas()->Pixel(3, 3), RGB(255, 0, 0));
+  EXPECT_EQ(face.Canvas()->Pixel(4, 4), RGB(0, 0, 0));
+
+  // Without a face of its own the control shows its colour.
+  auto* plain = new TCustomControl(&form);
+  plain->SetParent(&form);
+  plain->SetBounds(0, 0, 10, 10);
+  plain->SetColor(clBlue);
+  SendMessageA(plain->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(face.Canvas()->Handle()), PRF_CLIENT);
+  EXPECT_EQ(face.Canvas()->Pixel(4, 4), RGB(0, 0, 255));
+}
+
+}  // namespace
+}  // namespace tmv
