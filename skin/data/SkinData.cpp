@@ -247,4 +247,8 @@ void TspSkinData::BroadcastSkinMessage(uint32_t message) {
 #endif
 }
 
+void RegisterSkinDataClasses() {
+  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo()});
+}
+
 }  // namespace tmv

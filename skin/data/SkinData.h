@@ -136,4 +136,7 @@ private:
   std::string lastError_;
 };
 
+// Makes TspCompressedStoredSkin and TspSkinData known to the form reader.
+void RegisterSkinDataClasses();
+
 }  // namespace tmv

@@ -278,7 +278,7 @@ TEST(SkinData, TheReferenceIsClearedWhenTheStoredSkinGoes) {
 }
 
 TEST(CompressedStoredSkin, CompressedDataComesFromTheFormResourceByteForByte) {
-  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo()});
+  RegisterSkinDataClasses();
   TComponent root(nullptr);
   ReadComponentText(root,
                     "object Root: TComponent\n"
