@@ -19,10 +19,10 @@ struct TMessage {
 // in front (and chains to the one it replaced).
 using TWndMethod = TMethod<TMessage&>;
 
-// Messages the framework sends to its own controls (above WM_APP's range used by programs).
+// Messages the framework sends to its own controls, from CM_BASE up; components add theirs
+// at CM_BASE + 1000 and above.
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_RELEASE = CM_BASE + 1;        // a form asked to be freed once idle
-constexpr UINT CM_FONTCHANGED = CM_BASE + 2;    // the control's font changed
 // The mouse came onto / left a control: sent to windowless controls and to controls with a
 // window of the framework's own classes.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 3;
