@@ -1,8 +1,8 @@
 #include "skin/data/SkinControlDescriptors.h"
 
-#include <utility>
 
 #include "framework/core/IniFiles.h"
+#include "skin/data/DescriptorKinds.h"
 #include "skin/imaging/SkinIniValues.h"
 
 namespace tmv {
@@ -42,56 +42,49 @@ void TspDataSkinCustomControl::WriteToDefinition(TMemIniFile& ini) {
 
 namespace {
 
-using Factory = std::unique_ptr<TspDataSkinControl> (*)(const std::string&);
+using Kind = TDescriptorKind<TspDataSkinControl>;
 
-template <class C>
-std::unique_ptr<TspDataSkinControl> Make(const std::string& name) {
-  return std::make_unique<C>(name);
-}
-
-const std::pair<const char*, Factory> kControlKinds[] = {
-    {"button", &Make<TspDataSkinButtonControl>},
-    {"menubutton", &Make<TspDataSkinMenuButtonControl>},
-    {"checkradio", &Make<TspDataSkinCheckRadioControl>},
-    {"panel", &Make<TspDataSkinPanelControl>},
-    {"expanel", &Make<TspDataSkinExPanelControl>},
-    {"label", &Make<TspDataSkinLabelControl>},
-    {"stdlabel", &Make<TspDataSkinStdLabelControl>},
-    {"bitlabel", &Make<TspDataSkinBitLabelControl>},
-    {"gauge", &Make<TspDataSkinGaugeControl>},
-    {"trackbar", &Make<TspDataSkinTrackBarControl>},
-    {"slider", &Make<TspDataSkinSlider>},
-    {"bevel", &Make<TspDataSkinBevel>},
-    {"splitter", &Make<TspDataSkinSplitterControl>},
-    {"frameregulator", &Make<TspDataSkinFrameRegulator>},
-    {"framegauge", &Make<TspDataSkinFrameGauge>},
-    {"animate", &Make<TspDataSkinAnimateControl>},
-    {"switch", &Make<TspDataSkinSwitchControl>},
-    {"grid", &Make<TspDataSkinGridControl>},
-    {"tab", &Make<TspDataSkinTabControl>},
-    {"mainmenubar", &Make<TspDataSkinMainMenuBar>},
-    {"controlbar", &Make<TspDataSkinControlBar>},
-    {"edit", &Make<TspDataSkinEditControl>},
-    {"memo", &Make<TspDataSkinMemoControl>},
-    {"listbox", &Make<TspDataSkinListBox>},
-    {"checklistbox", &Make<TspDataSkinCheckListBox>},
-    {"combobox", &Make<TspDataSkinComboBox>},
-    {"scrollbar", &Make<TspDataSkinScrollBarControl>},
-    {"spinedit", &Make<TspDataSkinSpinEditControl>},
-    {"updown", &Make<TspDataSkinUpDownControl>},
-    {"scrollbox", &Make<TspDataSkinScrollBoxControl>},
-    {"treeview", &Make<TspDataSkinTreeView>},
-    {"listview", &Make<TspDataSkinListView>},
-    {"richedit", &Make<TspDataSkinRichEdit>},
+const Kind kControlKinds[] = {
+    {"button", &MakeDescriptor<TspDataSkinControl, TspDataSkinButtonControl>},
+    {"menubutton", &MakeDescriptor<TspDataSkinControl, TspDataSkinMenuButtonControl>},
+    {"checkradio", &MakeDescriptor<TspDataSkinControl, TspDataSkinCheckRadioControl>},
+    {"panel", &MakeDescriptor<TspDataSkinControl, TspDataSkinPanelControl>},
+    {"expanel", &MakeDescriptor<TspDataSkinControl, TspDataSkinExPanelControl>},
+    {"label", &MakeDescriptor<TspDataSkinControl, TspDataSkinLabelControl>},
+    {"stdlabel", &MakeDescriptor<TspDataSkinControl, TspDataSkinStdLabelControl>},
+    {"bitlabel", &MakeDescriptor<TspDataSkinControl, TspDataSkinBitLabelControl>},
+    {"gauge", &MakeDescriptor<TspDataSkinControl, TspDataSkinGaugeControl>},
+    {"trackbar", &MakeDescriptor<TspDataSkinControl, TspDataSkinTrackBarControl>},
+    {"slider", &MakeDescriptor<TspDataSkinControl, TspDataSkinSlider>},
+    {"bevel", &MakeDescriptor<TspDataSkinControl, TspDataSkinBevel>},
+    {"splitter", &MakeDescriptor<TspDataSkinControl, TspDataSkinSplitterControl>},
+    {"frameregulator", &MakeDescriptor<TspDataSkinControl, TspDataSkinFrameRegulator>},
+    {"framegauge", &MakeDescriptor<TspDataSkinControl, TspDataSkinFrameGauge>},
+    {"animate", &MakeDescriptor<TspDataSkinControl, TspDataSkinAnimateControl>},
+    {"switch", &MakeDescriptor<TspDataSkinControl, TspDataSkinSwitchControl>},
+    {"grid", &MakeDescriptor<TspDataSkinControl, TspDataSkinGridControl>},
+    {"tab", &MakeDescriptor<TspDataSkinControl, TspDataSkinTabControl>},
+    {"mainmenubar", &MakeDescriptor<TspDataSkinControl, TspDataSkinMainMenuBar>},
+    {"controlbar", &MakeDescriptor<TspDataSkinControl, TspDataSkinControlBar>},
+    {"edit", &MakeDescriptor<TspDataSkinControl, TspDataSkinEditControl>},
+    {"memo", &MakeDescriptor<TspDataSkinControl, TspDataSkinMemoControl>},
+    {"listbox", &MakeDescriptor<TspDataSkinControl, TspDataSkinListBox>},
+    {"checklistbox", &MakeDescriptor<TspDataSkinControl, TspDataSkinCheckListBox>},
+    {"combobox", &MakeDescriptor<TspDataSkinControl, TspDataSkinComboBox>},
+    {"scrollbar", &MakeDescriptor<TspDataSkinControl, TspDataSkinScrollBarControl>},
+    {"spinedit", &MakeDescriptor<TspDataSkinControl, TspDataSkinSpinEditControl>},
+    {"updown", &MakeDescriptor<TspDataSkinControl, TspDataSkinUpDownControl>},
+    {"scrollbox", &MakeDescriptor<TspDataSkinControl, TspDataSkinScrollBoxControl>},
+    {"treeview", &MakeDescriptor<TspDataSkinControl, TspDataSkinTreeView>},
+    {"listview", &MakeDescriptor<TspDataSkinControl, TspDataSkinListView>},
+    {"richedit", &MakeDescriptor<TspDataSkinControl, TspDataSkinRichEdit>},
 };
 
 }  // namespace
 
 std::unique_ptr<TspDataSkinControl> CreateSkinControlData(const std::string& kind,
                                                           const std::string& name) {
-  for (const auto& entry : kControlKinds)
-    if (kind == entry.first) return entry.second(name);
-  return nullptr;
+  return CreateDescriptorOfKind(kControlKinds, kind, name);
 }
 
 }  // namespace tmv

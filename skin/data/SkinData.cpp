@@ -36,6 +36,21 @@ int IndexOfName(const std::vector<std::unique_ptr<T>>& list, const std::string& 
   return -1;
 }
 
+// Entries are "name:kind"; an entry without a colon or of an unknown kind is skipped.
+template <class T>
+void LoadDescriptors(const TMemIniFile& ini, const char* section,
+                     std::unique_ptr<T> (*create)(const std::string&, const std::string&),
+                     std::vector<std::unique_ptr<T>>& list) {
+  std::string name, kind;
+  for (const std::string& entry : ListingEntries(ini, section)) {
+    if (!SplitNameAndKind(entry, name, kind)) continue;
+    std::unique_ptr<T> descriptor = create(kind, name);
+    if (!descriptor) continue;
+    descriptor->ReadFromDefinition(ini);
+    list.push_back(std::move(descriptor));
+  }
+}
+
 bool IsUnset(const TPoint& p) { return p.X == 0 || p.Y == 0; }
 
 }  // namespace
@@ -179,8 +194,8 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
   PopupWindow.LoadFromIni(ini);
   HintWindow.LoadFromIni(ini);
   LoadAreas(ini);
-  LoadObjects(ini);
-  LoadControls(ini);
+  LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
+  LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& ini) {
@@ -191,28 +206,6 @@ void TspSkinData::LoadAreas(const TMemIniFile& ini) {
     area->IDName = name;
     area->AreaRect = ParseSkinRect(rect);
     AreaList.push_back(std::move(area));
-  }
-}
-
-void TspSkinData::LoadObjects(const TMemIniFile& ini) {
-  std::string name, kind;
-  for (const std::string& entry : ListingEntries(ini, "SKINOBJECTS")) {
-    if (!SplitNameAndKind(entry, name, kind)) continue;
-    std::unique_ptr<TspDataSkinObject> object = CreateSkinObjectData(kind, name);
-    if (!object) continue;
-    object->ReadFromDefinition(ini);
-    ObjectList.push_back(std::move(object));
-  }
-}
-
-void TspSkinData::LoadControls(const TMemIniFile& ini) {
-  std::string name, kind;
-  for (const std::string& entry : ListingEntries(ini, "SKINCONTROLS")) {
-    if (!SplitNameAndKind(entry, name, kind)) continue;
-    std::unique_ptr<TspDataSkinControl> control = CreateSkinControlData(kind, name);
-    if (!control) continue;
-    control->ReadFromDefinition(ini);
-    CtrlList.push_back(std::move(control));
   }
 }
 

@@ -128,8 +128,6 @@ private:
   bool LoadPackage(TspCompressedStoredSkin& skin);
   void LoadDefinition(const TMemIniFile& ini);
   void LoadAreas(const TMemIniFile& ini);
-  void LoadObjects(const TMemIniFile& ini);
-  void LoadControls(const TMemIniFile& ini);
 
   TspCompressedStoredSkin* compressedStoredSkin_ = nullptr;
   bool skinEmpty_ = true;

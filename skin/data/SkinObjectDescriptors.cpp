@@ -1,8 +1,8 @@
 #include "skin/data/SkinObjectDescriptors.h"
 
-#include <utility>
 
 #include "framework/core/IniFiles.h"
+#include "skin/data/DescriptorKinds.h"
 
 namespace tmv {
 
@@ -48,39 +48,32 @@ void TspDataUserObject::WriteToDefinition(TMemIniFile& ini) {
 
 namespace {
 
-using Factory = std::unique_ptr<TspDataSkinObject> (*)(const std::string&);
+using Kind = TDescriptorKind<TspDataSkinObject>;
 
-template <class C>
-std::unique_ptr<TspDataSkinObject> Make(const std::string& name) {
-  return std::make_unique<C>(name);
-}
-
-const std::pair<const char*, Factory> kObjectKinds[] = {
-    {"menuitem", &Make<TspDataSkinMenuItem>},
-    {"mainmenubaritem", &Make<TspDataSkinMainMenuBarItem>},
-    {"mainmenuitem", &Make<TspDataSkinMainMenuItem>},
-    {"stdbutton", &Make<TspDataSkinStdButton>},
-    {"mainmenubarbutton", &Make<TspDataSkinMainMenuBarButton>},
-    {"button", &Make<TspDataSkinButton>},
-    {"caption", &Make<TspDataSkinCaption>},
-    {"trackbar", &Make<TspDataSkinTrackBar>},
-    {"gauge", &Make<TspDataSkinGauge>},
-    {"framegauge", &Make<TspDataSkinFrameGaugeObject>},
-    {"frameregulator", &Make<TspDataSkinFrameRegulatorObject>},
-    {"label", &Make<TspDataSkinLabel>},
-    {"bitlabel", &Make<TspDataSkinBitLabel>},
-    {"switch", &Make<TspDataSkinSwitch>},
-    {"animate", &Make<TspDataSkinAnimate>},
-    {"userobject", &Make<TspDataUserObject>},
+const Kind kObjectKinds[] = {
+    {"menuitem", &MakeDescriptor<TspDataSkinObject, TspDataSkinMenuItem>},
+    {"mainmenubaritem", &MakeDescriptor<TspDataSkinObject, TspDataSkinMainMenuBarItem>},
+    {"mainmenuitem", &MakeDescriptor<TspDataSkinObject, TspDataSkinMainMenuItem>},
+    {"stdbutton", &MakeDescriptor<TspDataSkinObject, TspDataSkinStdButton>},
+    {"mainmenubarbutton", &MakeDescriptor<TspDataSkinObject, TspDataSkinMainMenuBarButton>},
+    {"button", &MakeDescriptor<TspDataSkinObject, TspDataSkinButton>},
+    {"caption", &MakeDescriptor<TspDataSkinObject, TspDataSkinCaption>},
+    {"trackbar", &MakeDescriptor<TspDataSkinObject, TspDataSkinTrackBar>},
+    {"gauge", &MakeDescriptor<TspDataSkinObject, TspDataSkinGauge>},
+    {"framegauge", &MakeDescriptor<TspDataSkinObject, TspDataSkinFrameGaugeObject>},
+    {"frameregulator", &MakeDescriptor<TspDataSkinObject, TspDataSkinFrameRegulatorObject>},
+    {"label", &MakeDescriptor<TspDataSkinObject, TspDataSkinLabel>},
+    {"bitlabel", &MakeDescriptor<TspDataSkinObject, TspDataSkinBitLabel>},
+    {"switch", &MakeDescriptor<TspDataSkinObject, TspDataSkinSwitch>},
+    {"animate", &MakeDescriptor<TspDataSkinObject, TspDataSkinAnimate>},
+    {"userobject", &MakeDescriptor<TspDataSkinObject, TspDataUserObject>},
 };
 
 }  // namespace
 
 std::unique_ptr<TspDataSkinObject> CreateSkinObjectData(const std::string& kind,
                                                         const std::string& name) {
-  for (const auto& entry : kObjectKinds)
-    if (kind == entry.first) return entry.second(name);
-  return nullptr;
+  return CreateDescriptorOfKind(kObjectKinds, kind, name);
 }
 
 }  // namespace tmv

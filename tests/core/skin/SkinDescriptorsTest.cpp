@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "SkinTestSupport.h"
 #include "framework/core/IniFiles.h"
 #include "framework/core/Strings.h"
 #include "skin/data/SkinControlDescriptors.h"
@@ -11,14 +12,7 @@
 
 using namespace tmv;
 
-namespace {
-
-TMemIniFile Ini(const std::vector<std::string>& lines) {
-  TStringList list(lines);
-  return TMemIniFile(list);
-}
-
-}  // namespace
+using skintest::Ini;
 
 TEST(SkinDescriptors, SectionAndKeyNamesIgnoreCaseWhileKindsDoNot) {
   for (const char* section : {"[panel]", "[PANEL]", "[Panel]", "[ panel ]"}) {

@@ -4,20 +4,14 @@
 #include <vector>
 
 #include "framework/core/Exceptions.h"
+#include "SkinTestSupport.h"
 #include "framework/core/IniFiles.h"
 #include "framework/core/Strings.h"
 #include "skin/imaging/SkinIniValues.h"
 
 using namespace tmv;
 
-namespace {
-
-TMemIniFile Ini(const std::vector<std::string>& lines) {
-  TStringList list(lines);
-  return TMemIniFile(list);
-}
-
-}  // namespace
+using skintest::Ini;
 
 TEST(SkinIniValues, IntegersInDecimalAndBothHexadecimalForms) {
   struct Case { const char* text; int32_t expected; };

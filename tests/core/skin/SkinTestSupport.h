@@ -6,11 +6,18 @@
 #include <vector>
 
 #include "framework/core/Bitmap.h"
+#include "framework/core/IniFiles.h"
+#include "framework/core/Strings.h"
 #include "framework/core/Streams.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
 
 namespace skintest {
+
+inline tmv::TMemIniFile Ini(const std::vector<std::string>& lines) {
+  tmv::TStringList list(lines);
+  return tmv::TMemIniFile(list);
+}
 
 // A file of the source tree, found from where this header stands.
 inline std::string SourcePath(const std::string& relative) {
