@@ -112,4 +112,30 @@ bool TryStrToInt(const std::string& s, int& value) {
   return true;
 }
 
+size_t LastDelimiter(const std::string& delimiters, const std::string& s) {
+  size_t found = std::string::npos;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (delimiters.find(s[i]) != std::string::npos) found = i;
+    if (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ++i;
+  }
+  return found;
+}
+
+std::string ExtractFileExt(const std::string& fileName) {
+  size_t i = LastDelimiter(".\\:", fileName);
+  if (i == std::string::npos || fileName[i] != '.') return std::string();
+  return fileName.substr(i);
+}
+
+std::string ExtractFileName(const std::string& fileName) {
+  size_t i = LastDelimiter("\\:", fileName);
+  return i == std::string::npos ? fileName : fileName.substr(i + 1);
+}
+
+std::string ExcludeTrailingPathDelimiter(const std::string& fileName) {
+  size_t i = LastDelimiter("\\", fileName);
+  if (i != std::string::npos && i + 1 == fileName.size()) return fileName.substr(0, i);
+  return fileName;
+}
+
 }  // namespace tmv

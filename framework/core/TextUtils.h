@@ -1,5 +1,6 @@
 #pragma once
 // Small text routines over ANSI byte strings.
+#include <cstddef>
 #include <string>
 
 namespace tmv {
@@ -18,5 +19,16 @@ std::string IntToStr(long long value);
 int StrToInt(const std::string& s);
 int StrToIntDef(const std::string& s, int def);
 bool TryStrToInt(const std::string& s, int& value);
+
+// File names. A byte is a delimiter only where a character starts, since the trail byte of
+// a GBK character may be 0x5C, the backslash, and would cut the name in two.
+// The index of the last character of s that is one of delimiters; npos when none.
+size_t LastDelimiter(const std::string& delimiters, const std::string& s);
+// The part from the last "." that stands after the last backslash and ":"; empty when none.
+std::string ExtractFileExt(const std::string& fileName);
+// What follows the last backslash or ":".
+std::string ExtractFileName(const std::string& fileName);
+// The name without its final backslash, if it ends in one (a drive root "D:\" gives "D:").
+std::string ExcludeTrailingPathDelimiter(const std::string& fileName);
 
 }  // namespace tmv

@@ -59,6 +59,15 @@ TListItem* TListItems::Add() {
   return items_.back().get();
 }
 
+TListItem* TListItems::Add(const std::string& caption, int imageIndex) {
+  items_.push_back(std::make_unique<TListItem>(owner_, Count()));
+  TListItem& item = *items_.back();
+  item.caption_ = caption;
+  item.imageIndex_ = imageIndex;
+  owner_.InsertItemIntoWindow(item);
+  return &item;
+}
+
 void TListItems::Clear() {
   if (HWND w = owner_.Window()) SendMessageA(w, LVM_DELETEALLITEMS, 0, 0);
   items_.clear();

@@ -26,6 +26,7 @@ public:
 
 private:
   friend class TListView;
+  friend class TListItems;
   bool State(UINT mask) const;
   void SetState(UINT mask, bool on);
   TListView& owner_;
@@ -39,6 +40,8 @@ class TListItems {
 public:
   explicit TListItems(TListView& owner) : owner_(owner) {}
   TListItem* Add();
+  // A new item that reaches the window with its caption and picture in one insertion.
+  TListItem* Add(const std::string& caption, int imageIndex);
   void Clear();
   int Count() const { return static_cast<int>(items_.size()); }
   TListItem* Item(int index) const;
