@@ -6,18 +6,14 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace tmv;
-  try {
-    RegisterFrameworkClasses();
-    Application()->SetTitle("TalvexMorvane");
-    TFormMorvane* form = Application()->CreateForm<TFormMorvane>();
+  RegisterFrameworkClasses();
+  Application()->SetTitle("TalvexMorvane");
+  if (TFormMorvane* form = Application()->CreateForm<TFormMorvane>()) {
     HICON icon = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     form->Icon()->SetHandle(icon);
-    // The window exists already: the form's creation registered it as a drop target.
+    // The window exists already: its creation registered it as a drop target.
     SendMessageA(form->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    Application()->Run();
-  } catch (const std::exception& e) {
-    Application()->HandleException(e);
-    return 1;
   }
+  Application()->Run();
   return 0;
 }

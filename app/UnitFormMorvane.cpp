@@ -287,9 +287,9 @@ void TFormMorvane::ExportAsBitmaps() {
   for (int i = 0; i < source.Count(); ++i) {
     if (!ExportWanted(i)) continue;
     UniqueIcon icon(source.GetIcon(i));
-    TOwnedBitmap picture = IconToBitmap(icon.Get());
-    WriteBitmapFile(picture.get(), ExportPath(i, ".bmp"));
-    Image2->Picture()->Bitmap()->AdoptHandle(picture.release());
+    UniqueBitmap picture = IconToBitmap(icon.Get());
+    WriteBitmapFile(picture.Get(), ExportPath(i, ".bmp"));
+    Image2->Picture()->Bitmap()->AdoptHandle(picture.Release());
   }
   ShowExportSummary(kBitmapPattern);
 }

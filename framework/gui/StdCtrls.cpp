@@ -120,7 +120,10 @@ void TControlStrings::Put(int index, const std::string& s) {
 
 void TControlStrings::Insert(int index, const std::string& s) {
   lines_.Insert(index, s);
-  onChange_(nullptr);
+  if (onAppend_ && index == lines_.Count() - 1)
+    onAppend_(index);
+  else
+    onChange_(nullptr);
 }
 
 void TControlStrings::Delete(int index) {
@@ -141,6 +144,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
 
 TMemo::TMemo(TComponent* owner)
     : TWinControl(owner), lines_(TNotifyEvent::Of<&TMemo::LinesChanged>(this)) {
+  lines_.SetOnAppend(TControlStrings::TAppendEvent::Of<&TMemo::LineAppended>(this));
   SetBounds(0, 0, 185, 89);
   SetColor(clWindow);
 }
@@ -152,12 +156,28 @@ void TMemo::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TMemo::InitializeWnd() { LinesChanged(this); }
+void TMemo::InitializeWnd() {
+  // The window's own limit of about 30000 characters would cut added lines short.
+  SendMessageA(Handle(), EM_LIMITTEXT, 0, 0);
+  LinesChanged(this);
+}
 
 void TMemo::LinesChanged(TObject*) {
   if (!HandleAllocated()) return;
   updatingWindow_ = true;
   SetWindowTextA(Handle(), WindowText(lines_).c_str());
+  updatingWindow_ = false;
+}
+
+// Setting the whole text again for every added line would make filling a memo take time
+// growing with the square of its lines.
+void TMemo::LineAppended(int index) {
+  if (!HandleAllocated()) return;
+  const std::string added = (index > 0 ? "\r\n" : "") + lines_[index];
+  const int end = GetWindowTextLengthA(Handle());
+  updatingWindow_ = true;
+  SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+  SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
   updatingWindow_ = false;
 }
 

@@ -55,7 +55,12 @@ private:
 // show them.
 class TControlStrings : public TStrings {
 public:
+  // Called with the index of a line just added after all others.
+  using TAppendEvent = TMethod<int>;
   explicit TControlStrings(TNotifyEvent onChange) : onChange_(onChange) {}
+  // With OnAppend set, a line added at the end is announced there instead of to OnChange,
+  // so a window can take the one line rather than all of them again.
+  void SetOnAppend(TAppendEvent event) { onAppend_ = event; }
   int Count() const override { return lines_.Count(); }
   std::string Get(int index) const override { return lines_.Get(index); }
   void Put(int index, const std::string& s) override;
@@ -68,6 +73,7 @@ public:
 private:
   TStringList lines_;
   TNotifyEvent onChange_;
+  TAppendEvent onAppend_;
 };
 
 class TMemo : public TWinControl {
@@ -85,6 +91,7 @@ protected:
 
 private:
   void LinesChanged(TObject* sender);
+  void LineAppended(int index);
   TControlStrings lines_;
   bool updatingWindow_ = false;
 };

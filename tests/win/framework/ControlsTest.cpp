@@ -318,6 +318,24 @@ TEST_F(ControlsOnForm, MemoLinesAndWindowTextAgree) {
   EXPECT_FALSE(IsWindowVisible(window));
 }
 
+TEST_F(ControlsOnForm, MemoWindowTakesLinesAddedAtTheEndOrInsideWithoutALimit) {
+  auto* memo = Add<TMemo>("Memo1", 0, 0, 185, 50);
+  HWND window = memo->Handle();
+  const std::string line(99, 'x');
+  std::string expected;
+  for (int i = 0; i < 400; ++i) {
+    memo->Lines()->Add(line);
+    expected += (i ? "\r\n" : "") + line;
+  }
+  memo->Lines()->Insert(1, "second");
+  expected.insert(line.size() + 2, "second\r\n");
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)), '\0');
+  GetWindowTextA(window, &text[0], static_cast<int>(text.size()) + 1);
+  EXPECT_EQ(text.size(), expected.size());
+  EXPECT_TRUE(text == expected);
+  EXPECT_EQ(memo->Lines()->Count(), 401);
+}
+
 TEST_F(ControlsOnForm, WindowlessControlsAreClickedPaintedAndSized) {
   auto* label = Add<TLabel>("Label5", 0, 0, 10, 10);
   label->SetAlignment(taRightJustify);

@@ -10,6 +10,15 @@
 
 namespace tmv {
 
+// From now on any message box is answered at once and reported as a failure, so no test can
+// leave one waiting for a person.
+inline void FailUnexpectedMessageBoxes() {
+  SetMessageBoxHook([](HWND, const std::string& text, const std::string& caption, UINT) {
+    ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+    return IDOK;
+  });
+}
+
 // Answers message boxes for the lifetime of the object and keeps what they showed.
 class BoxRecorder {
 public:
@@ -23,12 +32,7 @@ public:
       return answer;
     });
   }
-  ~BoxRecorder() {
-    SetMessageBoxHook([](HWND, const std::string& text, const std::string&, UINT) {
-      ADD_FAILURE() << "unexpected message box: " << text;
-      return IDOK;
-    });
-  }
+  ~BoxRecorder() { FailUnexpectedMessageBoxes(); }
   std::vector<Box> boxes;
 };
 

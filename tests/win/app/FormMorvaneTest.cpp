@@ -1,0 +1,500 @@
+#include "app/UnitFormMorvane.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/core/Streams.h"
+#include "skin/shell/SkinShellCtrls.h"
+#include "win/framework/TestSupport.h"
+
+namespace tmv {
+namespace {
+
+std::string WindowsPath(std::string unixPath) {
+  for (char& c : unixPath)
+    if (c == '/') c = '\\';
+  return "Z:" + unixPath;
+}
+
+// Executables and libraries of known icons, built with the tests.
+std::string Fixture(const char* name) { return WindowsPath(TM_BUILD_DIR "/fixtures/") + name; }
+
+std::string SystemFile(const char* name) {
+  char dir[MAX_PATH] = "";
+  GetSystemDirectoryA(dir, MAX_PATH);
+  return std::string(dir) + "\\" + name;
+}
+
+bool FileExists(const std::string& name) {
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+long FileSize(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return static_cast<long>(data.nFileSizeLow);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+  TempFolder() {
+    char base[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, base);
+    static int serial = 0;
+    path_ = std::string(base) + "tm-app-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() { Remove(path_); }
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+  static void Remove(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+          Remove(folder + "\\" + name);
+        else
+          DeleteFileA((folder + "\\" + name).c_str());
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+  }
+  std::string path_;
+};
+
+// A drop of these names, as the shell hands it to the window.
+HDROP MakeDrop(const std::vector<std::string>& names) {
+  size_t chars = 1;
+  for (const auto& n : names) chars += n.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  char* text = reinterpret_cast<char*>(drop + 1);
+  for (const auto& n : names) {
+    memcpy(text, n.c_str(), n.size() + 1);
+    text += n.size() + 1;
+  }
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+// Answers the folder dialog with a folder (an empty one cancels) and keeps what it was shown.
+class FolderAnswer {
+public:
+  explicit FolderAnswer(std::string folder) : folder_(std::move(folder)) {
+    SetFolderBrowserHook([this](BROWSEINFOA& info) -> LPITEMIDLIST {
+      ++shown;
+      prompt = info.lpszTitle ? info.lpszTitle : "";
+      flags = info.ulFlags;
+      startFolder = info.lpfn ? reinterpret_cast<const char*>(info.lParam) : "";
+      ownerEnabledWhileOpen = IsWindowEnabled(form) != FALSE;
+      errorModeWhileOpen = SetErrorMode(0);
+      SetErrorMode(errorModeWhileOpen);
+      return folder_.empty() ? nullptr : ILCreateFromPathA(folder_.c_str());
+    });
+  }
+  ~FolderAnswer() {
+    SetFolderBrowserHook([](BROWSEINFOA&) -> LPITEMIDLIST {
+      ADD_FAILURE() << "unexpected folder dialog";
+      return nullptr;
+    });
+  }
+  int shown = 0;
+  std::string prompt, startFolder;
+  UINT flags = 0;
+  HWND form = nullptr;
+  bool ownerEnabledWhileOpen = true;
+  UINT errorModeWhileOpen = 0;
+
+private:
+  std::string folder_;
+};
+
+struct MainWindow : testing::Test {
+  MainWindow() {
+    SaveAllMode = false;
+    form = new TFormMorvane(nullptr);
+    form->Show();
+    Pump();
+  }
+  ~MainWindow() override {
+    delete form;
+    SetOpenFileDialogHook(nullptr);
+  }
+
+  void Drop(const std::vector<std::string>& names) {
+    SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
+  }
+  // Names in one folder, chosen in the open dialog.
+  void OpenFiles(const std::string& folder, const std::vector<std::string>& names) {
+    SetOpenFileDialogHook([folder, names](OPENFILENAMEA& ofn) {
+      std::string buffer = folder + '\0';
+      for (const auto& n : names) buffer += n + '\0';
+      buffer += '\0';
+      if (buffer.size() > ofn.nMaxFile) return FALSE;
+      memcpy(ofn.lpstrFile, buffer.data(), buffer.size());
+      return TRUE;
+    });
+    Click(form->BTNSelFile);
+  }
+  // A click as the button's window reports it, so an error is shown the way the program
+  // shows it.
+  void Click(TWinControl* button) {
+    HWND window = button->Handle();
+    SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
+  }
+  std::vector<std::string> Captions() {
+    std::vector<std::string> captions;
+    TListItems& items = *form->ListView1->Items();
+    for (int i = 0; i < items.Count(); ++i) captions.push_back(items[i]->Caption());
+    return captions;
+  }
+  int WindowItemCount() { return static_cast<int>(SendMessageA(form->ListView1->Handle(), LVM_GETITEMCOUNT, 0, 0)); }
+  void ExpectListInStep(int count) {
+    EXPECT_EQ(form->ListView1->Items()->Count(), count);
+    EXPECT_EQ(WindowItemCount(), count);
+    EXPECT_EQ(form->SmallImage->Count(), count);
+    EXPECT_EQ(form->LargeImage->Count(), count);
+    EXPECT_EQ(IconCount, count);
+    for (int i = 0; i < form->ListView1->Items()->Count(); ++i)
+      EXPECT_EQ((*form->ListView1->Items())[i]->ImageIndex(), i);
+  }
+
+  TFormMorvane* form;
+};
+
+TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
+  EXPECT_EQ(form->Caption(), "TalvexMorvane V2.5(文件图标提取器)");
+  EXPECT_EQ(form->ClientWidth(), 667);
+  EXPECT_EQ(form->ClientHeight(), 363);
+  EXPECT_EQ(form->FormStyle(), fsStayOnTop);
+  EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_EQ(form->spSkinPanel1->Height(), 41);
+  EXPECT_EQ(form->BTNSelFile->Hint(), "选择要提取的文件");
+  EXPECT_TRUE(form->RB32->Checked());
+  EXPECT_FALSE(form->RB16->Checked());
+  EXPECT_EQ(form->CombPicType->Items()->ToVector(), (std::vector<std::string>{"图标", "图片"}));
+  EXPECT_EQ(form->CombPicType->ItemIndex(), 0);
+  EXPECT_EQ(form->LargeImage->Width(), 32);
+  EXPECT_EQ(form->SmallImage->Width(), 16);
+  EXPECT_EQ(form->ListView1->LargeImages(), form->LargeImage);
+  EXPECT_EQ(form->ListView1->SmallImages(), form->SmallImage);
+  EXPECT_TRUE(form->ListView1->MultiSelect());
+  EXPECT_FALSE(form->Memo1->Visible());
+  EXPECT_FALSE(form->Image2->Visible());
+  EXPECT_EQ(form->OpenDialog1->Title(), "选择要提取图标的文件");
+  EXPECT_EQ(form->OpenDialog1->Options(), TOpenOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing));
+  // The list fills what the tool panel and the status bar leave.
+  EXPECT_EQ(form->ListView1->Top(), 41);
+  EXPECT_EQ(form->ListView1->Height(), 363 - 41 - 21);
+  EXPECT_EQ(form->ProductPage(), form->RzURLLabel4->URL());
+  EXPECT_EQ(form->RzURLLabel1->URL(), "mailto:" + form->RzURLLabel1->Caption());
+}
+
+TEST_F(MainWindow, ClosingStopsTakingDropsAndFreesTheWindow) {
+  const int forms = Screen()->FormCount();
+  HWND window = form->Handle();
+  form->Close();
+  EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  Pump();
+  EXPECT_EQ(Screen()->FormCount(), forms - 1);
+  EXPECT_FALSE(IsWindow(window));
+  form = nullptr;
+}
+
+TEST_F(MainWindow, DroppedExecutablesGiveAllTheirIconsNumberedAcrossFiles) {
+  Drop({Fixture("fixture_icons3.dll"), Fixture("fixture_icons2.exe")});
+  ExpectListInStep(5);
+  const std::string a = Fixture("fixture_icons3.dll"), b = Fixture("fixture_icons2.exe");
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"1:" + a, "2:" + a, "3:" + a, "4:" + b, "5:" + b}));
+  EXPECT_EQ(form->Memo1->Lines()->ToVector(), (std::vector<std::string>{a, b}));
+}
+
+TEST_F(MainWindow, DroppedFoldersAndMissingFilesAreSkippedAndTheListStartsAgain) {
+  Drop({Fixture("fixture_icons3.dll")});
+  TempFolder folder;
+  Drop({folder.Path(), SystemFile("")});
+  ExpectListInStep(0);
+  EXPECT_EQ(form->Memo1->Lines()->Count(), 0);
+  Drop({folder / "missing.exe", Fixture("fixture_icons2.exe")});
+  ExpectListInStep(2);
+}
+
+TEST_F(MainWindow, ExtensionsAreMatchedInAnyCaseAndOnlyInTheFileName) {
+  TempFolder folder;
+  CreateDirectoryA((folder / "my.dll.d").c_str(), nullptr);
+  const std::string upper = folder / "TWO.EXE", plain = folder / "my.dll.d\\readme";
+  CopyFileA(Fixture("fixture_icons2.exe").c_str(), upper.c_str(), FALSE);
+  CopyFileA(Fixture("fixture_icons2.exe").c_str(), plain.c_str(), FALSE);
+  Drop({Fixture("fixture_icons2.exe"), upper, plain});
+  // 2 + 2 from the resources, 1 from the shell for the file without extension.
+  ExpectListInStep(5);
+  EXPECT_EQ(Captions().back(), "5:" + plain);
+}
+
+TEST_F(MainWindow, LibraryWithoutIconsGivesTheShellsIcon) {
+  Drop({Fixture("fixture_noicons.dll")});
+  ExpectListInStep(1);
+  UniqueIcon icon(form->LargeImage->GetIcon(0));
+  EXPECT_TRUE(icon);
+}
+
+TEST_F(MainWindow, FilesWithoutAnyPictureStillGetANumberedItem) {
+  // Not an executable in spite of its name, and a name of no file: neither resources nor
+  // the shell give a picture.
+  OpenFiles(Fixture(""), {"fixture_broken.exe", "gone.dll"});
+  ExpectListInStep(2);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"1:" + Fixture("fixture_broken.exe"), "2:" + Fixture("gone.dll")}));
+}
+
+TEST_F(MainWindow, OpenDialogCancelledKeepsTheList) {
+  Drop({Fixture("fixture_icons2.exe")});
+  SetOpenFileDialogHook([](OPENFILENAMEA&) { return FALSE; });
+  Click(form->BTNSelFile);
+  ExpectListInStep(2);
+}
+
+TEST_F(MainWindow, SwitchingSizesKeepsTheItems) {
+  Drop({Fixture("fixture_icons3.dll")});
+  form->RB16->SetChecked(true);
+  EXPECT_TRUE(SmallIconMode);
+  EXPECT_EQ(form->ListView1->ViewStyle(), vsSmallIcon);
+  ExpectListInStep(3);
+  form->RB32->SetChecked(true);
+  EXPECT_FALSE(SmallIconMode);
+  EXPECT_EQ(form->ListView1->ViewStyle(), vsIcon);
+  ExpectListInStep(3);
+}
+
+// A library of one icon, dropped 1001 times.
+std::vector<std::string> ThousandAndOneIcons() {
+  return std::vector<std::string>(kMaxListedIcons + 1, Fixture("fixture_icon1.ocx"));
+}
+
+TEST_F(MainWindow, TheThousandAndFirstIconAsksAndBeginsANewListWhenCancelled) {
+  BoxRecorder boxes(IDCANCEL);
+  Drop(ThousandAndOneIcons());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "由于图标数量太多，请先保存已解出的图标。");
+  EXPECT_EQ(boxes.boxes[0].caption, "消息框");
+  EXPECT_EQ(boxes.boxes[0].flags, UINT(MB_OKCANCEL | MB_ICONINFORMATION));
+  ExpectListInStep(1);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"1:" + Fixture("fixture_icon1.ocx")}));
+}
+
+TEST_F(MainWindow, TheThousandAndFirstIconExportsInTheLastExportsModeWhenConfirmed) {
+  TempFolder target;
+  SaveAllMode = true;
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes(IDOK);
+  Drop(ThousandAndOneIcons());
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, "由于图标数量太多，请先保存已解出的图标。");
+  EXPECT_EQ(boxes.boxes[1].text.substr(0, 4 + 12), "1000个文件被保存");
+  const std::vector<std::string> written = FilesIn(target.Path());
+  EXPECT_EQ(written.size(), 1000u);
+  EXPECT_TRUE(FileExists(target / "1_fixture_icon1.ico"));
+  EXPECT_TRUE(FileExists(target / "1000_fixture_icon1.ico"));
+  ExpectListInStep(1);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"1:" + Fixture("fixture_icon1.ocx")}));
+}
+
+TEST_F(MainWindow, AFailedExportAtTheLimitKeepsTheFullList) {
+  TempFolder target;
+  CreateDirectoryA((target / "3_fixture_icon1.ico").c_str(), nullptr);
+  SaveAllMode = true;
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes(IDOK);
+  Drop(ThousandAndOneIcons());
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[1].text.rfind("Cannot create file", 0), 0u);
+  EXPECT_EQ(FilesIn(target.Path()).size(), 2u);
+  ExpectListInStep(kMaxListedIcons);
+}
+
+TEST_F(MainWindow, TheThousandAndFirstIconWithNothingSelectedSavesNoFile) {
+  TempFolder target;
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes(IDOK);
+  Drop(ThousandAndOneIcons());
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[1].text.substr(0, 1 + 12), "0个文件被保存");
+  EXPECT_TRUE(FilesIn(target.Path()).empty());
+  ExpectListInStep(1);
+}
+
+struct Export : MainWindow {
+  Export() { Drop({Fixture("fixture_icons3.dll"), Fixture("fixture_icons2.exe")}); }
+  TListItem& Item(int index) { return *(*form->ListView1->Items())[index]; }
+  TempFolder target;
+};
+
+TEST_F(Export, AnEmptyListAsksForIconsFirst) {
+  Drop({target.Path()});
+  BoxRecorder boxes;
+  Click(form->BTNSave);
+  Click(form->BTNSaveAll);
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, "请解出图标!");
+  EXPECT_EQ(boxes.boxes[0].caption, "消息框");
+  EXPECT_EQ(boxes.boxes[0].flags, UINT(MB_OK | MB_ICONINFORMATION));
+  EXPECT_TRUE(SaveAllMode);
+}
+
+TEST_F(Export, SavingAllWritesEveryIconAndSummarises) {
+  FolderAnswer folder(target.Path());
+  folder.form = form->Handle();
+  BoxRecorder boxes;
+  SetErrorMode(0);
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"1_fixture_icons3.ico", "2_fixture_icons3.ico",
+                                                              "3_fixture_icons3.ico", "4_fixture_icons2.ico",
+                                                              "5_fixture_icons2.ico"}));
+  EXPECT_EQ(FileSize(target / "1_fixture_icons3.ico"), 4286);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "5\xB8\xF6\xCE\xC4\xBC\xFE\xB1\xBB\xB1\xA3\xB4\xE6\r"                  // 5个文件被保存
+            "\xB1\xA3\xB4\xE6\xC2\xB7\xBE\xB6: " + target.Path() + "\\\r"          // 保存路径:
+            "\xCE\xC4\xBC\xFE\xC3\xFB\xB8\xF1\xCA\xBD: [9999]_[filename].ico");   // 文件名格式:
+  EXPECT_EQ(boxes.boxes[0].caption, Application()->Title());
+  EXPECT_EQ(boxes.boxes[0].flags, UINT(MB_OK));
+  // The folder dialog as it was shown.
+  EXPECT_EQ(folder.prompt, "请选择保存路径:");
+  EXPECT_EQ(folder.flags, UINT(BIF_RETURNONLYFSDIRS));
+  EXPECT_EQ(folder.startFolder, "");
+  EXPECT_FALSE(folder.ownerEnabledWhileOpen);
+  EXPECT_TRUE(folder.errorModeWhileOpen & SEM_FAILCRITICALERRORS);
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+  EXPECT_EQ(SetErrorMode(0), 0u);
+  // The next export opens on the folder chosen last.
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(folder.startFolder, target.Path());
+  EXPECT_EQ(form->SaveFolderName(), target.Path());
+}
+
+TEST_F(Export, SavingTheSelectionWithNothingSelectedOrFocusedWritesTheFirstIcon) {
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSave);
+  EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"1_fixture_icons3.ico"}));
+  EXPECT_FALSE(SaveAllMode);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.substr(0, 13), "1个文件被保存");
+}
+
+TEST_F(Export, SavingTheSelectionWithOnlyAFocusedItemWritesNothing) {
+  Item(3).SetFocused(true);
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSave);
+  EXPECT_TRUE(FilesIn(target.Path()).empty());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.substr(0, 13), "0个文件被保存");
+}
+
+TEST_F(Export, SelectedIconsOfOneFileGetTheirOwnNumbers) {
+  Item(1).SetSelected(true);
+  Item(2).SetSelected(true);
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSave);
+  EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"2_fixture_icons3.ico", "3_fixture_icons3.ico"}));
+  // Saving all afterwards writes every icon again, over the files of the same names.
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(FilesIn(target.Path()).size(), 5u);
+}
+
+TEST_F(Export, SmallIconsAreWrittenAtSixteenPixelsUnderTheSameNames) {
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  form->RB16->SetChecked(true);
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(FileSize(target / "4_fixture_icons2.ico"), 1150);
+  form->RB32->SetChecked(true);
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(FileSize(target / "4_fixture_icons2.ico"), 4286);
+  EXPECT_EQ(FilesIn(target.Path()).size(), 5u);
+}
+
+TEST_F(Export, BitmapsOfTheSelectionOnly) {
+  form->CombPicType->SetItemIndex(1);
+  Item(4).SetSelected(true);
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSave);
+  EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"5_fixture_icons2.bmp"}));
+  EXPECT_EQ(FileSize(target / "5_fixture_icons2.bmp"), 4150);
+  EXPECT_EQ(form->Image2->Picture()->Bitmap()->Width(), 32);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_NE(boxes.boxes[0].text.find("[9999]_[filename].bmp"), std::string::npos);
+}
+
+TEST_F(Export, ADriveRootIsUsedWithoutADoubledBackslash) {
+  FolderAnswer folder("C:\\");
+  BoxRecorder boxes;
+  Item(0).SetSelected(true);
+  DeleteFileA("C:\\1_fixture_icons3.ico");
+  Click(form->BTNSave);
+  EXPECT_TRUE(FileExists("C:\\1_fixture_icons3.ico"));
+  DeleteFileA("C:\\1_fixture_icons3.ico");
+  EXPECT_EQ(form->SaveFolderName(), "C:");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_NE(boxes.boxes[0].text.find(": C:\\\r"), std::string::npos);
+}
+
+TEST_F(Export, ACancelledFolderDialogWritesNothingAndKeepsTheFolder) {
+  {
+    FolderAnswer folder(target.Path());
+    BoxRecorder boxes;
+    Click(form->BTNSaveAll);
+  }
+  TempFolder other;
+  FolderAnswer cancel("");
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(cancel.shown, 1);
+  EXPECT_EQ(form->SaveFolderName(), target.Path());
+  EXPECT_TRUE(FilesIn(other.Path()).empty());
+}
+
+TEST_F(Export, AFileThatCannotBeCreatedIsReportedAndWhatWasWrittenStays) {
+  // A folder in the way of the second file's name.
+  CreateDirectoryA((target / "2_fixture_icons3.ico").c_str(), nullptr);
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSaveAll);
+  EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"1_fixture_icons3.ico"}));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.rfind("Cannot create file \"" + (target / "2_fixture_icons3.ico") + "\". ", 0), 0u)
+      << boxes.boxes[0].text;
+  EXPECT_EQ(boxes.boxes[0].flags & MB_ICONSTOP, UINT(MB_ICONSTOP));
+  ExpectListInStep(5);
+}
+
+}  // namespace
+}  // namespace tmv
