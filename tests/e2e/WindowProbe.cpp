@@ -1,0 +1,98 @@
+// Looks at the running TalvexMorvane from outside its process, for the end-to-end test.
+//   count        prints the number of items in the window's icon list
+//   open         clicks the window's open button
+//   dialog       succeeds when an open dialog is showing
+//   type TEXT    types TEXT into the open dialog's file name box, then presses Open
+//   close        asks the window to close
+// Exit status 0 on success, 1 when the window or control it needs is not there (yet).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+HWND MainWindow() { return FindWindowA(nullptr, "TalvexMorvane V2.5(文件图标提取器)"); }
+
+struct ChildSearch {
+  const char* className;
+  LONG style;  // a style bit the child must have, or 0
+  HWND found;
+  int left;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (_stricmp(name, search->className) != 0) return TRUE;
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  if (search->style && (style & 0x0F) != search->style) return TRUE;
+  RECT r;
+  GetWindowRect(window, &r);
+  if (!search->found || r.left < search->left) {
+    search->found = window;
+    search->left = r.left;
+  }
+  return TRUE;
+}
+
+// The leftmost child of that class (and button style) anywhere under parent.
+HWND Child(HWND parent, const char* className, LONG style = 0) {
+  ChildSearch search{className, style, nullptr, 0};
+  if (parent) EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND OpenDialog() {
+  HWND dialog = FindWindowA("#32770", "选择要提取图标的文件");
+  return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// The file name box: the edit of the dialog's file name combo box, or its plain edit.
+HWND FileNameBox(HWND dialog) {
+  HWND box = GetDlgItem(dialog, 0x47C);  // cmb13
+  if (box) {
+    HWND edit = Child(box, "Edit");
+    if (edit) return edit;
+  }
+  return GetDlgItem(dialog, 0x480);  // edt1
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  const std::string command = argv[1];
+  HWND main = MainWindow();
+  if (command == "count") {
+    HWND list = Child(main, WC_LISTVIEWA);
+    if (!list) return 1;
+    std::printf("%d\n", static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+    return 0;
+  }
+  if (command == "open") {
+    HWND button = Child(main, "Button", BS_OWNERDRAW);
+    if (!button) return 1;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == "dialog") return OpenDialog() ? 0 : 1;
+  if (command == "type" && argc > 2) {
+    HWND dialog = OpenDialog();
+    HWND edit = dialog ? FileNameBox(dialog) : nullptr;
+    if (!edit) return 1;
+    PostMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* c = argv[2]; *c; ++c) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
+  if (command == "close") {
+    if (!main) return 1;
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  return 2;
+}

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts the program under Wine, opens the fixture files through its open dialog by typing
+# their folder and names, checks the number of icons in its list from another process, saves
+# a screenshot and closes the program. Runs inside the test command's X server and Wine
+# environment.  Arguments: program, probe, fixture folder (Windows path), screenshot file.
+set -uo pipefail
+program=$1 probe=$2 fixtures=$3 shot=$4
+
+probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# wait_for SECONDS COMMAND...: runs the command every half second until it succeeds.
+wait_for() {
+  local deadline=$((SECONDS + $1)); shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.5
+  done
+}
+count_is() { [ "$(probe count)" = "$1" ]; }
+fail() { echo "FAIL: $*"; import -window root "$shot" 2>/dev/null; wine "$probe" close >/dev/null 2>&1; exit 1; }
+
+wine "$program" >/dev/null 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null' EXIT
+
+wait_for 120 count_is 0 || fail "the window with an empty list did not appear"
+probe open || fail "no open button"
+wait_for 60 probe dialog || fail "the open dialog did not appear"
+# The folder first, then the two files in it.
+probe type "$fixtures" || fail "no file name box"
+sleep 1
+wait_for 30 probe dialog || fail "the open dialog closed on its folder"
+probe type '"fixture_icons3.dll" "fixture_icons2.exe"' || fail "no file name box"
+wait_for 60 count_is 5 || fail "the list holds $(probe count) items, not 5"
+echo "items after opening the fixtures: $(probe count)"
+sleep 1
+import -window root "$shot" || fail "no screenshot"
+echo "screenshot: $shot"
+
+probe close || fail "the window went away before it was closed"
+wait_for 60 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after its window closed"
+trap - EXIT
+wait "$pid"
+echo "program ended with status $?"
