@@ -1,6 +1,7 @@
 #include "skin/data/CompressedStoredSkin.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/TextUtils.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
 
@@ -8,8 +9,9 @@ namespace tmv {
 
 namespace {
 
-std::string ExtractFileName(const std::string& path) {
-  size_t slash = path.find_last_of("\\/:");
+// The name without its folder, whichever separator the folder was written with.
+std::string NameWithoutFolder(const std::string& path) {
+  size_t slash = LastDelimiter("\\/:", path);
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -83,7 +85,7 @@ void TspCompressedStoredSkin::SetFileName(const std::string& value) {
     fileName_ = value;
     return;
   }
-  fileName_ = ExtractFileName(value);
+  fileName_ = NameWithoutFolder(value);
   BuildFromSkinFolder(value);
 }
 
@@ -92,7 +94,7 @@ void TspCompressedStoredSkin::SetCompressedFileName(const std::string& value) {
     compressedFileName_ = value;
     return;
   }
-  compressedFileName_ = ExtractFileName(value);
+  compressedFileName_ = NameWithoutFolder(value);
   ReadCompressedSkinFile(value);
 }
 

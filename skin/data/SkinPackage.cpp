@@ -28,8 +28,9 @@ void WritePictureRecord(const TBitmap& picture, TStream& stream) {
   picture.SaveToStream(stream);
 }
 
+// Either separator counts: the packer runs on the build machine as well as on Windows.
 std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
+  size_t slash = LastDelimiter("\\/:", path);
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 

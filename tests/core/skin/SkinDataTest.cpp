@@ -330,7 +330,9 @@ TEST(CompressedStoredSkin, SknFilesRoundTripAndBadLengthsAreRefused) {
 }
 
 TEST(CompressedStoredSkin, SettersTakeFilesOnlyInTheDesigner) {
-  const std::string path = TM_BUILD_DIR "/stored-skin-setter.skn";
+  // The second byte of this GBK character is a backslash, and must not cut the name.
+  const std::string name = "stored-skin-\x81\x5C.skn";
+  const std::string path = TM_BUILD_DIR "/" + name;
   TspCompressedStoredSkin source(nullptr);
   source.SetCompressedData({1, 2, 3});
   source.WriteCompressedSkinFile(path);
@@ -341,7 +343,7 @@ TEST(CompressedStoredSkin, SettersTakeFilesOnlyInTheDesigner) {
   EXPECT_TRUE(s.IsStoreEmpty());
   s.SetDesigning(true);
   s.SetCompressedFileName(path);
-  EXPECT_EQ("stored-skin-setter.skn", s.CompressedFileName());
+  EXPECT_EQ(name, s.CompressedFileName());
   EXPECT_EQ((std::vector<uint8_t>{1, 2, 3}), s.CompressedData().Bytes());
   std::remove(path.c_str());
 }
