@@ -198,6 +198,7 @@ TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->spSkinPanel1->Height(), 41);
   EXPECT_EQ(form->BTNSelFile->Hint(), "选择要提取的文件");
   EXPECT_TRUE(form->RB32->Checked());
+  EXPECT_TRUE(form->RB16->Flat());
   EXPECT_FALSE(form->RB16->Checked());
   EXPECT_EQ(form->CombPicType->Items()->ToVector(), (std::vector<std::string>{"图标", "图片"}));
   EXPECT_EQ(form->CombPicType->ItemIndex(), 0);
