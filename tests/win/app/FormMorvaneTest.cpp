@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <ole2.h>
 #include <shlobj.h>
 
 #include <string>
@@ -348,6 +349,12 @@ TEST_F(MainWindow, TheThousandAndFirstIconWithNothingSelectedSavesNoFile) {
   EXPECT_EQ(boxes.boxes[1].text.substr(0, 1 + 12), "0个文件被保存");
   EXPECT_TRUE(FilesIn(target.Path()).empty());
   ExpectListInStep(1);
+}
+
+TEST(FolderSelection, OleIsReadyOnTheGuiThreadBeforeTheProgramRuns) {
+  // S_FALSE: this thread had been initialised already, by the folder-selection unit.
+  EXPECT_EQ(OleInitialize(nullptr), S_FALSE);
+  OleUninitialize();
 }
 
 struct Export : MainWindow {
