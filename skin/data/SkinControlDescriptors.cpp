@@ -1,43 +1,38 @@
 #include "skin/data/SkinControlDescriptors.h"
 
-
-#include "framework/core/IniFiles.h"
 #include "skin/data/DescriptorKinds.h"
-#include "skin/imaging/SkinIniValues.h"
 
 namespace tmv {
 
 void TspDataSkinControl::ReadFromDefinition(const TMemIniFile& ini) {
-  PictureIndex = ReadSkinInteger(ini, IDName, "pictureindex", -1);
-  MaskPictureIndex = ReadSkinInteger(ini, IDName, "maskpictureindex", -1);
-  CursorIndex = ReadSkinInteger(ini, IDName, "cursorindex", -1);
-  SkinRect = ReadSkinRect(ini, IDName, "skinrect");
+  TspSkinKeyReader reader(ini, IDName);
+  ExchangeKeys(reader);
 }
 
 void TspDataSkinControl::WriteToDefinition(TMemIniFile& ini) {
-  ini.EraseSection(IDName);
-  WriteSkinInteger(ini, IDName, "pictureindex", PictureIndex);
-  WriteSkinInteger(ini, IDName, "maskpictureindex", MaskPictureIndex);
-  WriteSkinInteger(ini, IDName, "cursorindex", CursorIndex);
-  WriteSkinRect(ini, IDName, "skinrect", SkinRect);
+  TspSkinKeyWriter writer(ini, IDName);
+  ExchangeKeys(writer);
 }
 
-void TspDataSkinCustomControl::ReadFromDefinition(const TMemIniFile& ini) {
-  TspDataSkinControl::ReadFromDefinition(ini);
-  LTPoint = ReadSkinPoint(ini, IDName, "lefttoppoint");
-  RTPoint = ReadSkinPoint(ini, IDName, "righttoppoint");
-  LBPoint = ReadSkinPoint(ini, IDName, "leftbottompoint");
-  RBPoint = ReadSkinPoint(ini, IDName, "rightbottompoint");
-  ClRect = ReadSkinRect(ini, IDName, "clientrect");
+void TspDataSkinControl::ForgetMissingPictures(size_t activePictureCount) {
+  TspPictureIndexCheck check(activePictureCount);
+  ExchangeKeys(check);
 }
 
-void TspDataSkinCustomControl::WriteToDefinition(TMemIniFile& ini) {
-  TspDataSkinControl::WriteToDefinition(ini);
-  WriteSkinPoint(ini, IDName, "lefttoppoint", LTPoint);
-  WriteSkinPoint(ini, IDName, "righttoppoint", RTPoint);
-  WriteSkinPoint(ini, IDName, "leftbottompoint", LBPoint);
-  WriteSkinPoint(ini, IDName, "rightbottompoint", RBPoint);
-  WriteSkinRect(ini, IDName, "clientrect", ClRect);
+void TspDataSkinControl::ExchangeKeys(TspSkinKeyExchange& keys) {
+  keys.PictureIndex("pictureindex", PictureIndex);
+  keys.PictureIndex("maskpictureindex", MaskPictureIndex);
+  keys.Integer("cursorindex", CursorIndex, -1);
+  keys.Rect("skinrect", SkinRect);
+}
+
+void TspDataSkinCustomControl::ExchangeKeys(TspSkinKeyExchange& keys) {
+  TspDataSkinControl::ExchangeKeys(keys);
+  keys.Point("lefttoppoint", LTPoint);
+  keys.Point("righttoppoint", RTPoint);
+  keys.Point("leftbottompoint", LBPoint);
+  keys.Point("rightbottompoint", RBPoint);
+  keys.Rect("clientrect", ClRect);
 }
 
 namespace {

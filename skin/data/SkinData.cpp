@@ -196,6 +196,7 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
   LoadAreas(ini);
   LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
   LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
+  for (auto& control : CtrlList) control->ForgetMissingPictures(ActivePictures.size());
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& ini) {

@@ -1,0 +1,120 @@
+#pragma once
+// A descriptor names its keys once, in reading order, and the same list serves reading,
+// writing and checking picture indexes; so what is written is exactly what is read.
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "skin/imaging/SkinGeometry.h"
+#include "skin/imaging/SkinIniValues.h"
+
+namespace tmv {
+
+class TMemIniFile;
+
+constexpr int32_t kDefaultSkinFontHeight = 14;
+
+class TspSkinKeyExchange {
+public:
+  virtual ~TspSkinKeyExchange() = default;
+
+  virtual void Integer(const std::string& key, int32_t& value, int32_t def) = 0;
+  // A value below least becomes least.
+  virtual void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) = 0;
+  // An index into the skin's active pictures; -1 none.
+  virtual void PictureIndex(const std::string& key, int32_t& value) = 0;
+  virtual void Flag(const std::string& key, bool& value) = 0;
+  virtual void Color(const std::string& key, uint32_t& value, uint32_t def) = 0;
+  virtual void Point(const std::string& key, TPoint& value) = 0;
+  virtual void Rect(const std::string& key, TRect& value) = 0;
+  virtual void String(const std::string& key, std::string& value, const std::string& def) = 0;
+  virtual void FontStyles(const std::string& key, TSkinFontStyles& value) = 0;
+  virtual void Alignment(const std::string& key, TSkinAlignment& value) = 0;
+  virtual void MorphKind(const std::string& key, TspMorphKind& value) = 0;
+  // value is the position of its keyword in words; text matching none of them gives the last.
+  virtual void Keyword(const std::string& key, int32_t& value, const std::string& def,
+                       std::initializer_list<const char*> words) = 0;
+  virtual void LineList(const std::string& name, std::vector<std::string>& lines) = 0;
+
+  // "<prefix>name", "<prefix>height" and "<prefix>style".
+  void Font(const std::string& prefix, std::string& name, int32_t& height, TSkinFontStyles& style);
+};
+
+class TspSkinKeyReader : public TspSkinKeyExchange {
+public:
+  TspSkinKeyReader(const TMemIniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
+
+  void Integer(const std::string& key, int32_t& value, int32_t def) override;
+  void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) override;
+  void PictureIndex(const std::string& key, int32_t& value) override;
+  void Flag(const std::string& key, bool& value) override;
+  void Color(const std::string& key, uint32_t& value, uint32_t def) override;
+  void Point(const std::string& key, TPoint& value) override;
+  void Rect(const std::string& key, TRect& value) override;
+  void String(const std::string& key, std::string& value, const std::string& def) override;
+  void FontStyles(const std::string& key, TSkinFontStyles& value) override;
+  void Alignment(const std::string& key, TSkinAlignment& value) override;
+  void MorphKind(const std::string& key, TspMorphKind& value) override;
+  void Keyword(const std::string& key, int32_t& value, const std::string& def,
+               std::initializer_list<const char*> words) override;
+  void LineList(const std::string& name, std::vector<std::string>& lines) override;
+
+private:
+  const TMemIniFile& ini_;
+  const std::string& section_;
+};
+
+// Writes over the keys it knows and leaves every other key of the section as it was, so
+// keys this program does not read survive a write.
+class TspSkinKeyWriter : public TspSkinKeyExchange {
+public:
+  TspSkinKeyWriter(TMemIniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
+
+  void Integer(const std::string& key, int32_t& value, int32_t def) override;
+  void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) override;
+  void PictureIndex(const std::string& key, int32_t& value) override;
+  void Flag(const std::string& key, bool& value) override;
+  void Color(const std::string& key, uint32_t& value, uint32_t def) override;
+  void Point(const std::string& key, TPoint& value) override;
+  void Rect(const std::string& key, TRect& value) override;
+  void String(const std::string& key, std::string& value, const std::string& def) override;
+  void FontStyles(const std::string& key, TSkinFontStyles& value) override;
+  void Alignment(const std::string& key, TSkinAlignment& value) override;
+  void MorphKind(const std::string& key, TspMorphKind& value) override;
+  void Keyword(const std::string& key, int32_t& value, const std::string& def,
+               std::initializer_list<const char*> words) override;
+  void LineList(const std::string& name, std::vector<std::string>& lines) override;
+
+private:
+  TMemIniFile& ini_;
+  const std::string& section_;
+};
+
+// Turns every picture index that names no loaded active picture into -1, so that a control
+// may take the picture of any index other than -1 without checking it again.
+class TspPictureIndexCheck : public TspSkinKeyExchange {
+public:
+  explicit TspPictureIndexCheck(size_t activePictureCount) : count_(activePictureCount) {}
+
+  void PictureIndex(const std::string& key, int32_t& value) override;
+  void Integer(const std::string&, int32_t&, int32_t) override {}
+  void IntegerAtLeast(const std::string&, int32_t&, int32_t, int32_t) override {}
+  void Flag(const std::string&, bool&) override {}
+  void Color(const std::string&, uint32_t&, uint32_t) override {}
+  void Point(const std::string&, TPoint&) override {}
+  void Rect(const std::string&, TRect&) override {}
+  void String(const std::string&, std::string&, const std::string&) override {}
+  void FontStyles(const std::string&, TSkinFontStyles&) override {}
+  void Alignment(const std::string&, TSkinAlignment&) override {}
+  void MorphKind(const std::string&, TspMorphKind&) override {}
+  void Keyword(const std::string&, int32_t&, const std::string&,
+               std::initializer_list<const char*>) override {}
+  void LineList(const std::string&, std::vector<std::string>&) override {}
+
+private:
+  size_t count_;
+};
+
+}  // namespace tmv
