@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "skin/data/SkinKeyExchange.h"
 #include "skin/data/SkinWindowDescriptors.h"

@@ -112,15 +112,6 @@ TEST(SkinControlDescriptors, EveryKindHasItsDocumentedDefaultsWhenTheSectionIsMi
   }
 }
 
-TEST(SkinControlDescriptors, KindsCreateTheirClassExactly) {
-  EXPECT_NE(nullptr, dynamic_cast<TspDataSkinMenuButtonControl*>(CreateSkinControlData("menubutton", "m").get()));
-  EXPECT_NE(nullptr, dynamic_cast<TspDataSkinCheckListBox*>(CreateSkinControlData("checklistbox", "l").get()));
-  EXPECT_NE(nullptr, dynamic_cast<TspDataSkinFrameRegulator*>(CreateSkinControlData("frameregulator", "r").get()));
-  EXPECT_NE(nullptr, dynamic_cast<TspDataSkinRichEdit*>(CreateSkinControlData("richedit", "e").get()));
-  EXPECT_EQ(nullptr, CreateSkinControlData("Button", "b"));
-  EXPECT_EQ(nullptr, CreateSkinControlData("", "b"));
-}
-
 TEST(SkinControlDescriptors, SectionAndKeyNamesMatchWithoutLetterCase) {
   auto d = ReadControl("button", "button",
                        IniOf({"[BUTTON]", "PictureIndex=2", "CursorIndex=3", "SkinRect=1,2,3,4",
@@ -414,9 +405,9 @@ TEST(SkinControlDescriptors, TheRegistryDropsPictureIndexesItHasNoPictureFor) {
       2))));
   data->SetCompressedStoredSkin(stored);
   ASSERT_FALSE(data->SkinEmpty()) << data->LastError();
-  auto& far = dynamic_cast<TspDataSkinPanelControl&>(*data->CtrlList[data->FindControlIndex("far")]);
-  EXPECT_EQ(-1, far.PictureIndex);
-  EXPECT_EQ(-1, far.BGPictureIndex);
+  auto& distant = dynamic_cast<TspDataSkinPanelControl&>(*data->CtrlList[data->FindControlIndex("far")]);
+  EXPECT_EQ(-1, distant.PictureIndex);
+  EXPECT_EQ(-1, distant.BGPictureIndex);
   EXPECT_EQ(1, data->CtrlList[data->FindControlIndex("near")]->PictureIndex);
 }
 
