@@ -24,11 +24,7 @@ const char* const kAllKinds[] = {
     "checklistbox", "combobox", "scrollbar", "spinedit", "updown", "scrollbox", "treeview",
     "listview", "richedit"};
 
-TMemIniFile IniOf(const std::vector<std::string>& lines) {
-  TStringList list;
-  list.Assign(lines);
-  return TMemIniFile(list);
-}
+using skintest::Ini;
 
 // key=value lines of a section, in order.
 std::vector<std::string> SectionLines(const TMemIniFile& ini, const std::string& section) {
@@ -114,7 +110,7 @@ TEST(SkinControlDescriptors, EveryKindHasItsDocumentedDefaultsWhenTheSectionIsMi
 
 TEST(SkinControlDescriptors, SectionAndKeyNamesMatchWithoutLetterCase) {
   auto d = ReadControl("button", "button",
-                       IniOf({"[BUTTON]", "PictureIndex=2", "CursorIndex=3", "SkinRect=1,2,3,4",
+                       Ini({"[BUTTON]", "PictureIndex=2", "CursorIndex=3", "SkinRect=1,2,3,4",
                               "LeftTopPoint=5,6", "FontColor=$FF"}));
   auto& b = dynamic_cast<TspDataSkinButtonControl&>(*d);
   EXPECT_EQ(2, b.PictureIndex);
@@ -125,7 +121,7 @@ TEST(SkinControlDescriptors, SectionAndKeyNamesMatchWithoutLetterCase) {
 }
 
 TEST(SkinControlDescriptors, ButtonsReadTheirOwnKeysAfterTheBaseKeys) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[b]", "pictureindex=1", "clientrect=2,2,18,18", "fontname=Arial", "fontstyle=fsboldfsunderline",
       "fontcolor=0x00FF00", "activefontcolor=1", "disabledfontcolor=2", "downfontcolor=3",
       "morphing=1", "morphkind=mkpush", "activeskinrect=25,0,49,25", "downskinrect=50,0,74,25",
@@ -156,7 +152,7 @@ TEST(SkinControlDescriptors, ButtonsReadTheirOwnKeysAfterTheBaseKeys) {
 
 TEST(SkinControlDescriptors, CheckRadioNamesItsDisabledColourAndPlacesItsOwnWay) {
   auto d = ReadControl("checkradio", "c",
-                       IniOf({"[c]", "disabledfontcolor=9", "unenabledfontcolor=7", "framefontcolor=8",
+                       Ini({"[c]", "disabledfontcolor=9", "unenabledfontcolor=7", "framefontcolor=8",
                               "checkimagearea=3,4,16,17", "textarea=20,0,57,21",
                               "unenableduncheckimagerect=131,48,144,61"}));
   auto& c = dynamic_cast<TspDataSkinCheckRadioControl&>(*d);
@@ -169,7 +165,7 @@ TEST(SkinControlDescriptors, CheckRadioNamesItsDisabledColourAndPlacesItsOwnWay)
 }
 
 TEST(SkinControlDescriptors, PanelsAndLabels) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[left]", "alignment=taleftjustify", "bgpictureindex=3", "captionrect=1,1,30,15",
       "[right]", "alignment=tarightjustify", "[upper]", "alignment=TACENTER",
       "[std]", "fontcolor=5",
@@ -218,7 +214,7 @@ TEST(SkinControlDescriptors, PanelsAndLabels) {
 }
 
 TEST(SkinControlDescriptors, ListsCombosAndScrollBars) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[list]", "fontheight=20", "fontstyle=fsitalic", "captionfontcolor=4", "vscrollbarname=myv",
       "downcheckbuttonrect=1,1,2,2", "checkimagerect=3,3,9,9", "itemcheckrect=1,1,8,8",
       "[combo]", "itemleftoffset=3", "itemtextrect=3,0,17,16", "focusfontcolor=6",
@@ -261,7 +257,7 @@ TEST(SkinControlDescriptors, ListsCombosAndScrollBars) {
 }
 
 TEST(SkinControlDescriptors, EditsMemosSpinEditsAndUpDowns) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[memo]", "activeskinrect=1,1,9,9", "disabledfontcolor=1", "activefontcolor=2",
       "unenabledbuttonrect=1,2,3,4", "bgcolor=5", "activebgcolor=6",
       "[spin]", "activefontcolor=2", "disabledfontcolor=1", "downdownbuttonrect=217,228,233,240",
@@ -288,7 +284,7 @@ TEST(SkinControlDescriptors, EditsMemosSpinEditsAndUpDowns) {
 }
 
 TEST(SkinControlDescriptors, FrameCountsPlacementsAndRegulatorKinds) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[zero]", "framescount=0", "[negative]", "framescount=-3",
       "[vertical]", "framescount=4", "framesplacement=fpvertical",
       "[strange]", "framesplacement=FPHORIZONTAL",
@@ -319,7 +315,7 @@ TEST(SkinControlDescriptors, FrameCountsPlacementsAndRegulatorKinds) {
 }
 
 TEST(SkinControlDescriptors, BarsTabsGridsAndViews) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[menubar]", "itemsrect=2,1,38,21", "menubaritem=mainmenubaritem", "sysmenubutton=sys",
       "trackmarkactivecolor=6040592",
       "[tab]", "clientrect=1,20,99,99", "lefttoppoint=-4,5", "tabsbgrect=0,0,9,9",
@@ -364,7 +360,7 @@ TEST(SkinControlDescriptors, BarsTabsGridsAndViews) {
 }
 
 TEST(SkinControlDescriptors, WritingKeepsTheKeysTheDescriptorDoesNotRead) {
-  TMemIniFile ini = IniOf({"[b]", "stretcheffect=1", "fontcolor=5", "[other]", "x=1"});
+  TMemIniFile ini = Ini({"[b]", "stretcheffect=1", "fontcolor=5", "[other]", "x=1"});
   auto d = ReadControl("button", "b", ini);
   dynamic_cast<TspDataSkinButtonControl&>(*d).FontColor = 6;
   d->WriteToDefinition(ini);
@@ -375,7 +371,7 @@ TEST(SkinControlDescriptors, WritingKeepsTheKeysTheDescriptorDoesNotRead) {
 }
 
 TEST(SkinControlDescriptors, PictureIndexesBeyondTheActivePicturesMeanNone) {
-  const TMemIniFile ini = IniOf({
+  const TMemIniFile ini = Ini({
       "[panel]", "pictureindex=1", "maskpictureindex=2", "bgpictureindex=-7",
       "[grid]", "pictureindex=0", "bgpictureindex=5", "[tab]", "bgpictureindex=1"});
   auto panel = ReadControl("panel", "panel", ini);
