@@ -26,7 +26,8 @@ void DrawCentredText(TCanvas& canvas, RECT r, const std::string& text, TFont& fo
 
 const TClassInfo& TPanel::StaticClassInfo() {
   static const TClassInfo info("TPanel", &TWinControl::StaticClassInfo(), &CreateComponent<TPanel>,
-                               {prop::Enum<&TPanel::SetBevelOuter>("BevelOuter", PanelBevelInfo(), bvRaised)});
+                               {prop::Enum<&TPanel::SetBevelOuter>("BevelOuter", PanelBevelInfo(), bvRaised),
+                                prop::Boolean<&TPanel::SetShowCaption>("ShowCaption", true)});
   return info;
 }
 
@@ -38,12 +39,18 @@ void TPanel::SetBevelOuter(TPanelBevel bevel) {
   Invalidate();
 }
 
+void TPanel::SetShowCaption(bool show) {
+  if (show == showCaption_) return;
+  showCaption_ = show;
+  Invalidate();
+}
+
 void TPanel::PaintWindow(TCanvas& canvas) {
   TWinControl::PaintWindow(canvas);
   RECT r = ClientRect();
   if (bevelOuter_ != bvNone)
     DrawEdge(canvas.Handle(), &r, bevelOuter_ == bvRaised ? BDR_RAISEDOUTER : BDR_SUNKENOUTER, BF_RECT);
-  DrawCentredText(canvas, r, Caption(), *Font());
+  if (showCaption_) DrawCentredText(canvas, r, Caption(), *Font());
 }
 
 const TClassInfo& TStatusBar::StaticClassInfo() {
@@ -53,6 +60,7 @@ const TClassInfo& TStatusBar::StaticClassInfo() {
 
 TStatusBar::TStatusBar(TComponent* owner) : TPanel(owner) {
   SetBevelOuter(bvNone);
+  SetShowCaption(false);
   SetHeight(21);
   SetAlign(alBottom);
 }

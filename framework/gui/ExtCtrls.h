@@ -19,15 +19,19 @@ public:
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   TPanelBevel BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TPanelBevel bevel);
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool show);
 
 protected:
   void PaintWindow(TCanvas& canvas) override;
 
 private:
   TPanelBevel bevelOuter_ = bvRaised;
+  bool showCaption_ = true;
 };
 
-// A panel along the bottom whose one line of text is shown by a TStatusPanel inside it.
+// A panel along the bottom whose one line of text is shown by a TStatusPanel inside it; its
+// own caption names it and is not shown.
 class TStatusBar : public TPanel {
 public:
   explicit TStatusBar(TComponent* owner);
