@@ -81,7 +81,9 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
        Method<&TFormMorvane::BtnUpdateClick>("BtnUpdateClick"),
        Method<&TFormMorvane::BTNSaveClick>("BTNSaveClick"),
        Method<&TFormMorvane::BTNSaveAllClick>("BTNSaveAllClick")},
-      {Field<&TFormMorvane::AppStatusBar>("AppStatusBar"),
+      {Field<&TFormMorvane::spSkinData1>("spSkinData1"),
+       Field<&TFormMorvane::spCompressedStoredSkin1>("spCompressedStoredSkin1"),
+       Field<&TFormMorvane::AppStatusBar>("AppStatusBar"),
        Field<&TFormMorvane::spSkinStatusPanel1>("spSkinStatusPanel1"), Field<&TFormMorvane::Memo1>("Memo1"),
        Field<&TFormMorvane::spSkinPanel1>("spSkinPanel1"), Field<&TFormMorvane::BTNSelFile>("BTNSelFile"),
        Field<&TFormMorvane::RB16>("RB16"), Field<&TFormMorvane::RB32>("RB32"),
@@ -96,7 +98,10 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
   return info;
 }
 
-TFormMorvane::TFormMorvane(TComponent* owner) : TForm(owner) { InitFormResource(); }
+TFormMorvane::TFormMorvane(TComponent* owner) : TForm(owner) {
+  RegisterSkinDataClasses();
+  InitFormResource();
+}
 
 TFormMorvane::~TFormMorvane() = default;
 

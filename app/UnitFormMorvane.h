@@ -12,6 +12,8 @@
 #include "framework/gui/ImgList.h"
 #include "framework/gui/Menus.h"
 #include "framework/gui/StdCtrls.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 
 namespace tmv {
 
@@ -44,6 +46,8 @@ public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
+  TspSkinData* spSkinData1 = nullptr;
+  TspCompressedStoredSkin* spCompressedStoredSkin1 = nullptr;
   TToolStatusBar* AppStatusBar = nullptr;
   TToolStatusPanel* spSkinStatusPanel1 = nullptr;
   TMemo* Memo1 = nullptr;

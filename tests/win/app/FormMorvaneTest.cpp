@@ -219,6 +219,17 @@ TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->RzURLLabel1->URL(), "mailto:" + form->RzURLLabel1->Caption());
 }
 
+TEST_F(MainWindow, LoadsTheStoredDefaultSkinWhenItIsMade) {
+  ASSERT_NE(form->spSkinData1, nullptr);
+  ASSERT_NE(form->spCompressedStoredSkin1, nullptr);
+  EXPECT_EQ(form->spCompressedStoredSkin1->CompressedFileName(), "默认win7.skn");
+  EXPECT_FALSE(form->spCompressedStoredSkin1->IsStoreEmpty());
+  EXPECT_EQ(form->spSkinData1->CompressedStoredSkin(), form->spCompressedStoredSkin1);
+  ASSERT_FALSE(form->spSkinData1->SkinEmpty()) << form->spSkinData1->LastError();
+  for (const char* name : {"button", "radiobox", "panel", "statusbar", "statuspanel", "combobox"})
+    EXPECT_NE(form->spSkinData1->FindControlIndex(name), -1) << name;
+}
+
 TEST_F(MainWindow, ClosingStopsTakingDropsAndFreesTheWindow) {
   const int forms = Screen()->FormCount();
   HWND window = form->Handle();
