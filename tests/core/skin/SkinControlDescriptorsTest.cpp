@@ -120,7 +120,7 @@ TEST(SkinControlDescriptors, SectionAndKeyNamesMatchWithoutLetterCase) {
   EXPECT_EQ(255u, b.FontColor);
 }
 
-TEST(SkinControlDescriptors, ButtonsReadTheirOwnKeysAfterTheBaseKeys) {
+TEST(SkinControlDescriptors, ButtonsReadTheirOwnKeysAndTheBaseKeys) {
   const TMemIniFile ini = Ini({
       "[b]", "pictureindex=1", "clientrect=2,2,18,18", "fontname=Arial", "fontstyle=fsboldfsunderline",
       "fontcolor=0x00FF00", "activefontcolor=1", "disabledfontcolor=2", "downfontcolor=3",
@@ -430,12 +430,12 @@ TEST(DefaultSkin, EveryControlSectionIsReadAndWrittenBackUnchanged) {
     second->WriteToDefinition(freshAgain);
     EXPECT_EQ(SectionLines(fresh, name), SectionLines(freshAgain, name));
 
-    // The skin has exactly the keys the descriptor reads, spelled as it reads them.
-    std::set<std::string> written, present;
-    for (const std::string& line : SectionLines(fresh, name)) written.insert(KeyOf(line));
+    // The skin has exactly the keys the descriptor reads, spelled as it reads them and in
+    // its reading order.
+    std::vector<std::string> readable;
     for (const std::string& line : SectionLines(original, name))
-      if (!notRead.count(KeyOf(line))) present.insert(KeyOf(line));
-    EXPECT_EQ(present, written);
+      if (!notRead.count(KeyOf(line))) readable.push_back(line);
+    EXPECT_EQ(readable, SectionLines(fresh, name));
 
     first->WriteToDefinition(rewritten);
     EXPECT_EQ(SectionLines(original, name), SectionLines(rewritten, name));
