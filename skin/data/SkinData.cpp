@@ -131,8 +131,8 @@ const TClassInfo& TspSkinData::StaticClassInfo() {
 }
 
 void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* value) {
-  if (compressedStoredSkin_ == value) return;
-  if (compressedStoredSkin_) compressedStoredSkin_->RemoveFreeNotification(this);
+  if (compressedStoredSkin_ && compressedStoredSkin_ != value)
+    compressedStoredSkin_->RemoveFreeNotification(this);
   compressedStoredSkin_ = value;
   if (!value) return;
   value->FreeNotification(this);

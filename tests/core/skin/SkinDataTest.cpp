@@ -269,9 +269,12 @@ TEST(SkinData, AnEmptyStoreOrADesignerChangesNothing) {
   EXPECT_TRUE(f.data->SkinEmpty());
 }
 
-TEST(SkinData, TheReferenceIsClearedWhenTheStoredSkinGoes) {
+TEST(SkinData, LinkingTheStoredSkinLoadsItEachTimeAndItsEndClearsTheLink) {
   Fixture f;
   f.Apply(StoredBytes(3, Definition()));
+  f.messages.clear();
+  f.data->SetCompressedStoredSkin(f.stored);
+  EXPECT_EQ(kFullChange, f.messages);
   delete f.stored;
   EXPECT_EQ(nullptr, f.data->CompressedStoredSkin());
   EXPECT_FALSE(f.data->SkinEmpty()) << "the loaded skin stays";
