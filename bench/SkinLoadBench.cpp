@@ -34,7 +34,7 @@ double MedianMilliseconds(const std::function<void()>& run) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string path = argc > 1 ? argv[1] : TM_SOURCE_DIR "/assets/packed/default-skin.bin";
+  const std::string path = argc > 1 ? argv[1] : TM_DEFAULT_SKIN_PACKAGE;
   TMemoryStream compressed;
   compressed.LoadFromFile(path);
 

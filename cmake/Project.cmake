@@ -36,8 +36,13 @@ function(tm_test_program name dir)
   file(GLOB forms CONFIGURE_DEPENDS ${dir}/*.form)
   foreach(form ${forms})
     get_filename_component(resource ${form} NAME_WE)
-    tm_form_resource(${name} ${form} ${resource})
+    tm_form_resource(${name} ${form} ${resource} INCLUDE_DIRS ${TM_PACKED_DIR}
+                     DEPENDS default_skin_package ${TM_DEFAULT_SKIN_PACKAGE})
   endforeach()
+  if(TARGET default_skin_package)
+    add_dependencies(${name} default_skin_package)
+  endif()
+  target_compile_definitions(${name} PRIVATE TM_DEFAULT_SKIN_PACKAGE="${TM_DEFAULT_SKIN_PACKAGE}")
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
@@ -95,6 +100,34 @@ function(tm_finish_host_tools)
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${tools})
+endfunction()
+
+# The default skin as the program stores it: the build packs assets/skins/default with the
+# skinpack tool into <build>/packed/default-skin.bin (target default_skin_package). Forms take it
+# with @include "default-skin.bin" and INCLUDE_DIRS ${TM_PACKED_DIR}.
+set(TM_PACKED_DIR ${CMAKE_BINARY_DIR}/packed)
+set(TM_DEFAULT_SKIN_PACKAGE ${TM_PACKED_DIR}/default-skin.bin)
+
+function(tm_default_skin_package)
+  if(TM_FUZZ)
+    return()
+  endif()
+  set(folder ${PROJECT_SOURCE_DIR}/assets/skins/default)
+  file(GLOB skin_files CONFIGURE_DEPENDS ${folder}/*)
+  tm_host_tool_path(skinpack skinpack_path skinpack_depends)
+  add_custom_command(OUTPUT ${TM_DEFAULT_SKIN_PACKAGE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TM_PACKED_DIR}
+    COMMAND ${skinpack_path} ${folder}/skin.ini ${TM_DEFAULT_SKIN_PACKAGE}
+    DEPENDS ${skin_files} ${skinpack_depends}
+    COMMENT "Packing the default skin")
+  add_custom_target(default_skin_package ALL DEPENDS ${TM_DEFAULT_SKIN_PACKAGE})
+endfunction()
+
+# The main window's form resource, for the program and for the tests and benchmarks that make
+# the real window.
+function(tm_main_form_resource target)
+  tm_form_resource(${target} ${PROJECT_SOURCE_DIR}/app/FormMorvane.form TFormMorvane
+                   INCLUDE_DIRS ${TM_PACKED_DIR} DEPENDS default_skin_package ${TM_DEFAULT_SKIN_PACKAGE})
 endfunction()
 
 # tm_form_resource(TARGET FORM NAME [INCLUDE_DIRS dir...] [DEPENDS file-or-target...])

@@ -371,7 +371,7 @@ TEST(DefaultSkin, InflatesToItsFolderAndLoadsEveryDescriptor) {
 
   Fixture f;
   TMemoryStream packed;
-  packed.LoadFromFile(skintest::SourcePath("assets/packed/default-skin.bin"));
+  packed.LoadFromFile(TM_DEFAULT_SKIN_PACKAGE);
   f.Apply(packed.Bytes());
   TMemoryStream package;
   f.stored->ExtractPackage(package);

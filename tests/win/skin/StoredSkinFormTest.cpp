@@ -41,7 +41,7 @@ TEST(StoredSkinForm, TheFormResourceCarriesTheSkinAndLoadsItAtCreation) {
   ASSERT_TRUE(stored && data);
 
   TMemoryStream packed;
-  packed.LoadFromFile(TM_TEST_DATA "/../../assets/packed/default-skin.bin");
+  packed.LoadFromFile(TM_DEFAULT_SKIN_PACKAGE);
   EXPECT_EQ(packed.Bytes(), stored->CompressedData().Bytes());
   EXPECT_EQ("默认win7.skn", stored->CompressedFileName());
 
