@@ -20,7 +20,6 @@ void TspDataSkinObject::ReadFromDefinition(const TMemIniFile& ini) {
 }
 
 void TspDataSkinObject::WriteToDefinition(TMemIniFile& ini) {
-  ini.EraseSection(IDName);
   ini.WriteString(IDName, "hint", Hint);
   WriteSkinFlag(ini, IDName, "rollup", RollUp);
   WriteSkinInteger(ini, IDName, "activepictureindex", ActivePictureIndex);
@@ -40,7 +39,6 @@ void TspDataUserObject::ReadFromDefinition(const TMemIniFile& ini) {
 }
 
 void TspDataUserObject::WriteToDefinition(TMemIniFile& ini) {
-  ini.EraseSection(IDName);
   WriteSkinFlag(ini, IDName, "rollup", RollUp);
   WriteSkinRect(ini, IDName, "skinrect", SkinRect);
   WriteSkinInteger(ini, IDName, "cursorindex", CursorIndex);

@@ -21,7 +21,7 @@ public:
 
   // Each class reads its base class's keys first, then its own.
   virtual void ReadFromDefinition(const TMemIniFile& ini);
-  // Erases the section and writes back every key the class reads.
+  // Writes back every key the class reads; keys of the section it does not read stay.
   virtual void WriteToDefinition(TMemIniFile& ini);
 
   std::string IDName;

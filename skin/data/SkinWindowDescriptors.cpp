@@ -55,7 +55,6 @@ void TspDataSkinPopupWindow::LoadFromIni(const TMemIniFile& ini) {
 }
 
 void TspDataSkinPopupWindow::SaveToIni(TMemIniFile& ini) const {
-  ini.EraseSection(kPopupSection);
   WritePictureDivision(ini, kPopupSection, *this);
   WriteSkinInteger(ini, kPopupSection, "cursorindex", CursorIndex);
   WriteSkinRect(ini, kPopupSection, "itemsrect", ItemsRect);
@@ -78,7 +77,6 @@ void TspDataSkinHintWindow::LoadFromIni(const TMemIniFile& ini) {
 }
 
 void TspDataSkinHintWindow::SaveToIni(TMemIniFile& ini) const {
-  ini.EraseSection(kHintSection);
   WritePictureDivision(ini, kHintSection, *this);
   WriteSkinRect(ini, kHintSection, "clientrect", ClRect);
   ini.WriteString(kHintSection, "fontname", FontName);

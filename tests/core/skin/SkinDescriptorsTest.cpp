@@ -45,11 +45,12 @@ TEST(SkinDescriptors, WhatIsWrittenBackReadsTheSame) {
   caption->ReadFromDefinition(source);
   user->ReadFromDefinition(source);
 
-  TMemIniFile written = Ini({"[combobox]", "stale=1"});
+  TMemIniFile written = Ini({"[combobox]", "stale=1", "[caption]", "stale=2"});
   combo->WriteToDefinition(written);
   caption->WriteToDefinition(written);
   user->WriteToDefinition(written);
   EXPECT_EQ("1", written.ReadString("combobox", "stale", "")) << "keys it does not read stay";
+  EXPECT_EQ("2", written.ReadString("caption", "stale", "")) << "keys it does not read stay";
   EXPECT_FALSE(written.ValueExists("user", "morphing")) << "a user object writes only its own keys";
 
   auto combo2 = CreateSkinControlData("combobox", "combobox");
@@ -89,7 +90,7 @@ TEST(SkinDescriptors, WindowDescriptorsReadTheirOwnSections) {
   EXPECT_EQ(14, hint.FontHeight);
   EXPECT_EQ((TRect{4, 4, 20, 20}), hint.ClRect);
 
-  TMemIniFile written;
+  TMemIniFile written = Ini({"[popupwindow]", "stale=1"});
   popup.SaveToIni(written);
   hint.SaveToIni(written);
   TspDataSkinPopupWindow popup2;
@@ -99,6 +100,7 @@ TEST(SkinDescriptors, WindowDescriptorsReadTheirOwnSections) {
   EXPECT_EQ(popup.ItemsRect, popup2.ItemsRect);
   EXPECT_EQ(popup.LeftStretch, popup2.LeftStretch);
   EXPECT_EQ(hint.FontName, hint2.FontName);
+  EXPECT_EQ("1", written.ReadString("popupwindow", "stale", "")) << "keys it does not read stay";
 
   TspDataSkinHintWindow fresh;
   fresh.LoadFromIni(Ini({"[VERSION]"}));
