@@ -1,5 +1,7 @@
 #include "tools/skingen/IniFile.h"
 
+#include "skin/imaging/SkinIniValues.h"
+
 namespace skingen {
 
 IniFile::IniFile(const std::string& text) {
@@ -16,29 +18,14 @@ int IniFile::integer(const std::string& section, const std::string& key, int fal
   return ini_.ReadInteger(section, key, fallback);
 }
 
-std::vector<int> IniFile::numbers(const std::string& section, const std::string& key) const {
-  std::vector<int> out;
-  std::string field;
-  for (char c : text(section, key) + ",") {
-    if (c == ',') {
-      // A field too long for an integer reads as 0.
-      out.push_back(field.empty() || field.size() > 9 ? 0 : std::stoi(field));
-      field.clear();
-    } else if (c >= '0' && c <= '9') {
-      field += c;
-    }
-  }
-  return out;
-}
-
 Rect IniFile::rect(const std::string& section, const std::string& key) const {
-  const std::vector<int> n = numbers(section, key);
-  return n.size() >= 4 ? Rect{n[0], n[1], n[2], n[3]} : Rect{};
+  const tmv::TRect r = tmv::ReadSkinRect(ini_, section, key);
+  return Rect{r.Left, r.Top, r.Right, r.Bottom};
 }
 
 Point IniFile::point(const std::string& section, const std::string& key) const {
-  const std::vector<int> n = numbers(section, key);
-  return n.size() >= 2 ? Point{n[0], n[1]} : Point{};
+  const tmv::TPoint p = tmv::ReadSkinPoint(ini_, section, key);
+  return Point{p.X, p.Y};
 }
 
 std::vector<std::string> IniFile::keys(const std::string& section) const {

@@ -1,6 +1,6 @@
 #pragma once
-// Reads a skin definition back, through the program's own INI reader, with the value syntaxes
-// of the skin: rectangles and points whose fields keep only their digits.
+// Reads a skin definition back through the program's own INI reader and value readers, so the
+// generator checks its output the way the program will read it.
 #include <string>
 #include <vector>
 
@@ -22,7 +22,6 @@ public:
   std::vector<std::string> keys(const std::string& section) const;
 
 private:
-  std::vector<int> numbers(const std::string& section, const std::string& key) const;
   tmv::TMemIniFile ini_;
 };
 
