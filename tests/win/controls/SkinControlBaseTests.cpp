@@ -19,8 +19,14 @@ std::vector<uint8_t> ShapedSkin() {
   pictures.push_back(PlacePicture(32, 32));
   pictures.push_back(CornerMask(20, 20));
   pictures.push_back(CornerMask(20, 10));
-  return SkinBytes({"[SKINCONTROLS]", "count=5", "0=round:panel", "1=bar:panel", "2=stamp:panel",
-                    "3=beyond:panel", "4=missing:panel",
+  return SkinBytes({"[SKINCONTROLS]", "count=7", "0=round:panel", "1=bar:panel", "2=stamp:panel",
+                    "3=beyond:panel", "4=missing:panel", "5=tiled:panel", "6=captioned:panel",
+                    "[tiled]", "pictureindex=0", "bgpictureindex=0", "skinrect=0,0,20,20",
+                    "rightbottompoint=16,16", "clientrect=4,4,16,16",
+                    "[captioned]", "pictureindex=0", "skinrect=0,0,20,20", "lefttoppoint=4,4",
+                    "righttoppoint=16,4", "leftbottompoint=4,16", "rightbottompoint=16,16",
+                    "clientrect=4,4,16,16", "captionrect=2,2,18,12", "alignment=taleftjustify",
+                    "fontcolor=255", "checkimagerect=0,0,6,6", "uncheckimagerect=40,40,50,50",
                     "[round]", "pictureindex=0", "maskpictureindex=1", "skinrect=0,0,20,20",
                     "lefttoppoint=4,4", "righttoppoint=16,4", "leftbottompoint=4,16",
                     "rightbottompoint=16,16", "clientrect=4,4,16,16",
@@ -151,6 +157,52 @@ TEST_F(SkinControlBase, ASkinNamingWhatItsPictureLacksDrawsOnlyWhatExists) {
   EXPECT_EQ(missing->SkinPicture(), nullptr);
   EXPECT_EQ(missing->SkinRegion(), nullptr);
   EXPECT_EQ(TFaceShot(*missing).At(6, 6), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(SkinControlBase, BackgroundPicturesAndTheClientAreaTileOverTheWholePanel) {
+  skin.Load(ShapedSkin());
+  TspSkinPanel* tiled = NewPanel("tiled", skin.data);
+  tiled->SetBounds(0, 0, 70, 40);
+  TFaceShot background(*tiled);
+  EXPECT_EQ(background.At(0, 0), PlaceColour(0, 0));
+  EXPECT_EQ(background.At(33, 5), PlaceColour(1, 5));
+  EXPECT_EQ(background.At(69, 39), PlaceColour(5, 7));
+
+  // Borderless and without a caption only the skin's client area is shown.
+  TspSkinPanel* round = NewPanel("round", skin.data);
+  round->SetBorderStyle(TspSkinBorderStyle::bvNone);
+  round->SetBounds(0, 0, 30, 30);
+  TFaceShot client(*round);
+  EXPECT_EQ(client.At(0, 0), PlaceColour(4, 4));
+  EXPECT_EQ(client.At(12, 13), PlaceColour(4, 5));
+  auto* child = new TspSkinLabel(&form);
+  child->SetParent(round);
+  child->SetAlign(alClient);
+  EXPECT_EQ(child->Left(), 0);
+  round->SetBorderStyle(TspSkinBorderStyle::bvFrame);
+  round->Realign();
+  EXPECT_EQ(child->Left(), 4) << "framed, children stand in the skin's client area";
+}
+
+TEST_F(SkinControlBase, TheSkinnedCaptionDrawsTheMarkThePictureHas) {
+  skin.Load(ShapedSkin());
+  TspSkinPanel* panel = NewPanel("captioned", skin.data);
+  panel->SetBounds(0, 0, 60, 40);
+  panel->SetCaption("W");
+  panel->SetCheckedMode(true);
+  panel->SetChecked(true);
+  const COLORREF red = RGB(255, 0, 0);
+  TFaceShot checked(*panel);
+  EXPECT_EQ(panel->SizedCaptionRect(), (TRect{2, 2, 18, 12}));
+  EXPECT_EQ(checked.At(3, 5), PlaceColour(1, 1)) << "the mark, centred in the caption";
+  EXPECT_GE(checked.FirstColumnOf(red, {0, 0, 60, 40}), 10) << "the text right of the mark";
+  EXPECT_EQ(checked.Count(red, {18, 0, 60, 40}), 0) << "clipped to the caption";
+
+  // The unchecked mark lies beyond the picture: nothing of it is drawn.
+  panel->SetChecked(false);
+  TFaceShot unchecked(*panel);
+  EXPECT_EQ(unchecked.At(3, 5), PlaceColour(3, 5));
+  EXPECT_EQ(unchecked.Count(red, {0, 0, 14, 40}), 0);
 }
 
 TEST_F(SkinControlBase, AlphaBlendMixesTheFaceWithWhatLiesBehind) {

@@ -129,6 +129,32 @@ TEST_F(StoredSkinControls, AutoSizeFollowsTheTextUnlessAligned) {
   EXPECT_NE(alignedWidth, shortWidth);
 }
 
+TEST_F(StoredSkinControls, ARolledPanelTakesTheRolledHeightOfEachSkin) {
+  auto* panel = form->Find<TspSkinPanel>("spSkinPanel1");
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  auto* stored = form->Find<TspCompressedStoredSkin>("spCompressedStoredSkin1");
+  auto* data = form->Find<TspSkinData>("spSkinData1");
+  const std::vector<uint8_t> storedBytes = stored->CompressedData().Bytes();
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  panel->SetRollUpState(true);
+  EXPECT_EQ(panel->Height(), 4) << "only the skin's frame remains";
+  EXPECT_EQ(panel->RealHeight(), 60);
+  EXPECT_FALSE(label->Visible());
+
+  stored->SetCompressedData(SkinBytes({"[VERSION]", "skinname=empty"}));
+  data->ApplyStoredSkin(*stored);
+  EXPECT_EQ(panel->Height(), 23) << "the default caption bar and its border";
+  EXPECT_EQ(panel->RealHeight(), 60);
+  stored->SetCompressedData(storedBytes);
+  data->ApplyStoredSkin(*stored);
+  EXPECT_EQ(panel->Height(), 4);
+
+  panel->SetRollUpState(false);
+  EXPECT_EQ(panel->Height(), 60);
+  EXPECT_TRUE(label->Visible());
+}
+
 // ---------------------------------------------------------------------------------------
 // The default look, and the panel's caption
 
