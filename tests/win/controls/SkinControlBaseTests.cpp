@@ -33,6 +33,7 @@ std::vector<uint8_t> ShapedSkin() {
                     "[bar]", "pictureindex=0", "maskpictureindex=2", "skinrect=0,0,20,10",
                     "lefttoppoint=4,0", "righttoppoint=16,0", "clientrect=4,0,16,10",
                     "[stamp]", "pictureindex=0", "maskpictureindex=1", "skinrect=0,0,20,20",
+                    "cursorindex=2",
                     "[beyond]", "pictureindex=0", "skinrect=10,10,40,40",
                     "[missing]", "pictureindex=5", "maskpictureindex=9", "skinrect=0,0,20,20"},
                    std::move(pictures));
@@ -127,6 +128,10 @@ TEST_F(SkinControlBase, SizeAndWindowRegionFollowTheSkinAtEverySize) {
   EXPECT_TRUE(Inside(*bar, 35, 5));
 
   TspSkinPanel* stamp = NewPanel("stamp", skin.data);
+  EXPECT_EQ(stamp->SkinCursor(), -1) << "skin cursors only when asked for";
+  stamp->SetUseSkinCursor(true);
+  stamp->ApplySkinChange();
+  EXPECT_EQ(stamp->SkinCursor(), skin.data->StartCursorIndex + 2);
   stamp->SetBounds(0, 150, 90, 70);
   EXPECT_EQ(stamp->Width(), 20);
   EXPECT_EQ(stamp->Height(), 20);
