@@ -244,7 +244,11 @@ void TspSkinPanel::Paint() {
 
 void TspSkinPanel::PaintSkinFace(TBitmap& face) {
   TBitmap* picture = SkinPicture();
-  if (picture && ClientAreaOnly()) {
+  if (!picture) {
+    PaintDefaultFace(face);
+    return;
+  }
+  if (ClientAreaOnly()) {
     const TRect& f = FaceRect();
     const TRect& c = FaceClientRect();
     const TRect client{f.Left + c.Left, f.Top + c.Top, f.Left + c.Right, f.Top + c.Bottom};

@@ -35,7 +35,8 @@ std::vector<uint8_t> ShapedSkin() {
                     "[stamp]", "pictureindex=0", "maskpictureindex=1", "skinrect=0,0,20,20",
                     "cursorindex=2",
                     "[beyond]", "pictureindex=0", "skinrect=10,10,40,40",
-                    "[missing]", "pictureindex=5", "maskpictureindex=9", "skinrect=0,0,20,20"},
+                    "[missing]", "pictureindex=5", "maskpictureindex=9", "skinrect=0,0,20,20",
+                    "captionrect=2,2,18,12"},
                    std::move(pictures));
 }
 
@@ -158,6 +159,8 @@ TEST_F(SkinControlBase, ASkinNamingWhatItsPictureLacksDrawsOnlyWhatExists) {
 
   // Picture and mask numbers the skin does not have: the default face, no region.
   TspSkinPanel* missing = NewPanel("missing", skin.data);
+  missing->SetCaption("x");
+  missing->SetCheckedMode(true);
   EXPECT_NE(missing->SkinIndex(), -1);
   EXPECT_EQ(missing->SkinPicture(), nullptr);
   EXPECT_EQ(missing->SkinRegion(), nullptr);
@@ -242,6 +245,19 @@ TEST_F(SkinControlBase, AlphaBlendMixesTheFaceWithWhatLiesBehind) {
   Pump();
   label->SetLeft(30);
   EXPECT_FALSE(GetUpdateRect(label->Handle(), nullptr, FALSE)) << "an opaque one needs no repaint";
+}
+
+TEST_F(SkinControlBase, MouseEnteringAndLeavingAreAnnounced) {
+  auto* panel = new TspSkinPanel(&form);
+  panel->SetParent(&form);
+  EventLog log;
+  panel->SetName("entered");
+  panel->SetOnMouseEnter(TNotifyEvent::Of<&EventLog::Clicked>(&log));
+  panel->Perform(CM_MOUSEENTER);
+  panel->SetName("left");
+  panel->SetOnMouseLeave(TNotifyEvent::Of<&EventLog::Clicked>(&log));
+  panel->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(log.entries, (std::vector<std::string>{"click entered", "click left"}));
 }
 
 TEST_F(SkinControlBase, AFreedRegistryIsForgotten) {

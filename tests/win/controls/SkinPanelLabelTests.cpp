@@ -101,6 +101,13 @@ TEST_F(StoredSkinControls, LabelTextStandsInTheSkinsClientAreaByAlignment) {
   ASSERT_GE(leftStart, 2);
   EXPECT_GT(rightStart, leftStart + 30);
 
+  // An erase request from elsewhere than its own paint gets the whole face.
+  TBitmap erased;
+  erased.SetBitCount(32);
+  erased.SetSize(90, 19);
+  SendMessageA(label->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.Canvas()->Handle()), 0);
+  EXPECT_EQ(GetPixel(erased.Canvas()->Handle(), 89, 18), Skin(80, 108));
+
   // A free height: the skin's image is stretched to it and keeps no region.
   label->SetUseSkinSize(false);
   label->SetHeight(40);
