@@ -29,9 +29,11 @@ void SizeTo(TBitmap& bitmap, int width, int height) {
   if (bitmap.Width() != width || bitmap.Height() != height) bitmap.SetSize(width, height);
 }
 
+// Only what the picture holds is drawn: a skin naming rectangles beyond its picture leaves
+// those parts of the result as they were.
 void DrawPlanOnto(TBitmap& result, TBitmap& picture, const TPiecePlan& plan) {
-  if (picture.Empty() || result.Empty() || plan.empty()) return;
-  DrawPiecePlan(DcOf(result), DcOf(picture), plan);
+  if (result.Empty()) return;
+  DrawPicturePieces(DcOf(result), picture, plan);
 }
 
 void DrawBand(TBitmap& band, TBitmap& picture, const TBandPlan& plan) {
@@ -54,6 +56,11 @@ void DrawPiecePlan(HDC target, HDC source, const TPiecePlan& plan) {
       StretchBlt(target, t.Left, t.Top, t.Right - t.Left, t.Bottom - t.Top, source, s.Left, s.Top,
                  s.Right - s.Left, s.Bottom - s.Top, SRCCOPY);
   }
+}
+
+void DrawPicturePieces(HDC target, TBitmap& picture, const TPiecePlan& plan) {
+  if (picture.Empty() || plan.empty()) return;
+  DrawPiecePlan(target, DcOf(picture), ClipPlanToSource(plan, picture.Width(), picture.Height()));
 }
 
 void ComposeNinePart(const TSkinDivision& source, const TSkinDivision& target,
@@ -101,15 +108,26 @@ void ComposeFrameBands(const TSkinDivision& source, const TSkinDivision& target,
   DrawBand(bands.Right, picture, plans.Right);
 }
 
+void DrawPictureTransparent(HDC canvas, int32_t x, int32_t y, TBitmap& picture, const TRect& rect) {
+  if (picture.Empty() || rect.IsEmpty()) return;
+  const TPiecePlan clipped =
+      ClipPlanToSource({{rect, {x, y, static_cast<int32_t>(x + rect.Width()),
+                                static_cast<int32_t>(y + rect.Height())}}},
+                       picture.Width(), picture.Height());
+  if (clipped.empty()) return;
+  const TRect& s = clipped[0].Source;
+  const TRect& t = clipped[0].Target;
+  HDC source = DcOf(picture);
+  const COLORREF transparent = GetPixel(source, s.Left, s.Bottom - 1);
+  TransparentBlt(canvas, t.Left, t.Top, t.Right - t.Left, t.Bottom - t.Top, source, s.Left, s.Top,
+                 s.Right - s.Left, s.Bottom - s.Top, transparent);
+}
+
 void DrawStripFrame(HDC canvas, int32_t x, int32_t y, int32_t frame, int32_t frameCount,
                     TBitmap& strip) {
   if (strip.Empty()) return;
-  const TRect r = StripFrameRect(strip.Width(), strip.Height(), frame, frameCount);
-  if (r.IsEmpty()) return;
-  HDC source = DcOf(strip);
-  const COLORREF transparent = GetPixel(source, r.Left, r.Bottom - 1);
-  TransparentBlt(canvas, x, y, r.Right - r.Left, r.Bottom - r.Top, source, r.Left, r.Top,
-                 r.Right - r.Left, r.Bottom - r.Top, transparent);
+  DrawPictureTransparent(canvas, x, y, strip,
+                         StripFrameRect(strip.Width(), strip.Height(), frame, frameCount));
 }
 
 void CaptureScreenArea(int32_t x, int32_t y, TBitmap& bitmap) {

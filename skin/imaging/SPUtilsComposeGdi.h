@@ -9,6 +9,8 @@ namespace tmv {
 
 // Copies each piece from source to target, stretching those whose sizes differ.
 void DrawPiecePlan(HDC target, HDC source, const TPiecePlan& plan);
+// The same from a picture, each piece cut to what the picture holds.
+void DrawPicturePieces(HDC target, TBitmap& picture, const TPiecePlan& plan);
 
 // The result is sized width x height; an empty picture leaves it undrawn.
 void ComposeNinePartTiled(const TSkinDivision& source, const TSkinDivision& target, bool fill,
@@ -39,6 +41,10 @@ struct TFrameBandBitmaps {
 void ComposeFrameBands(const TSkinDivision& source, const TSkinDivision& target,
                        const TEdgeStretch& stretch, int32_t width, int32_t height,
                        const TRect& sourceRect, TBitmap& picture, TFrameBandBitmaps bands);
+
+// The part of rect that lies in the picture, drawn at (x, y) moved by what was cut, with
+// rect's bottom-left pixel as the transparent colour.
+void DrawPictureTransparent(HDC canvas, int32_t x, int32_t y, TBitmap& picture, const TRect& rect);
 
 // Frame k (from 1) of n equal frames side by side in the strip, drawn at (x, y) with the
 // frame's bottom-left pixel as the transparent colour. No such frame draws nothing.

@@ -50,6 +50,8 @@ UniqueRegion RegionFromMask(const TBitmap& mask);
 // The region of a window of width x height cut by the mask's division; null when there is none.
 UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width);
+UniqueRegion RegionFromMaskParts(const TBitmap& mask, const TSkinDivision& source,
+                                 const TSkinDivision& target, int32_t width);
 #endif
 
 }  // namespace tmv

@@ -59,4 +59,9 @@ UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& sour
   return result;
 }
 
+UniqueRegion RegionFromMaskParts(const TBitmap& mask, const TSkinDivision& source,
+                                 const TSkinDivision& target, int32_t width) {
+  return RegionFromMaskParts(TFBitmap::FromBitmap(mask), source, target, width);
+}
+
 }  // namespace tmv

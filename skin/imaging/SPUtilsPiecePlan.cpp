@@ -279,31 +279,89 @@ TFrameBandPlans PlanMaskBands(const TSkinDivision& src, const TSkinDivision& tgt
   return bands;
 }
 
+TSkinResizeMode DetectResizeMode(const TSkinDivision& src, const TRect& skinRect) {
+  if (skinRect.IsEmpty()) return TSkinResizeMode::Empty;
+  if (src.RB.X != 0 && src.RB.Y != 0) return TSkinResizeMode::Both;
+  if (src.RT.X != 0 || src.RT.Y != 0) return TSkinResizeMode::Horizontal;
+  if (src.LB.X != 0 || src.LB.Y != 0) return TSkinResizeMode::Vertical;
+  return TSkinResizeMode::Fixed;
+}
+
 TBandPlan PlanControlImage(const TSkinDivision& src, const TRect& s, int32_t width,
                            int32_t height) {
   TBandPlan image;
-  if (s.IsEmpty()) return image;
+  const TSkinResizeMode mode = DetectResizeMode(src, s);
+  if (mode == TSkinResizeMode::Empty) return image;
   const int32_t sw = Saturate(s.Width()), sh = Saturate(s.Height());
   image.Built = true;
-  if (src.RB.X != 0 && src.RB.Y != 0) {
-    image.Width = width;
-    image.Height = height;
-    image.Copies = PlanNinePartTiled(src, TargetDivision(src, sw, sh, width, height), true, width,
-                                     height, s);
-  } else if (src.RT.X != 0 || src.RT.Y != 0) {
-    image.Width = width;
-    image.Height = sh;
-    image.Copies = PlanHorizontalBand(src.LT.X, Saturate(int64_t{sw} - src.RT.X), width, s);
-  } else if (src.LB.X != 0 || src.LB.Y != 0) {
-    image.Width = sw;
-    image.Height = height;
-    image.Copies = PlanVerticalBand(src.LT.Y, Saturate(int64_t{sh} - src.LB.Y), height, s);
-  } else {
-    image.Width = sw;
-    image.Height = sh;
-    image.Copies = {{s, {0, 0, sw, sh}}};
+  switch (mode) {
+    case TSkinResizeMode::Both:
+      image.Width = width;
+      image.Height = height;
+      image.Copies = PlanNinePartTiled(src, TargetDivision(src, sw, sh, width, height), true,
+                                       width, height, s);
+      break;
+    case TSkinResizeMode::Horizontal:
+      image.Width = width;
+      image.Height = sh;
+      image.Copies = PlanHorizontalBand(src.LT.X, Saturate(int64_t{sw} - src.RT.X), width, s);
+      break;
+    case TSkinResizeMode::Vertical:
+      image.Width = sw;
+      image.Height = height;
+      image.Copies = PlanVerticalBand(src.LT.Y, Saturate(int64_t{sh} - src.LB.Y), height, s);
+      break;
+    default:
+      image.Width = sw;
+      image.Height = sh;
+      image.Copies = {{s, {0, 0, sw, sh}}};
+      break;
   }
   return image;
+}
+
+TPiecePlan PlanTiled(const TRect& s, int32_t width, int32_t height) {
+  TPiecePlan plan;
+  PlanBuilder b(plan, width, height);
+  const int64_t tw = s.Width(), th = s.Height();
+  PlanBuilder::ForEachTile(0, width, tw, width, [&](int64_t x, int64_t cutX) {
+    PlanBuilder::ForEachTile(0, height, th, height, [&](int64_t y, int64_t cutY) {
+      b.Copy(s.Left, s.Top, s.Right - cutX, s.Bottom - cutY, x, y, x + tw - cutX, y + th - cutY);
+    });
+  });
+  return plan;
+}
+
+namespace {
+
+// Cuts [sl, sr) to [0, limit) and [tl, tr) in proportion; false when nothing is left.
+bool ClipAxis(int32_t& sl, int32_t& sr, int32_t& tl, int32_t& tr, int32_t limit) {
+  const int64_t sw = int64_t{sr} - sl, tw = int64_t{tr} - tl;
+  const int64_t from = std::max<int64_t>(sl, 0), to = std::min<int64_t>(sr, limit);
+  if (to <= from) return false;
+  const int64_t newTl = tl + (from - sl) * tw / sw;
+  const int64_t newTr = tl + (to - sl) * tw / sw;
+  if (newTr <= newTl) return false;
+  sl = static_cast<int32_t>(from);
+  sr = static_cast<int32_t>(to);
+  tl = Saturate(newTl);
+  tr = Saturate(newTr);
+  return true;
+}
+
+}  // namespace
+
+TPiecePlan ClipPlanToSource(const TPiecePlan& plan, int32_t sourceWidth, int32_t sourceHeight) {
+  TPiecePlan clipped;
+  for (TPieceCopy p : plan) {
+    if (p.Source.IsEmpty() || p.Target.IsEmpty()) continue;
+    if (!ClipAxis(p.Source.Left, p.Source.Right, p.Target.Left, p.Target.Right, sourceWidth))
+      continue;
+    if (!ClipAxis(p.Source.Top, p.Source.Bottom, p.Target.Top, p.Target.Bottom, sourceHeight))
+      continue;
+    clipped.push_back(p);
+  }
+  return clipped;
 }
 
 TRect StripFrameRect(int32_t stripWidth, int32_t stripHeight, int32_t frame, int32_t frameCount) {

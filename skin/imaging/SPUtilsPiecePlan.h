@@ -74,11 +74,31 @@ TFrameBandPlans PlanFrameBands(const TSkinDivision& source, const TSkinDivision&
 TFrameBandPlans PlanMaskBands(const TSkinDivision& source, const TSkinDivision& target,
                               int32_t width, int32_t maskWidth, int32_t maskHeight);
 
-// A control's skin image at the control's size: nine parts (centre filled) when both
-// coordinates of RB are given, a horizontal band when RT is, a vertical band when LB is, the
-// image as it is otherwise. Not built when the skin rectangle is empty.
+// How a control's skin image follows the control's size.
+enum class TSkinResizeMode : int32_t {
+  Empty = -1,  // the skin rectangle is empty: no image
+  Fixed = 0,   // the image at its own size
+  Both = 1,    // nine parts
+  Horizontal = 2,
+  Vertical = 3,
+};
+
+// Both when both coordinates of RB are given, Horizontal when RT is, Vertical when LB is,
+// Fixed otherwise.
+TSkinResizeMode DetectResizeMode(const TSkinDivision& source, const TRect& skinRect);
+
+// A control's skin image at the control's size, by DetectResizeMode: nine parts with the
+// centre filled, a horizontal band (ends LT.x and Sw - RT.x), a vertical band (ends LT.y and
+// Sh - LB.y), or the image as it is. Not built in the Empty mode.
 TBandPlan PlanControlImage(const TSkinDivision& source, const TRect& skinRect, int32_t width,
                            int32_t height);
+
+// The source rectangle repeated from (0, 0) over width x height, the last column and row cut.
+TPiecePlan PlanTiled(const TRect& sourceRect, int32_t width, int32_t height);
+
+// Every copy cut to the part of its source that lies inside a picture of sourceWidth x
+// sourceHeight, its target cut in proportion; copies with nothing left are dropped.
+TPiecePlan ClipPlanToSource(const TPiecePlan& plan, int32_t sourceWidth, int32_t sourceHeight);
 
 // The strip's columns of frame k (from 1) of n; empty when there is no such frame.
 TRect StripFrameRect(int32_t stripWidth, int32_t stripHeight, int32_t frame, int32_t frameCount);

@@ -71,6 +71,42 @@ TEST(ControlImage, ThePointsGivenChooseThePrimitive) {
   EXPECT_FALSE(PlanControlImage(nine, {0, 0, 0, 10}, 76, 40).Built);
 }
 
+TEST(ControlImage, ResizeModeComesFromTheFirstPointGivenInOrder) {
+  const TRect s{0, 0, 20, 20};
+  EXPECT_EQ(DetectResizeMode({{1, 1}, {5, 5}, {5, 5}, {9, 9}, {}}, {3, 3, 3, 9}),
+            TSkinResizeMode::Empty);
+  EXPECT_EQ(DetectResizeMode({{}, {5, 5}, {5, 5}, {9, 9}, {}}, s), TSkinResizeMode::Both);
+  // One coordinate of RB is not enough for nine parts.
+  EXPECT_EQ(DetectResizeMode({{}, {0, 5}, {5, 5}, {9, 0}, {}}, s), TSkinResizeMode::Horizontal);
+  EXPECT_EQ(DetectResizeMode({{}, {}, {5, 0}, {0, 9}, {}}, s), TSkinResizeMode::Vertical);
+  EXPECT_EQ(DetectResizeMode({{4, 4}, {}, {}, {9, 0}, {5, 5, 9, 9}}, s), TSkinResizeMode::Fixed);
+}
+
+TEST(Tiled, TheSourceRepeatsFromTheOriginAndIsCutAtBothEdges) {
+  const TRect s{10, 20, 17, 25};  // 7 x 5
+  const TPiecePlan plan = PlanTiled(s, 16, 12);
+  const std::vector<int> hits = Coverage(plan, 16, 12);
+  for (int h : hits) ASSERT_EQ(h, 1);
+  EXPECT_EQ(plan.front(), (TPieceCopy{s, {0, 0, 7, 5}}));
+  EXPECT_EQ(plan.back(), (TPieceCopy{{10, 20, 12, 22}, {14, 10, 16, 12}}));
+  EXPECT_TRUE(PlanTiled(s, 0, 12).empty());
+  EXPECT_TRUE(PlanTiled({5, 5, 5, 9}, 16, 12).empty());
+}
+
+TEST(ClipToSource, PiecesKeepOnlyWhatThePictureHolds) {
+  const TPiecePlan plan = {
+      {{30, 10, 50, 20}, {0, 0, 20, 10}},    // runs 10 columns past a 40-wide picture
+      {{-4, -2, 6, 8}, {100, 100, 110, 110}},  // starts before the picture
+      {{40, 0, 45, 5}, {0, 0, 5, 5}},        // wholly outside
+      {{0, 0, 10, 10}, {0, 0, 20, 40}},      // stretched, half of it outside the rows
+  };
+  const TPiecePlan clipped = ClipPlanToSource(plan, 40, 5);
+  ASSERT_EQ(clipped.size(), 2u);
+  EXPECT_EQ(clipped[0], (TPieceCopy{{0, 0, 6, 5}, {104, 102, 110, 107}}));
+  EXPECT_EQ(clipped[1], (TPieceCopy{{0, 0, 10, 5}, {0, 0, 20, 20}}));
+  EXPECT_EQ(ClipPlanToSource(plan, 100, 100)[0], plan[0]);
+}
+
 TEST(VerticalBand, TilesDownwardFromTheTopEnd) {
   const TRect s{0, 10, 8, 30};  // 8 x 20, ends 3 and 2, middle 15
   const TPiecePlan plan = PlanVerticalBand(3, 2, 40, s);

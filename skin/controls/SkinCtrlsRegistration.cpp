@@ -1,0 +1,15 @@
+#include "skin/controls/SkinCtrlsRegistration.h"
+
+#include "framework/core/ClassInfo.h"
+#include "skin/controls/SkinLabel.h"
+#include "skin/controls/SkinPanel.h"
+
+namespace tmv {
+
+void RegisterSkinControlClasses() {
+  RegisterSkinDataClasses();
+  RegisterClasses({&TspSkinPanel::StaticClassInfo(), &TspSkinStatusBar::StaticClassInfo(),
+                   &TspSkinLabel::StaticClassInfo(), &TspSkinStatusPanel::StaticClassInfo()});
+}
+
+}  // namespace tmv

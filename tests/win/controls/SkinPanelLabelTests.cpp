@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SkinControlsTestSupport.h"
+
+namespace tmv {
+namespace {
+
+constexpr COLORREF kSkinTextColour = 4337184;  // "fontcolor" of the stored panel and label
+
+struct StoredSkinControls : testing::Test {
+  StoredSkinControls() {
+    form->SetClientWidth(320);
+    form->SetClientHeight(200);
+    form->Show();
+  }
+  ~StoredSkinControls() override { delete form; }
+  TBitmap& Controls() { return *form->Find<TspSkinData>("spSkinData1")->ActivePictures[1]; }
+  COLORREF Skin(int x, int y) { return PictureAt(Controls(), x, y); }
+  TSkinControlsForm* form = new TSkinControlsForm(nullptr);
+};
+
+TEST_F(StoredSkinControls, TheFormResourceSetsWhatTheMainWindowSets) {
+  auto* bar = form->Find<TspSkinStatusBar>("AppStatusBar");
+  auto* status = form->Find<TspSkinStatusPanel>("spSkinStatusPanel1");
+  auto* panel = form->Find<TspSkinPanel>("spSkinPanel1");
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  auto* data = form->Find<TspSkinData>("spSkinData1");
+  ASSERT_TRUE(bar && status && panel && label);
+  EXPECT_EQ(bar->DefaultHeight(), 21);
+  EXPECT_EQ(bar->BorderStyle(), TspSkinBorderStyle::bvNone);
+  EXPECT_EQ(bar->Align(), alBottom);
+  EXPECT_EQ(bar->DefaultFont()->Name(), "宋体");
+  EXPECT_EQ(bar->DefaultFont()->Height(), 14);
+  EXPECT_EQ(status->SkinData(), data) << "the status bar hands its registry on";
+  EXPECT_EQ(status->Align(), alClient);
+  EXPECT_TRUE(status->UseSkinSize());
+  EXPECT_EQ(status->DefaultFont()->Name(), "Arial");
+  EXPECT_EQ(panel->SkinDataName(), "panel");
+  EXPECT_EQ(panel->RealHeight(), -1);
+  EXPECT_EQ(panel->DefaultAlignment(), taLeftJustify);
+  EXPECT_EQ(panel->Spacing(), 2);
+  EXPECT_EQ(panel->DefaultFont()->Height(), -11);
+  EXPECT_EQ(label->Alignment(), taRightJustify);
+  EXPECT_EQ(label->Parent(), panel);
+  for (TspSkinControl* c : std::vector<TspSkinControl*>{bar, status, panel, label}) {
+    EXPECT_TRUE(c->DrawDefault());
+    EXPECT_FALSE(c->AlphaBlend());
+    EXPECT_EQ(c->AlphaBlendValue(), 200);
+  }
+}
+
+TEST_F(StoredSkinControls, PanelAndStatusBarAreCutFromTheSkin) {
+  auto* panel = form->Find<TspSkinPanel>("spSkinPanel1");
+  ASSERT_EQ(panel->Width(), 320);
+  ASSERT_EQ(panel->Height(), 60);
+  TFaceShot face(*panel);
+  EXPECT_EQ(face.At(0, 0), Skin(145, 48));
+  EXPECT_EQ(face.At(319, 59), Skin(184, 88));
+  EXPECT_EQ(face.At(2, 2), Skin(147, 50));
+  EXPECT_EQ(face.At(38, 2), Skin(147, 50)) << "the 36-pixel centre repeats";
+  EXPECT_EQ(face.At(319, 39), Skin(184, 50)) << "the right edge repeats every 37 rows";
+  // Children are placed in the skin's client area.
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  panel->SetBounds(0, 0, 320, 60);
+  label->SetAlign(alClient);
+  EXPECT_EQ(label->Left(), 2);
+  EXPECT_EQ(label->Top(), 2);
+  EXPECT_EQ(label->Width(), 316);
+
+  auto* bar = form->Find<TspSkinStatusBar>("AppStatusBar");
+  auto* status = form->Find<TspSkinStatusPanel>("spSkinStatusPanel1");
+  EXPECT_EQ(bar->Top(), 200 - 21);
+  TFaceShot barFace(*bar);
+  EXPECT_EQ(barFace.At(0, 0), Skin(186, 48));
+  EXPECT_EQ(barFace.At(319, 20), Skin(225, 68));
+  EXPECT_EQ(barFace.At(38, 10), Skin(188, 58)) << "the middle repeats from the left end";
+  EXPECT_EQ(status->Left(), 2);
+  EXPECT_EQ(status->Top(), 2);
+  EXPECT_EQ(status->Width(), 316);
+  TFaceShot statusFace(*status);
+  EXPECT_EQ(statusFace.At(0, 0), Skin(0, 90));
+  EXPECT_EQ(statusFace.At(315, 18), Skin(39, 108));
+  EXPECT_GT(statusFace.Count(5784116, {4, 0, 312, 19}), 0) << "its caption in the skin's colour";
+}
+
+TEST_F(StoredSkinControls, LabelTextStandsInTheSkinsClientAreaByAlignment) {
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  ASSERT_EQ(label->Height(), 19) << "the skin's height";
+  ASSERT_EQ(label->Width(), 90);
+  TFaceShot right(*label);
+  EXPECT_EQ(right.At(0, 0), Skin(41, 90));
+  EXPECT_EQ(right.At(89, 18), Skin(80, 108));
+  EXPECT_EQ(right.Count(kSkinTextColour, {0, 0, 2, 19}) + right.Count(kSkinTextColour, {88, 0, 90, 19}),
+            0);
+  const int rightStart = right.FirstColumnOf(kSkinTextColour, {2, 0, 88, 19});
+  label->SetAlignment(taLeftJustify);
+  const int leftStart = TFaceShot(*label).FirstColumnOf(kSkinTextColour, {2, 0, 88, 19});
+  ASSERT_GE(leftStart, 2);
+  EXPECT_GT(rightStart, leftStart + 30);
+
+  // An erase request from elsewhere than its own paint gets the whole face.
+  TBitmap erased;
+  erased.SetBitCount(32);
+  erased.SetSize(90, 19);
+  SendMessageA(label->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.Canvas()->Handle()), 0);
+  EXPECT_EQ(GetPixel(erased.Canvas()->Handle(), 89, 18), Skin(80, 108));
+
+  // A free height: the skin's image is stretched to it and keeps no region.
+  label->SetUseSkinSize(false);
+  label->SetHeight(40);
+  EXPECT_EQ(label->Height(), 40);
+  TFaceShot tall(*label);
+  EXPECT_EQ(tall.At(0, 0), Skin(41, 90));
+  EXPECT_EQ(tall.At(0, 39), Skin(41, 108));
+  EXPECT_EQ(tall.At(89, 39), Skin(80, 108));
+}
+
+TEST_F(StoredSkinControls, AutoSizeFollowsTheTextUnlessAligned) {
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  label->SetCaption("一段相当长的说明文字");
+  label->SetAutoSize(true);
+  const int grown = label->Width();
+  EXPECT_GT(grown, 90);
+  EXPECT_EQ(label->TextWidthExcess(), 0);
+  label->SetCaption("短");
+  EXPECT_LT(label->Width(), grown) << "it shrinks as well";
+  EXPECT_EQ(label->TextWidthExcess(), 0);
+  const int shortWidth = label->Width();
+  label->SetAlign(alTop);
+  const int alignedWidth = label->Width();
+  label->SetCaption("一段相当长的说明文字");
+  EXPECT_EQ(label->Width(), alignedWidth);
+  EXPECT_NE(alignedWidth, shortWidth);
+}
+
+TEST_F(StoredSkinControls, ARolledPanelTakesTheRolledHeightOfEachSkin) {
+  auto* panel = form->Find<TspSkinPanel>("spSkinPanel1");
+  auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
+  auto* stored = form->Find<TspCompressedStoredSkin>("spCompressedStoredSkin1");
+  auto* data = form->Find<TspSkinData>("spSkinData1");
+  const std::vector<uint8_t> storedBytes = stored->CompressedData().Bytes();
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  panel->SetRollUpState(true);
+  EXPECT_EQ(panel->Height(), 4) << "only the skin's frame remains";
+  EXPECT_EQ(panel->RealHeight(), 60);
+  EXPECT_FALSE(label->Visible());
+
+  stored->SetCompressedData(SkinBytes({"[VERSION]", "skinname=empty"}));
+  data->ApplyStoredSkin(*stored);
+  EXPECT_EQ(panel->Height(), 23) << "the default caption bar and its border";
+  EXPECT_EQ(panel->RealHeight(), 60);
+  stored->SetCompressedData(storedBytes);
+  data->ApplyStoredSkin(*stored);
+  EXPECT_EQ(panel->Height(), 4);
+
+  panel->SetRollUpState(false);
+  EXPECT_EQ(panel->Height(), 60);
+  EXPECT_TRUE(label->Visible());
+}
+
+// ---------------------------------------------------------------------------------------
+// The default look, and the panel's caption
+
+struct DefaultLook : testing::Test {
+  DefaultLook() {
+    form.SetClientWidth(300);
+    form.SetClientHeight(260);
+    form.Show();
+    panel = new TspSkinPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 200, 150);
+  }
+  TRelayForm form{nullptr};
+  TspSkinPanel* panel;
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF buttonFace = GetSysColor(COLOR_BTNFACE);
+  const COLORREF buttonText = GetSysColor(COLOR_BTNTEXT);
+};
+
+TEST_F(DefaultLook, PanelBordersAndCaptionBar) {
+  TFaceShot framed(*panel);
+  EXPECT_EQ(framed.At(0, 0), shadow);
+  EXPECT_EQ(framed.At(199, 149), shadow);
+  EXPECT_EQ(framed.At(1, 1), buttonFace);
+  panel->SetBorderStyle(TspSkinBorderStyle::bvRaised);
+  TFaceShot raised(*panel);
+  EXPECT_EQ(raised.At(0, 0), highlight);
+  EXPECT_EQ(raised.At(199, 149), shadow);
+  EXPECT_EQ(raised.At(0, 149), shadow);
+
+  panel->SetBorderStyle(TspSkinBorderStyle::bvFrame);
+  panel->SetCaptionMode(true);
+  panel->SetCheckedMode(true);
+  panel->SetChecked(true);
+  panel->SetRollUpMode(true);
+  TFaceShot bar(*panel);
+  EXPECT_EQ(bar.At(1, 1), highlight) << "the bar's inner frame";
+  EXPECT_EQ(bar.At(198, 20), buttonFace);
+  EXPECT_EQ(bar.At(5, 4), shadow) << "the check square";
+  EXPECT_GT(bar.Count(buttonText, {6, 5, 18, 17}), 5) << "the tick";
+  // Not rolled up: the arrow points up, one pixel on top, seven at the bottom.
+  EXPECT_EQ(bar.Count(buttonText, {186, 9, 198, 10}), 1);
+  EXPECT_EQ(bar.Count(buttonText, {186, 12, 198, 13}), 7);
+  panel->SetChecked(false);
+  EXPECT_EQ(TFaceShot(*panel).Count(buttonText, {6, 5, 18, 17}), 0);
+}
+
+TEST_F(DefaultLook, ChildrenAreAlignedBelowTheCaptionBar) {
+  auto* child = new TspSkinLabel(&form);
+  child->SetParent(panel);
+  child->SetAlign(alClient);
+  EXPECT_EQ(child->Left(), 1);
+  EXPECT_EQ(child->Top(), 1);
+  panel->SetCaptionMode(true);
+  EXPECT_EQ(child->Top(), 1 + 22);
+  EXPECT_EQ(child->Height(), 150 - 1 - 22 - 1);
+  panel->SetBorderStyle(TspSkinBorderStyle::bvNone);
+  EXPECT_EQ(child->Left(), 0);
+}
+
+TEST_F(DefaultLook, StatusPanelGlyphFrameFollowsEnabled) {
+  auto* status = new TspSkinStatusPanel(&form);
+  status->SetParent(&form);
+  status->SetBounds(0, 200, 120, 21);
+  TBitmap glyph;
+  glyph.SetBitCount(24);
+  glyph.SetSize(16, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 16; ++x) {
+      uint8_t* p = glyph.ScanLine(y) + 3 * x;
+      p[0] = 0, p[1] = x < 8 ? 200 : 0, p[2] = x < 8 ? 0 : 200;  // green, then red
+    }
+  // Each frame's bottom-left pixel is its transparent colour.
+  glyph.ScanLine(7)[0] = 7;
+  glyph.ScanLine(7)[3 * 8] = 7;
+  status->SetGlyph(glyph);
+  status->SetNumGlyphs(2);
+  TFaceShot enabled(*status);
+  EXPECT_EQ(enabled.At(5, 10), RGB(0, 200, 0));
+  EXPECT_EQ(enabled.At(3, 13), GetSysColor(COLOR_BTNFACE)) << "transparent";
+  status->SetEnabled(false);
+  EXPECT_EQ(TFaceShot(*status).At(5, 10), RGB(200, 0, 0));
+  EXPECT_EQ(status->TextWidthExcess(), TextWidthIn(*status->DefaultFont(), "") + 4 - 120 + 8 + 3);
+}
+
+std::vector<std::string> gEvents;
+
+class TPanelEvents : public TComponent {
+public:
+  TPanelEvents() : TComponent(nullptr) {}
+  void Checked(TObject*) {
+    gEvents.push_back("checked");
+    if (freeOnChecked) delete std::exchange(freeOnChecked, nullptr);
+  }
+  void RolledUp(TObject*) { gEvents.push_back("rolled"); }
+  TspSkinPanel* freeOnChecked = nullptr;
+};
+
+TEST_F(DefaultLook, CaptionClicksCheckAndRollThePanel) {
+  gEvents.clear();
+  TPanelEvents events;
+  auto* first = new TspSkinLabel(&form);
+  first->SetParent(panel);
+  auto* hidden = new TspSkinLabel(&form);
+  hidden->SetParent(panel);
+  hidden->Hide();
+  panel->SetCaptionMode(true);
+  panel->SetRollUpMode(true);
+  panel->SetCheckedMode(true);
+  panel->SetChecked(false);
+  panel->SetOnChecked(TNotifyEvent::Of<&TPanelEvents::Checked>(&events));
+  panel->SetOnChangeRollUpState(TNotifyEvent::Of<&TPanelEvents::RolledUp>(&events));
+  EXPECT_FALSE(first->Enabled());
+  const HWND window = panel->Handle();
+
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 100));  // below the caption
+  EXPECT_TRUE(gEvents.empty());
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
+  EXPECT_TRUE(panel->Checked());
+  EXPECT_TRUE(first->Enabled());
+  EXPECT_TRUE(panel->RollUpState());
+  EXPECT_EQ(panel->Height(), 23);
+  EXPECT_EQ(panel->RealHeight(), 150);
+  EXPECT_FALSE(first->Visible());
+  TFaceShot rolled(*panel);
+  EXPECT_EQ(rolled.Count(GetSysColor(COLOR_BTNTEXT), {186, 10, 198, 11}), 7)
+      << "rolled up, the arrow points down";
+  EXPECT_EQ(rolled.Count(GetSysColor(COLOR_BTNTEXT), {186, 13, 198, 14}), 1);
+
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
+  EXPECT_FALSE(panel->RollUpState());
+  EXPECT_EQ(panel->Height(), 150);
+  EXPECT_EQ(panel->RealHeight(), -1);
+  EXPECT_TRUE(first->Visible());
+  EXPECT_TRUE(hidden->Visible()) << "every child comes back";
+  EXPECT_EQ(gEvents, (std::vector<std::string>{"checked", "rolled", "checked", "rolled"}));
+
+  // Without RollUpMode the state cannot be set.
+  panel->SetRollUpMode(false);
+  panel->SetRollUpState(true);
+  EXPECT_FALSE(panel->RollUpState());
+
+  // A handler that frees the panel ends the click there.
+  gEvents.clear();
+  panel->SetRollUpMode(true);
+  events.freeOnChecked = panel;
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
+  EXPECT_EQ(gEvents, (std::vector<std::string>{"checked"}));
+  EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace tmv
