@@ -124,7 +124,7 @@ void TRzLabel::SetRotation(TRotation value) {
 }
 
 void TRzLabel::TakeTrueTypeFont() {
-  if (!IsTrueTypeFont(*Font())) Font()->SetName("Verdana");
+  if (!TrueTypeTest()(*Font())) Font()->SetName("Verdana");
 }
 
 void TRzLabel::SetBlinking(bool value) {
@@ -202,7 +202,7 @@ void TRzLabel::FontChanged() {
   }
   if (!IsLoading()) {
     if (!blinking_) restingColor_ = drawColor_ = Font()->Color();
-    if (angle_ != 0 && !IsTrueTypeFont(*Font())) angle_ = 0;
+    if (angle_ != 0 && !TrueTypeTest()(*Font())) angle_ = 0;
   }
   TLabel::FontChanged();
 }

@@ -29,4 +29,9 @@ bool IsTrueTypeFont(TFont& font) {
   return GetTextMetricsA(dc.Get(), &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE);
 }
 
+TTrueTypeTest& TrueTypeTest() {
+  static TTrueTypeTest test = &IsTrueTypeFont;
+  return test;
+}
+
 }  // namespace tmv

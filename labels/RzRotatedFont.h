@@ -21,4 +21,9 @@ private:
 // can be turned.
 bool IsTrueTypeFont(TFont& font);
 
+// The test the label asks: IsTrueTypeFont, unless a test machine without bitmap fonts puts
+// its own in place.
+using TTrueTypeTest = bool (*)(TFont& font);
+TTrueTypeTest& TrueTypeTest();
+
 }  // namespace tmv
