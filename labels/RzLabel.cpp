@@ -66,8 +66,12 @@ const TClassInfo& TRzLabel::StaticClassInfo() {
        prop::Color<&C::SetFlatColor>("FlatColor", "clBtnShadow"),
        prop::Integer<&C::SetFlatColorAdjustment>("FlatColorAdjustment", 30),
        prop::Reference<&C::SetFrameController>("FrameController"),
-       prop::Set<&C::SetFrameControllerNotifications>("FrameControllerNotifications",
-                                                      FrameControllerPropertyInfo(), "all"),
+       prop::Set<&C::SetFrameControllerNotifications>(
+           "FrameControllerNotifications", FrameControllerPropertyInfo(),
+           "[fcpColor, fcpFocusColor, fcpDisabledColor, fcpReadOnlyColor, fcpReadOnlyColorOnFocus, "
+           "fcpParentColor, fcpFlatButtonColor, fcpFlatButtons, fcpFrameColor, fcpFrameHotColor, "
+           "fcpFrameHotTrack, fcpFrameHotStyle, fcpFrameSides, fcpFrameStyle, fcpFrameVisible, "
+           "fcpFramingPreference]"),
        prop::Enum<&C::SetCenterPoint>("CenterPoint", CenterPointInfo(), cpCenter),
        prop::Color<&C::SetFlyByColor>("FlyByColor", "clHighlight"),
        prop::Boolean<&C::SetFlyByEnabled>("FlyByEnabled"),
