@@ -19,10 +19,11 @@ inline tmv::TMemIniFile Ini(const std::vector<std::string>& lines) {
   return tmv::TMemIniFile(list);
 }
 
-// A file of the source tree, found from where this header stands.
+// A file of the source tree, found from the test data folder's absolute path (__FILE__ may be
+// relative when a compiler cache hands the compiler relative paths).
 inline std::string SourcePath(const std::string& relative) {
-  std::string here = __FILE__;
-  return here.substr(0, here.rfind("tests/core/skin")) + relative;
+  const std::string data = TM_TEST_DATA;
+  return data.substr(0, data.rfind("tests/data")) + relative;
 }
 
 inline std::unique_ptr<tmv::TBitmap> SolidBitmap(int width, int height, uint8_t shade,
