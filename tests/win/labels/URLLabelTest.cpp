@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "framework/core/FormReader.h"
+#include "framework/gui/ExtCtrls.h"
 #include "framework/gui/Forms.h"
+#include "LabelTestSupport.h"
 #include "labels/RzShellOpen.h"
 #include "labels/RzURLLabel.h"
 
@@ -155,6 +157,47 @@ TEST_F(LinkLabel, TheUnvisitedColourShowsAtOnce) {
   EXPECT_EQ(label.DrawColor(), clNavy);
   label.SetVisitedColor(clOlive);
   EXPECT_EQ(label.DrawColor(), clNavy);
+}
+
+// The link on a panel, driven by window messages as the mouse would: hovering, a click that
+// opens the link while the mouse is over it, and leaving.
+TEST(LinkLabelOnAPanel, HoverClickAndLeaveGoThroughTheWindow) {
+  ShellRecorder shell;
+  shell.answer = TRUE;
+  TForm form(nullptr);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(0, 0, 200, 60);
+  panel->SetColor(clYellow);
+  panel->SetShowCaption(false);
+  auto* link = new TRzURLLabel(&form);
+  link->SetAutoSize(false);
+  link->SetBounds(20, 20, 120, 20);
+  link->SetCaption("www.talvexmorvane.example");
+  link->SetUnvisitedColor(clBlue);
+  link->SetVisitedColor(clMaroon);
+  link->SetFlyByColor(clRed);
+  link->SetFlyByEnabled(true);
+  link->SetParent(panel);
+  HWND window = panel->Handle();
+  const LPARAM over = MAKELPARAM(30, 30);
+
+  SendMessageA(window, WM_MOUSEMOVE, 0, over);
+  EXPECT_EQ(link->DrawColor(), clRed);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, over);
+  SendMessageA(window, WM_LBUTTONUP, 0, over);
+  ASSERT_EQ(shell.calls.size(), 1u);
+  EXPECT_EQ(shell.calls[0].file, "www.talvexmorvane.example");
+  EXPECT_TRUE(link->Visited());
+  EXPECT_EQ(link->DrawColor(), clRed);  // still under the mouse
+  SendMessageA(window, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(link->DrawColor(), clMaroon);  // the visited colour, not the one the mouse found
+
+  // The label's background is its parent's colour.
+  auto shot = NewBitmap(panel->Width(), panel->Height());
+  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot->Canvas()->Handle()), PRF_CLIENT);
+  EXPECT_EQ(PixelAt(*shot, 138, 38), RGB(255, 255, 0));
+  EXPECT_FALSE(PixelsOf(*shot, clMaroon).empty());
 }
 
 TEST(LinkLabelResource, ALoadedLinkShowsItsUnvisitedColour) {
