@@ -1,15 +1,11 @@
 #include "labels/RzLabel.h"
 
-#include <cmath>
-
 #include "labels/RzBlinking.h"
 #include "labels/RzRotatedFont.h"
 
 namespace tmv {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 const TEnumInfo& TextStyleInfo() {
   static const TEnumInfo info{"TTextStyle", {"tsNormal", "tsRaised", "tsRecessed", "tsShadow"}};
@@ -441,7 +437,7 @@ void TRzLabel::DrawArcText(TCanvas& canvas, const RECT& r) {
   const int advance = canvas.TextWidth("w");
   const UINT oldAlign = SetTextAlign(dc, TA_CENTER | TA_BASELINE);
   const std::string& text = Caption();
-  double phi = angle_ * kPi / 180;
+  double phi = Radians(angle_);
   for (size_t i = 0; i < text.size();) {
     // A GBK character's two bytes stay together.
     const int length = IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;

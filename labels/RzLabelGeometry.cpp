@@ -25,8 +25,10 @@ int NormalizeAngle(long long degrees) {
 
 int NearestInt(double v) { return static_cast<int>(std::nearbyint(v)); }
 
+double Radians(int degrees) { return degrees * kPi / 180; }
+
 TTextExtent RotatedExtent(int width, int height, int angle) {
-  double psi = (angle % 90) * kPi / 180;
+  double psi = Radians(angle % 90);
   if (angle == 90 || angle == 270) psi += kPi / 2;
   return {NearestInt(width * std::cos(psi) + height * std::sin(psi)),
           NearestInt(height * std::cos(psi) + width * std::sin(psi))};
@@ -34,7 +36,7 @@ TTextExtent RotatedExtent(int width, int height, int angle) {
 
 TFlatTextOrigin FlatTextOrigin(int angle, THorizontalPlace place, const TTextBox& r,
                                const TFlatTextMetrics& m) {
-  const double theta = angle * kPi / 180 + kPi / 2;
+  const double theta = Radians(angle) + kPi / 2;
   const double q = m.LineHeight / 4.0;
   const int cx = m.ControlWidth / 2, cy = m.ControlHeight / 2;
   const int turnedX = cx - NearestInt(std::cos(theta) * q);

@@ -14,6 +14,8 @@ int NormalizeAngle(long long degrees);
 // The integer nearest to v, halves going to the even neighbour.
 int NearestInt(double v);
 
+double Radians(int degrees);
+
 struct TTextExtent {
   int Width;
   int Height;
