@@ -26,7 +26,7 @@ public:
 protected:
   void CaptionChanged() override;
   void FontChanged() override;
-  void AdjustSize();
+  virtual void AdjustSize();
   virtual void PrepareFont(TCanvas& canvas);
 
 private:

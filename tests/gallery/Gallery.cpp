@@ -1,0 +1,51 @@
+// The gallery: one window per page, each page a form resource of controls in their styles,
+// for looking at them (tools/gallery-shots photographs every page). Not part of the program.
+//
+//   gallery.exe PAGE      shows pages/PAGE.form
+//
+// A page is a form of class TGalleryPage. Pages of skinned controls carry a skin registry
+// and the stored default skin as the main form does; a twin page without them shows the
+// same controls with no skin.
+#include <windows.h>
+
+#include <string>
+
+#include "framework/core/TextUtils.h"
+#include "framework/gui/FormResource.h"
+#include "framework/gui/Forms.h"
+#include "framework/gui/Registration.h"
+#include "labels/RzRegistration.h"
+#include "skin/data/SkinData.h"
+
+namespace tmv {
+
+class TGalleryPage : public TForm {
+public:
+  explicit TGalleryPage(TComponent* owner) : TForm(owner) {
+    ReadComponentRes(*this, PageName().c_str());
+    DoCreate();
+  }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info("TGalleryPage", &TForm::StaticClassInfo(), nullptr);
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static std::string& PageName() {
+    static std::string name;
+    return name;
+  }
+};
+
+}  // namespace tmv
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  using namespace tmv;
+  RegisterFrameworkClasses();
+  RegisterSkinDataClasses();
+  RegisterLabelClasses();
+  TGalleryPage::PageName() = Trim(commandLine);
+  Application()->SetTitle("Gallery " + TGalleryPage::PageName());
+  Application()->CreateForm<TGalleryPage>();
+  Application()->Run();
+  return 0;
+}
