@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/gui/Dialogs.h"
+#include "framework/gui/FocusNavigation.h"
 #include "framework/gui/FormResource.h"
 
 namespace tmv {
@@ -61,7 +62,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
        prop::Integer<&TCustomForm::SetClientHeight>("ClientHeight"),
        prop::Event<&TCustomForm::SetOnCreate>("OnCreate"),
        prop::Event<&TCustomForm::SetOnClose>("OnClose"),
-       prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy")});
+       prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy"),
+       prop::Event<&TCustomForm::SetOnShortCut>("OnShortCut"),
+       prop::Reference<&TCustomForm::SetActiveControl>("ActiveControl")});
   return info;
 }
 
@@ -71,6 +74,7 @@ const TClassInfo& TForm::StaticClassInfo() {
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
   TControl::SetVisible(false);
   Screen()->forms_.push_back(this);
 }
@@ -79,6 +83,10 @@ TCustomForm::~TCustomForm() {
   RunGuarded([&] { onDestroy_(this); });
   auto& forms = Screen()->forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  if (Screen()->activeForm_ == this) {
+    Screen()->activeForm_ = nullptr;
+    Screen()->activeControl_ = nullptr;
+  }
   DestroyHandle();
 }
 
@@ -195,7 +203,11 @@ void TCustomForm::SetVisible(bool visible) {
   if (visible) HandleNeeded();
   if (visible == Visible()) return;
   TControl::SetVisible(visible);
-  if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void TCustomForm::VisibleChanged() {
+  // Unlike a control's, a form's window is activated when shown.
+  if (HandleAllocated()) ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
 }
 
 void TCustomForm::Close() {
@@ -230,6 +242,28 @@ void TCustomForm::WndProc(TMessage& message) {
       // Nothing of this form may be touched after this point.
       delete this;
       return;
+    case WM_ACTIVATE:
+      // The system would focus the form itself; its active control gets the focus instead.
+      if (LOWORD(message.WParam) != WA_INACTIVE && !HIWORD(message.WParam)) {
+        Activated();
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(message);
+      if (activeControl_ && activeControl_->CanFocus()) ::SetFocus(activeControl_->Handle());
+      return;
+    case CM_CANCELMODE:
+      if (activeControl_ && reinterpret_cast<TControl*>(message.LParam) != activeControl_)
+        activeControl_->Perform(CM_CANCELMODE, message.WParam, message.LParam);
+      return;
+    case CM_DIALOGKEY:
+      if (DialogKey(message)) {
+        message.Result = 1;
+        return;
+      }
+      break;
   }
   TWinControl::WndProc(message);
 }
@@ -388,6 +422,8 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   if (onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
+  if (handled) return true;
+  RunGuarded([&] { handled = PreprocessKeyMessage(msg); });
   if (handled) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);

@@ -4,6 +4,9 @@
 //   dialog       succeeds when an open dialog is showing
 //   type TEXT    types TEXT into the open dialog's file name box, then presses Open
 //   close        asks the window to close
+//   focus        prints 1 or 0 (the window is the foreground window) and the class of the
+//                window holding the keyboard focus in the program
+//   listpos      prints the screen position of the middle of the icon list
 // Exit status 0 on success, 1 when the window or control it needs is not there (yet).
 #include <windows.h>
 #include <commctrl.h>
@@ -87,6 +90,23 @@ int main(int argc, char** argv) {
     PostMessageA(edit, EM_SETSEL, 0, -1);
     for (const char* c = argv[2]; *c; ++c) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
+  if (command == "focus") {
+    if (!main) return 1;
+    GUITHREADINFO info = {sizeof info};
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return 1;
+    char name[64] = "-";
+    if (info.hwndFocus) GetClassNameA(info.hwndFocus, name, sizeof name);
+    std::printf("%d %s\n", GetForegroundWindow() == main ? 1 : 0, name);
+    return 0;
+  }
+  if (command == "listpos") {
+    HWND list = Child(main, WC_LISTVIEWA);
+    if (!list) return 1;
+    RECT r;
+    GetWindowRect(list, &r);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     return 0;
   }
   if (command == "close") {
