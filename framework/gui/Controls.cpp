@@ -15,6 +15,9 @@ const char* const kControlProperty = "TMControl";
 // The control whose window CreateWindowEx is making; its first messages arrive before
 // CreateWindowEx returns the handle.
 TWinControl* creatingControl = nullptr;
+// The window the mouse was last seen coming into. The system tracks one window per thread
+// for leaving, so a window that starts tracking takes the report from the one before.
+TWinControl* mouseWindow = nullptr;
 
 // Cursor = crHandPoint or a number, as registered in the screen's cursor table.
 TPropInfo CursorProperty() {
@@ -430,6 +433,8 @@ void TWinControl::AttachWindow(HWND window) {
 }
 
 void TWinControl::DestroyHandle() {
+  if (mouseWindow == this) mouseWindow = nullptr;
+  mouseInside_ = false;
   if (!handle_) return;
   for (TControl* c : controls_)
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
@@ -518,10 +523,13 @@ bool TWinControl::SetCursorOfControl() {
 
 void TWinControl::TrackMouse(const TMessage& message) {
   // A mouse leaving the window is reported only while tracked; a system control tracking the
-  // mouse for itself shares the one report.
+  // mouse for itself shares the one report. Hover tracking keeps a timer watching the
+  // cursor, so a leave is seen even when no mouse message comes from where it went.
   if (!mouseInside_) {
+    if (mouseWindow && mouseWindow != this) mouseWindow->MouseLeft();
+    mouseWindow = this;
     mouseInside_ = true;
-    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, handle_, 0};
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, handle_, HOVER_DEFAULT};
     TrackMouseEvent(&track);
     Perform(CM_MOUSEENTER);
   }
@@ -529,6 +537,14 @@ void TWinControl::TrackMouse(const TMessage& message) {
   if (child == mouseControl_) return;
   if (TControl* left = std::exchange(mouseControl_, child)) left->Perform(CM_MOUSELEAVE);
   if (child) child->Perform(CM_MOUSEENTER);
+}
+
+void TWinControl::MouseLeft() {
+  if (!mouseInside_) return;
+  mouseInside_ = false;
+  if (mouseWindow == this) mouseWindow = nullptr;
+  if (TControl* child = std::exchange(mouseControl_, nullptr)) child->Perform(CM_MOUSELEAVE);
+  Perform(CM_MOUSELEAVE);
 }
 
 TControl* TWinControl::ControlAtPos(POINT point) const {
@@ -594,6 +610,13 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     case WM_MOUSEMOVE:
+      if (!ownClass) {
+        // A system control tracks the mouse only when nobody does yet: it goes first, so
+        // that the tracking asked for below, which watches the cursor, is the one in force.
+        TControl::WndProc(message);
+        TrackMouse(message);
+        return;
+      }
       TrackMouse(message);
       if (RouteMouseToChild(message)) return;
       break;
@@ -612,9 +635,7 @@ void TWinControl::WndProc(TMessage& message) {
       captureControl_ = nullptr;
       break;
     case WM_MOUSELEAVE:
-      mouseInside_ = false;
-      if (TControl* child = std::exchange(mouseControl_, nullptr)) child->Perform(CM_MOUSELEAVE);
-      Perform(CM_MOUSELEAVE);
+      MouseLeft();
       break;
     case WM_SETFOCUS:
       DefaultHandler(message);

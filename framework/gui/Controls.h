@@ -299,6 +299,7 @@ private:
   bool RouteMouseToChild(TMessage& message);
   bool SetCursorOfControl();
   void TrackMouse(const TMessage& message);
+  void MouseLeft();
   bool ReflectToChild(TMessage& message);
   bool HandleKeyMessage(TMessage& message);
   friend class TControl;
