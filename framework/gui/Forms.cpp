@@ -31,6 +31,7 @@ THintWindow* CreateDefaultHintWindow(TComponent* owner) { return new THintWindow
 
 constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
+constexpr UINT kReactivateForm = CM_BASE + 0x66;
 
 // The control under a mouse message's point: a framework window or its windowless child.
 TControl* ControlUnder(HWND window, POINT clientPoint) {
@@ -320,6 +321,16 @@ void TApplication::HiddenWndProc(TMessage& message) {
   } else if (message.Msg == WM_TIMER && message.WParam == kHintHideTimer) {
     KillTimer(window_->Handle(), kHintHideTimer);
     if (hintWindow_) hintWindow_->HideHint();
+  } else if (message.Msg == WM_ACTIVATE && LOWORD(message.WParam) != WA_INACTIVE) {
+    // A box owned by this window (the folder browser) hands the activation back here when it
+    // closes. It belongs to the form that was active, which takes it once the box is gone.
+    PostMessageA(window_->Handle(), kReactivateForm, 0, 0);
+    window_->Default(message);
+  } else if (message.Msg == kReactivateForm) {
+    TCustomForm* form = Screen()->ActiveForm() ? Screen()->ActiveForm() : mainForm_;
+    if (GetActiveWindow() == window_->Handle() && form && form->HandleAllocated() &&
+        IsWindowVisible(form->Handle()) && IsWindowEnabled(form->Handle()))
+      SetActiveWindow(form->Handle());
   } else {
     window_->Default(message);
   }

@@ -324,6 +324,21 @@ TEST_F(FocusOnForm, TheFocusComesBackToItsControlWhenADialogCloses) {
   // Coming back is no move of the focus: nothing is entered or left.
   EXPECT_EQ(journal, std::vector<std::string>{});
 
+  // The folder browser is owned by the application's window, which it disables while it is
+  // up and activates when it ends, as a dialog box does; it hands the activation on.
+  box = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "browser", WS_POPUP | WS_VISIBLE | WS_CAPTION, 150, 150, 200,
+                        100, Application()->Handle(), nullptr, nullptr, nullptr);
+  EnableWindow(Application()->Handle(), FALSE);
+  SetActiveWindow(box);
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), box);
+  EnableWindow(Application()->Handle(), TRUE);
+  SetActiveWindow(Application()->Handle());
+  DestroyWindow(box);
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), form.Handle());
+  EXPECT_EQ(Focused(), "C");
+
   // The same after the other form of the program was active in between.
   TForm other(nullptr);
   other.SetBounds(500, 100, 100, 100);
