@@ -87,6 +87,24 @@ public:
   }
 };
 
+// A component that put its own window procedure in front of a form's, as the skinned form
+// does, and notes the focus-moved notices passing through.
+class FocusHook : public TComponent {
+public:
+  explicit FocusHook(TCustomForm& form) : TComponent(nullptr), form_(form), saved_(form.WindowProc()) {
+    form.SetWindowProc(TWndMethod::Of<&FocusHook::Proc>(this));
+  }
+  ~FocusHook() override { form_.SetWindowProc(saved_); }
+  void Proc(TMessage& m) {
+    if (m.Msg == CM_FOCUSCHANGED) journal.push_back("hook: focus moved to " + NameOf(reinterpret_cast<TControl*>(m.LParam)));
+    saved_(m);
+  }
+
+private:
+  TCustomForm& form_;
+  TWndMethod saved_;
+};
+
 // A control of the framework's own class that takes the focus and may ask for arrows.
 class TArrowTaker : public TCustomControl {
 public:
@@ -168,6 +186,7 @@ struct FocusOnForm : testing::Test {
 };
 
 TEST_F(FocusOnForm, ShowingTheFormFocusesItsFirstTabStop) {
+  FocusHook hook(form);
   form.Show();
   Pump();
   EXPECT_EQ(GetActiveWindow(), form.Handle());
@@ -175,7 +194,7 @@ TEST_F(FocusOnForm, ShowingTheFormFocusesItsFirstTabStop) {
   EXPECT_EQ(form.ActiveControl(), a);
   EXPECT_EQ(Screen()->ActiveForm(), &form);
   EXPECT_EQ(Screen()->ActiveControl(), a);
-  EXPECT_EQ(journal, (std::vector<std::string>{"enter left", "enter A", "form: focus moved to A",
+  EXPECT_EQ(journal, (std::vector<std::string>{"enter left", "enter A", "hook: focus moved to A", "form: focus moved to A",
                                                "A: focus moved to A", "B: focus moved to A", "C: focus moved to A",
                                                "D: focus moved to A"}));
 }
