@@ -611,8 +611,8 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_MOUSEMOVE:
       if (!ownClass) {
-        // A system control tracks the mouse only when nobody does yet: it goes first, so
-        // that the tracking asked for below, which watches the cursor, is the one in force.
+        // A system control may ask for tracking of its own, without the cursor timer; asking
+        // after it keeps the timer in force.
         TControl::WndProc(message);
         TrackMouse(message);
         return;
