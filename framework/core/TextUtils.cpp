@@ -138,4 +138,24 @@ std::string ExcludeTrailingPathDelimiter(const std::string& fileName) {
   return fileName;
 }
 
+char AcceleratorOf(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    const auto c = static_cast<unsigned char>(caption[i]);
+    if (IsLeadByte(c)) {
+      ++i;
+    } else if (c == '&') {
+      const auto next = static_cast<unsigned char>(caption[i + 1]);
+      if (next != '&') return IsLeadByte(next) ? 0 : static_cast<char>(next);
+      ++i;
+    }
+  }
+  return 0;
+}
+
+bool IsAccel(unsigned key, const std::string& caption) {
+  const char accelerator = AcceleratorOf(caption);
+  if (accelerator == 0 || key > 0xFF) return false;
+  return SameText(std::string(1, static_cast<char>(key)), std::string(1, accelerator));
+}
+
 }  // namespace tmv

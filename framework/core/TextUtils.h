@@ -31,4 +31,10 @@ std::string ExtractFileName(const std::string& fileName);
 // The name without its final backslash, if it ends in one (a drive root "D:\" gives "D:").
 std::string ExcludeTrailingPathDelimiter(const std::string& fileName);
 
+// Accelerators: the character after the first lone "&" of a caption ("打开(&O)" marks 'O';
+// "&&" shows one "&"). 0 when there is none, or when a GBK character follows the "&".
+char AcceleratorOf(const std::string& caption);
+// True when key is the caption's accelerator, ASCII letters compared without regard to case.
+bool IsAccel(unsigned key, const std::string& caption);
+
 }  // namespace tmv

@@ -94,6 +94,7 @@ const TClassInfo& TListView::StaticClassInfo() {
 }
 
 TListView::TListView(TComponent* owner) : TWinControl(owner), items_(*this) {
+  BehaveAsSystemControl();
   static bool initialized = false;
   if (!initialized) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
@@ -115,7 +116,7 @@ void TListView::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = WC_LISTVIEWA;
   // The image lists belong to their components, not to the window.
-  params.Style |= WS_TABSTOP | LVS_SHAREIMAGELISTS | kViewStyles[viewStyle_] |
+  params.Style |= LVS_SHAREIMAGELISTS | kViewStyles[viewStyle_] |
                   (multiSelect_ ? 0 : LVS_SINGLESEL) | (hideSelection_ ? 0 : LVS_SHOWSELALWAYS);
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }

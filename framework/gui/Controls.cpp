@@ -1,9 +1,11 @@
 #include "framework/gui/Controls.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
+#include "framework/gui/Forms.h"
 
 namespace tmv {
 
@@ -13,6 +15,30 @@ const char* const kControlProperty = "TMControl";
 // The control whose window CreateWindowEx is making; its first messages arrive before
 // CreateWindowEx returns the handle.
 TWinControl* creatingControl = nullptr;
+// The window the mouse was last seen coming into. The system tracks one window per thread
+// for leaving, so a window that starts tracking takes the report from the one before.
+TWinControl* mouseWindow = nullptr;
+
+// Cursor = crHandPoint or a number, as registered in the screen's cursor table.
+TPropInfo CursorProperty() {
+  return {"Cursor", TPropKind::Integer, "crDefault",
+          [](TObject& o, const TPropValue& v, TReadContext& ctx) {
+            TCursor cursor = crDefault;
+            if (v.kind == TPropValue::vkIdent) {
+              if (!IdentToCursor(v.Str, cursor)) ctx.Fail("unknown cursor " + v.Str, v.Line);
+            } else {
+              cursor = static_cast<TCursor>(detail::IntegerIn(ctx, "Cursor", v, INT_MIN, INT_MAX));
+            }
+            static_cast<TControl&>(o).SetCursor(cursor);
+          },
+          nullptr};
+}
+
+POINT MessagePoint(const TMessage& message) {
+  return {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+}
+
+bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
 
 }  // namespace
 
@@ -23,11 +49,6 @@ const TEnumInfo& AlignInfo() {
 
 const TEnumInfo& AlignmentInfo() {
   static const TEnumInfo info{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
-  return info;
-}
-
-const TEnumInfo& CursorInfo() {
-  static const TEnumInfo info{"TCursor", {"crDefault", "crHandPoint"}};
   return info;
 }
 
@@ -48,8 +69,14 @@ const TClassInfo& TControl::StaticClassInfo() {
        prop::Object<&TControl::Font>("Font"),
        prop::Boolean<&TControl::SetParentFont>("ParentFont", true),
        prop::Color<&TControl::SetColor>("Color", "clBtnFace"),
-       prop::Enum<&TControl::SetCursor>("Cursor", CursorInfo()),
-       prop::Event<&TControl::SetOnClick>("OnClick")});
+       CursorProperty(),
+       prop::Event<&TControl::SetOnClick>("OnClick"),
+       prop::Event<&TControl::SetOnDblClick>("OnDblClick"),
+       prop::Event<&TControl::SetOnMouseDown>("OnMouseDown"),
+       prop::Event<&TControl::SetOnMouseMove>("OnMouseMove"),
+       prop::Event<&TControl::SetOnMouseUp>("OnMouseUp"),
+       prop::Event<&TControl::SetOnMouseEnter>("OnMouseEnter"),
+       prop::Event<&TControl::SetOnMouseLeave>("OnMouseLeave")});
   return info;
 }
 
@@ -72,7 +99,11 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
-  if (auto* p = dynamic_cast<TWinControl*>(parent)) SetParent(p);
+  auto* p = dynamic_cast<TWinControl*>(parent);
+  if (!p) return;
+  if (!(p->ControlStyle() & csAcceptsControls))
+    throw EInvalidOperation(Format("Control '%s' cannot hold control '%s'", p->Name().c_str(), Name().c_str()));
+  SetParent(p);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -165,20 +196,125 @@ void TControl::SetTransparent(bool value) {
 
 void TControl::Click() { onClick_(this); }
 
+void TControl::DblClick() { onDblClick_(this); }
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  onMouseDown_(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) { onMouseMove_(this, shift, x, y); }
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  onMouseUp_(this, button, shift, x, y);
+}
+
+bool TControl::MouseCapture() const {
+  if (auto* self = dynamic_cast<const TWinControl*>(this))
+    return self->handle_ && GetCapture() == self->handle_ && !self->captureControl_;
+  return parent_ && parent_->captureControl_ == this && parent_->handle_ && GetCapture() == parent_->handle_;
+}
+
+void TControl::SetMouseCapture(bool capture) {
+  auto* self = dynamic_cast<TWinControl*>(this);
+  TWinControl* window = self ? self : parent_;
+  if (!window || !window->HandleAllocated()) return;
+  if (capture) {
+    if (!self) window->captureControl_ = this;
+    SetCapture(window->Handle());
+  } else if (MouseCapture()) {
+    window->captureControl_ = nullptr;
+    ReleaseCapture();
+  }
+}
+
+void TControl::SendCancelMode() {
+  if (TCustomForm* form = GetParentForm(this)) form->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(this));
+}
+
+void TControl::HandleMouseMessage(TMessage& message) {
+  // A windowed control's own window procedure has its say first (a system button presses,
+  // a list selects), then the framework's events follow.
+  DefaultHandler(message);
+  const POINT at = MessagePoint(message);
+  const TShiftState shift = MouseShiftState(message.WParam);
+  switch (message.Msg) {
+    case WM_MOUSEMOVE:
+      MouseMove(shift, at.x, at.y);
+      break;
+    case WM_LBUTTONDOWN:
+      ButtonPressed(mbLeft, shift, at, false);
+      break;
+    case WM_RBUTTONDOWN:
+      ButtonPressed(mbRight, shift, at, false);
+      break;
+    case WM_MBUTTONDOWN:
+      ButtonPressed(mbMiddle, shift, at, false);
+      break;
+    case WM_LBUTTONDBLCLK:
+      ButtonPressed(mbLeft, shift, at, true);
+      break;
+    case WM_RBUTTONDBLCLK:
+      ButtonPressed(mbRight, shift, at, true);
+      break;
+    case WM_MBUTTONDBLCLK:
+      ButtonPressed(mbMiddle, shift, at, true);
+      break;
+    case WM_LBUTTONUP:
+      ButtonReleased(mbLeft, shift, at);
+      break;
+    case WM_RBUTTONUP:
+      ButtonReleased(mbRight, shift, at);
+      break;
+    case WM_MBUTTONUP:
+      ButtonReleased(mbMiddle, shift, at);
+      break;
+  }
+}
+
+void TControl::ButtonPressed(TMouseButton button, TShiftState shift, POINT at, bool doubleClick) {
+  // Without csDoubleClicks a quick second press is one more press, so no click is lost.
+  doubleClick = doubleClick && (controlStyle_ & csDoubleClicks);
+  SendCancelMode();
+  if (button == mbLeft) {
+    if (controlStyle_ & csCaptureMouse) SetMouseCapture(true);
+    clicked_ = !doubleClick && (controlStyle_ & csClickEvents);
+    if (doubleClick) DblClick();
+  }
+  MouseDown(button, doubleClick ? shift | ssDouble : shift, at.x, at.y);
+}
+
+void TControl::ButtonReleased(TMouseButton button, TShiftState shift, POINT at) {
+  if (button == mbLeft) {
+    if (controlStyle_ & csCaptureMouse) SetMouseCapture(false);
+    // Released away from the control, the press is no click.
+    RECT r = ClientRect();
+    if (std::exchange(clicked_, false) && PtInRect(&r, at)) Click();
+  }
+  MouseUp(button, shift, at.x, at.y);
+}
+
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m = {msg, wParam, lParam, 0};
   windowProc_(m);
   return m.Result;
 }
 
-void TControl::WndProc(TMessage& message) { DefaultHandler(message); }
+void TControl::WndProc(TMessage& message) {
+  if (IsMouseMessage(message.Msg)) {
+    HandleMouseMessage(message);
+    return;
+  }
+  DefaultHandler(message);
+  if (message.Msg == CM_MOUSEENTER) onMouseEnter_(this);
+  if (message.Msg == CM_MOUSELEAVE) onMouseLeave_(this);
+}
 
 void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
 
 void TControl::Invalidate() {
   if (parent_ && parent_->HandleAllocated()) {
     RECT r = BoundsRect();
-    InvalidateRect(parent_->Handle(), &r, TRUE);
+    InvalidateRect(parent_->Handle(), &r, !(controlStyle_ & csOpaque));
   }
 }
 
@@ -197,13 +333,21 @@ void TControl::Loaded() {
 // TWinControl
 
 const TClassInfo& TWinControl::StaticClassInfo() {
-  static const TClassInfo info("TWinControl", &TControl::StaticClassInfo(), nullptr);
+  static const TClassInfo info("TWinControl", &TControl::StaticClassInfo(), nullptr,
+                               {prop::Boolean<&TWinControl::SetTabStop>("TabStop"),
+                                prop::Integer<&TWinControl::SetTabOrder>("TabOrder", -1),
+                                prop::Event<&TWinControl::SetOnEnter>("OnEnter"),
+                                prop::Event<&TWinControl::SetOnExit>("OnExit"),
+                                prop::Event<&TWinControl::SetOnKeyDown>("OnKeyDown"),
+                                prop::Event<&TWinControl::SetOnKeyPress>("OnKeyPress"),
+                                prop::Event<&TWinControl::SetOnKeyUp>("OnKeyUp")});
   return info;
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this);
   DestroyHandle();
   for (TControl* c : controls_) c->parent_ = nullptr;
   controls_.clear();
@@ -216,6 +360,12 @@ TWinControl* TWinControl::FromHandle(HWND window) {
   return static_cast<TWinControl*>(GetPropA(window, kControlProperty));
 }
 
+TWinControl* TWinControl::FindControl(HWND window) {
+  for (HWND w = window; w; w = GetParent(w))
+    if (TWinControl* control = FromHandle(w)) return control;
+  return nullptr;
+}
+
 HWND TWinControl::Handle() {
   if (!handle_) CreateWnd();
   return handle_;
@@ -226,13 +376,14 @@ bool TWinControl::ParentHandleAllocated() const { return Parent() && Parent()->H
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = Caption();
   params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (Visible() ? WS_VISIBLE : 0) |
-                 (Enabled() ? 0 : WS_DISABLED);
+                 (Enabled() ? 0 : WS_DISABLED) | (tabStop_ ? WS_TABSTOP : 0);
   params.X = Left();
   params.Y = Top();
   params.Width = Width();
   params.Height = Height();
-  if (!Parent()) throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
-  params.WndParent = Parent()->Handle();
+  if (!Parent() && !parentWindow_)
+    throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
+  params.WndParent = Parent() ? Parent()->Handle() : parentWindow_;
 }
 
 void TWinControl::CreateWnd() {
@@ -282,6 +433,8 @@ void TWinControl::AttachWindow(HWND window) {
 }
 
 void TWinControl::DestroyHandle() {
+  if (mouseWindow == this) mouseWindow = nullptr;
+  mouseInside_ = false;
   if (!handle_) return;
   for (TControl* c : controls_)
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
@@ -342,44 +495,56 @@ bool TWinControl::ReflectToChild(TMessage& message) {
   return true;
 }
 
+// Mouse messages over a windowless child (or while one holds the mouse) are the child's,
+// in its own coordinates.
 bool TWinControl::RouteMouseToChild(TMessage& message) {
-  POINT pt = {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-  switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-      mouseDownControl_ = ControlAtPos(pt);
-      return false;
-    case WM_LBUTTONUP: {
-      TControl* c = ControlAtPos(pt);
-      TControl* down = std::exchange(mouseDownControl_, nullptr);
-      if (c && c == down) c->Click();
-      return false;
-    }
-    case WM_SETCURSOR: {
-      if (LOWORD(message.LParam) != HTCLIENT || reinterpret_cast<HWND>(message.WParam) != handle_) return false;
-      GetCursorPos(&pt);
-      ScreenToClient(handle_, &pt);
-      TControl* c = ControlAtPos(pt);
-      if (!c || c->Cursor() != crHandPoint) return false;
-      ::SetCursor(LoadCursor(nullptr, IDC_HAND));
-      message.Result = TRUE;
-      return true;
-    }
-  }
-  return false;
+  const POINT at = MessagePoint(message);
+  if (captureControl_ && GetCapture() != handle_) captureControl_ = nullptr;
+  TControl* target = captureControl_ ? captureControl_ : ControlAtPos(at);
+  if (!target) return false;
+  TMessage routed = message;
+  routed.LParam = MAKELPARAM(at.x - target->Left(), at.y - target->Top());
+  routed.Result = 0;
+  target->WindowProc()(routed);
+  message.Result = routed.Result;
+  return true;
+}
+
+bool TWinControl::SetCursorOfControl() {
+  POINT at;
+  GetCursorPos(&at);
+  ScreenToClient(handle_, &at);
+  TControl* c = captureControl_ ? captureControl_ : ControlAtPos(at);
+  if (!c) c = this;
+  if (c->Cursor() == crDefault) return false;
+  ::SetCursor(Screen()->Cursors(c->Cursor()));
+  return true;
 }
 
 void TWinControl::TrackMouse(const TMessage& message) {
+  // A mouse leaving the window is reported only while tracked; a system control tracking the
+  // mouse for itself shares the one report. Hover tracking keeps a timer watching the
+  // cursor, so a leave is seen even when no mouse message comes from where it went.
   if (!mouseInside_) {
+    if (mouseWindow && mouseWindow != this) mouseWindow->MouseLeft();
+    mouseWindow = this;
     mouseInside_ = true;
-    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, handle_, 0};
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, handle_, HOVER_DEFAULT};
     TrackMouseEvent(&track);
     Perform(CM_MOUSEENTER);
   }
-  POINT pt = {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-  TControl* child = ControlAtPos(pt);
+  TControl* child = ControlAtPos(MessagePoint(message));
   if (child == mouseControl_) return;
   if (TControl* left = std::exchange(mouseControl_, child)) left->Perform(CM_MOUSELEAVE);
   if (child) child->Perform(CM_MOUSEENTER);
+}
+
+void TWinControl::MouseLeft() {
+  if (!mouseInside_) return;
+  mouseInside_ = false;
+  if (mouseWindow == this) mouseWindow = nullptr;
+  if (TControl* child = std::exchange(mouseControl_, nullptr)) child->Perform(CM_MOUSELEAVE);
+  Perform(CM_MOUSELEAVE);
 }
 
 TControl* TWinControl::ControlAtPos(POINT point) const {
@@ -437,21 +602,65 @@ void TWinControl::WndProc(TMessage& message) {
       message.Result = reinterpret_cast<LRESULT>(colorBrush_.Handle());
       return;
     }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
     case WM_SETCURSOR:
-      if (RouteMouseToChild(message)) return;
-      break;
-    case WM_MOUSEMOVE:
-      if (ownClass) TrackMouse(message);
-      break;
-    case WM_MOUSELEAVE:
-      if (ownClass) {
-        mouseInside_ = false;
-        if (TControl* child = std::exchange(mouseControl_, nullptr)) child->Perform(CM_MOUSELEAVE);
-        Perform(CM_MOUSELEAVE);
+      if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_ &&
+          SetCursorOfControl()) {
+        message.Result = TRUE;
+        return;
       }
       break;
+    case WM_MOUSEMOVE:
+      if (!ownClass) {
+        // A system control may ask for tracking of its own, without the cursor timer; asking
+        // after it keeps the timer in force.
+        TControl::WndProc(message);
+        TrackMouse(message);
+        return;
+      }
+      TrackMouse(message);
+      if (RouteMouseToChild(message)) return;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      if (RouteMouseToChild(message)) return;
+      break;
+    case WM_CAPTURECHANGED:
+      captureControl_ = nullptr;
+      break;
+    case WM_MOUSELEAVE:
+      MouseLeft();
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(message);
+      if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
+      return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+      if (HandleKeyMessage(message)) return;
+      break;
+    case CM_ENTER:
+      DoEnter();
+      return;
+    case CM_EXIT:
+      DoExit();
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+      message.Result = Broadcast(message, true) ? 1 : 0;
+      return;
+    case CM_FOCUSCHANGED:
+      Broadcast(message, false);
+      return;
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
       if (!(pos->flags & SWP_NOMOVE)) left_ = pos->x, top_ = pos->y;
@@ -470,6 +679,37 @@ void TWinControl::WndProc(TMessage& message) {
     return;
   }
   TControl::WndProc(message);
+}
+
+// True when the control's key handling swallowed the key.
+bool TWinControl::HandleKeyMessage(TMessage& message) {
+  if (message.Msg == WM_CHAR) {
+    char key = static_cast<char>(message.WParam);
+    KeyPress(key);
+    if (key == 0) return true;
+    message.WParam = static_cast<unsigned char>(key);
+    return false;
+  }
+  WORD key = static_cast<WORD>(message.WParam);
+  if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN)
+    KeyDown(key, KeyboardShiftState());
+  else
+    KeyUp(key, KeyboardShiftState());
+  if (key == 0) return true;
+  message.WParam = key;
+  return false;
+}
+
+bool TWinControl::Broadcast(TMessage& message, bool untilAnswered) {
+  // A handler may add or remove controls; the ones present at the start are asked.
+  const std::vector<TControl*> controls = controls_;
+  for (TControl* c : controls) {
+    if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
+    message.Result = 0;
+    c->WindowProc()(message);
+    if (untilAnswered && message.Result != 0) return true;
+  }
+  return false;
 }
 
 void TWinControl::PaintTo(HDC dc, const RECT& area) {
@@ -497,6 +737,7 @@ void TWinControl::PaintWindow(TCanvas& canvas) {
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   control->parent_ = this;
+  if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
   if (control->parentFont_) control->TakeParentFont();
   auto* w = dynamic_cast<TWinControl*>(control);
   if (w && handle_ && !w->handle_) w->CreateWnd();
@@ -508,9 +749,13 @@ void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
   control->Invalidate();
-  if (auto* w = dynamic_cast<TWinControl*>(control)) w->DestroyHandle();
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w);
+    w->DestroyHandle();
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+  }
   controls_.erase(it);
-  if (mouseDownControl_ == control) mouseDownControl_ = nullptr;
+  if (captureControl_ == control) captureControl_ = nullptr;
   if (mouseControl_ == control) mouseControl_ = nullptr;
   control->parent_ = nullptr;
   if (control->Align() != alNone) Realign();
@@ -565,7 +810,55 @@ void TWinControl::AlignControls(RECT& r) {
 
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
-void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+void TWinControl::SetFocus() {
+  if (TCustomForm* form = GetParentForm(this)) form->SetActiveControl(this);
+  ::SetFocus(Handle());
+}
+
+bool TWinControl::CanFocus() const {
+  const TControl* c = this;
+  for (; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return GetParentForm(this) != nullptr;
+}
+
+void TWinControl::BehaveAsSystemControl() {
+  SetControlStyle(csDoubleClicks);
+  SetTabStop(true);
+}
+
+void TWinControl::SetTabStop(bool value) {
+  if (value == tabStop_) return;
+  tabStop_ = value;
+  if (!handle_) return;
+  const LONG style = GetWindowLongA(handle_, GWL_STYLE);
+  SetWindowLongA(handle_, GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  // While a form resource is read the controls after this one are not there yet.
+  if (IsLoading()) {
+    loadedTabOrder_ = order;
+    return;
+  }
+  if (!Parent() || order < 0) return;
+  auto& list = Parent()->tabList_;
+  list.erase(std::find(list.begin(), list.end(), this));
+  list.insert(list.begin() + std::min<size_t>(static_cast<size_t>(order), list.size()), this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* c : tabList_) {
+    list.push_back(c);
+    c->GetTabOrderList(list);
+  }
+}
 
 void TWinControl::Invalidate() {
   if (handle_) InvalidateRect(handle_, nullptr, TRUE);
@@ -607,6 +900,11 @@ void TWinControl::ColorChanged() { Invalidate(); }
 
 void TWinControl::Loaded() {
   TControl::Loaded();
+  // Children without a stored place keep theirs after those with one.
+  std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
+    const unsigned x = static_cast<unsigned>(a->loadedTabOrder_), y = static_cast<unsigned>(b->loadedTabOrder_);
+    return x < y;
+  });
   Realign();
 }
 

@@ -11,7 +11,9 @@
 #include "framework/core/Colors.h"
 #include "framework/core/Component.h"
 #include "framework/core/Method.h"
+#include "framework/gui/Cursors.h"
 #include "framework/gui/Graphics.h"
+#include "framework/gui/Input.h"
 #include "framework/gui/Messages.h"
 
 namespace tmv {
@@ -20,11 +22,19 @@ class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TCursor { crDefault, crHandPoint };
+
+// How a control takes part in mouse handling, painting and form resources.
+enum TControlStyleFlag : uint32_t {
+  csCaptureMouse = 1,     // keeps the mouse from a left button-down until its button-up
+  csClickEvents = 2,      // a left press and release on the control is a Click
+  csDoubleClicks = 4,     // a quick second press is a DblClick, not another press
+  csOpaque = 8,           // paints all of itself: what lies under it need not be erased
+  csAcceptsControls = 16, // may hold the controls nested in it in a form resource
+};
+using TControlStyle = uint32_t;
 
 const TEnumInfo& AlignInfo();
 const TEnumInfo& AlignmentInfo();
-const TEnumInfo& CursorInfo();
 
 class TControl : public TComponent {
 public:
@@ -74,12 +84,34 @@ public:
   void SetColor(TColor color);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
+  // A number in the screen's cursor table.
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
 
   TNotifyEvent OnClick() const { return onClick_; }
   void SetOnClick(TNotifyEvent event) { onClick_ = event; }
   virtual void Click();
+  TNotifyEvent OnDblClick() const { return onDblClick_; }
+  void SetOnDblClick(TNotifyEvent event) { onDblClick_ = event; }
+  virtual void DblClick();
+  TMouseEvent OnMouseDown() const { return onMouseDown_; }
+  void SetOnMouseDown(TMouseEvent event) { onMouseDown_ = event; }
+  TMouseMoveEvent OnMouseMove() const { return onMouseMove_; }
+  void SetOnMouseMove(TMouseMoveEvent event) { onMouseMove_ = event; }
+  TMouseEvent OnMouseUp() const { return onMouseUp_; }
+  void SetOnMouseUp(TMouseEvent event) { onMouseUp_ = event; }
+  // Fired after CM_MOUSEENTER / CM_MOUSELEAVE have had the control's own handling.
+  TNotifyEvent OnMouseEnter() const { return onMouseEnter_; }
+  void SetOnMouseEnter(TNotifyEvent event) { onMouseEnter_ = event; }
+  TNotifyEvent OnMouseLeave() const { return onMouseLeave_; }
+  void SetOnMouseLeave(TNotifyEvent event) { onMouseLeave_ = event; }
+
+  // While captured, the control receives every mouse message of its window (a windowless
+  // control: of its parent's window), wherever the mouse is.
+  bool MouseCapture() const;
+  void SetMouseCapture(bool capture);
 
   // Sends a message straight to the control's window procedure method.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -96,6 +128,12 @@ public:
   void Loaded() override;
 
 protected:
+  // Mouse positions are in the control's own coordinates.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // Sends CM_CANCELMODE naming this control to the focused control of its form.
+  void SendCancelMode();
   virtual void CaptionChanged() { Invalidate(); }
   virtual void FontChanged();
   virtual void ColorChanged() { Invalidate(); }
@@ -111,6 +149,9 @@ protected:
 private:
   TWndMethod DefaultWindowProc();
   void FontChange(TObject* sender);
+  void HandleMouseMessage(TMessage& message);
+  void ButtonPressed(TMouseButton button, TShiftState shift, POINT at, bool doubleClick);
+  void ButtonReleased(TMouseButton button, TShiftState shift, POINT at);
 
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -127,7 +168,15 @@ private:
   TColor color_ = clBtnFace;
   bool transparent_ = false;
   TCursor cursor_ = crDefault;
+  TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
+  bool clicked_ = false;  // a left press that may still become a Click
   TNotifyEvent onClick_;
+  TNotifyEvent onDblClick_;
+  TMouseEvent onMouseDown_;
+  TMouseMoveEvent onMouseMove_;
+  TMouseEvent onMouseUp_;
+  TNotifyEvent onMouseEnter_;
+  TNotifyEvent onMouseLeave_;
   TWndMethod windowProc_;
 };
 
@@ -142,6 +191,7 @@ struct TCreateParams {
   int X = 0, Y = 0, Width = 0, Height = 0;
   HWND WndParent = nullptr;
 };
+
 
 class TWinControl : public TControl {
 public:
@@ -158,6 +208,11 @@ public:
   void RecreateWnd();
   // The control of a window made by this framework, or null.
   static TWinControl* FromHandle(HWND window);
+  // The framework control of window or of its nearest ancestor that has one, or null.
+  static TWinControl* FindControl(HWND window);
+  // A window of another kind to live in, for a control without a Parent.
+  HWND ParentWindow() const { return parentWindow_; }
+  void SetParentWindow(HWND window) { parentWindow_ = window; }
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
@@ -174,13 +229,48 @@ public:
   void Realign();
 
   bool Focused() const;
+  // Gives the control the keyboard focus, activating its form; the form remembers it as its
+  // ActiveControl.
   void SetFocus();
+  // Visible and enabled, as are all its parents up to a form.
+  bool CanFocus() const;
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool value);
+  // The place among the parent's windowed children that Tab visits in turn; -1 without a
+  // parent. A value beyond the last place puts the control last.
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  // This control's windowed children in tab order, each followed by its own, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+
+  TNotifyEvent OnEnter() const { return onEnter_; }
+  void SetOnEnter(TNotifyEvent event) { onEnter_ = event; }
+  TNotifyEvent OnExit() const { return onExit_; }
+  void SetOnExit(TNotifyEvent event) { onExit_ = event; }
+  TKeyEvent OnKeyDown() const { return onKeyDown_; }
+  void SetOnKeyDown(TKeyEvent event) { onKeyDown_ = event; }
+  TKeyPressEvent OnKeyPress() const { return onKeyPress_; }
+  void SetOnKeyPress(TKeyPressEvent event) { onKeyPress_ = event; }
+  TKeyEvent OnKeyUp() const { return onKeyUp_; }
+  void SetOnKeyUp(TKeyEvent event) { onKeyUp_ = event; }
   void Invalidate() override;
   void Repaint() override;
   void DefaultHandler(TMessage& message) override;
   void WndProc(TMessage& message) override;
 
 protected:
+  virtual void DoEnter() { onEnter_(this); }
+  virtual void DoExit() { onExit_(this); }
+  // A key set to 0 here (or by the event) does not reach the window.
+  virtual void KeyDown(WORD& key, TShiftState shift) { onKeyDown_(this, key, shift); }
+  virtual void KeyPress(char& key) { onKeyPress_(this, key); }
+  virtual void KeyUp(WORD& key, TShiftState shift) { onKeyUp_(this, key, shift); }
+  // Performs message on every child until one answers non-zero (or on all of them when
+  // untilAnswered is false); true when one answered.
+  bool Broadcast(TMessage& message, bool untilAnswered);
+  // For a wrapper of a system control, which holds the mouse and reports its clicks itself
+  // and is visited by Tab.
+  void BehaveAsSystemControl();
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   // Called once the window exists: windows of system classes get their state here.
@@ -207,17 +297,30 @@ private:
   static LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void AttachWindow(HWND window);
   bool RouteMouseToChild(TMessage& message);
+  bool SetCursorOfControl();
   void TrackMouse(const TMessage& message);
+  void MouseLeft();
   bool ReflectToChild(TMessage& message);
+  bool HandleKeyMessage(TMessage& message);
+  friend class TControl;
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
+  HWND parentWindow_ = nullptr;
   std::vector<TControl*> controls_;
-  TControl* mouseDownControl_ = nullptr;
+  std::vector<TWinControl*> tabList_;  // the windowed children in tab order
+  bool tabStop_ = false;
+  int loadedTabOrder_ = -1;  // TabOrder as read from a form resource, put in place by Loaded
+  TControl* captureControl_ = nullptr;  // the windowless child holding the mouse
   TControl* mouseControl_ = nullptr;  // the windowless child under the mouse
   bool mouseInside_ = false;
   bool aligning_ = false;
   TBrush colorBrush_;  // the background given to system controls that ask for colours
+  TNotifyEvent onEnter_;
+  TNotifyEvent onExit_;
+  TKeyEvent onKeyDown_;
+  TKeyPressEvent onKeyPress_;
+  TKeyEvent onKeyUp_;
 };
 
 // A control with a window of the framework's own class that draws itself: Paint draws on

@@ -31,7 +31,10 @@ const TClassInfo& TPanel::StaticClassInfo() {
   return info;
 }
 
-TPanel::TPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+  SetBounds(0, 0, 185, 41);
+}
 
 void TPanel::SetBevelOuter(TPanelBevel bevel) {
   if (bevel == bevelOuter_) return;

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/gui/Dialogs.h"
+#include "framework/gui/FocusNavigation.h"
 #include "framework/gui/FormResource.h"
 
 namespace tmv {
@@ -30,6 +31,7 @@ THintWindow* CreateDefaultHintWindow(TComponent* owner) { return new THintWindow
 
 constexpr UINT_PTR kHintShowTimer = 1;
 constexpr UINT_PTR kHintHideTimer = 2;
+constexpr UINT kReactivateForm = CM_BASE + 0x66;
 
 // The control under a mouse message's point: a framework window or its windowless child.
 TControl* ControlUnder(HWND window, POINT clientPoint) {
@@ -61,7 +63,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
        prop::Integer<&TCustomForm::SetClientHeight>("ClientHeight"),
        prop::Event<&TCustomForm::SetOnCreate>("OnCreate"),
        prop::Event<&TCustomForm::SetOnClose>("OnClose"),
-       prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy")});
+       prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy"),
+       prop::Event<&TCustomForm::SetOnShortCut>("OnShortCut"),
+       prop::Reference<&TCustomForm::SetActiveControl>("ActiveControl")});
   return info;
 }
 
@@ -71,6 +75,7 @@ const TClassInfo& TForm::StaticClassInfo() {
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
   TControl::SetVisible(false);
   Screen()->forms_.push_back(this);
 }
@@ -79,6 +84,10 @@ TCustomForm::~TCustomForm() {
   RunGuarded([&] { onDestroy_(this); });
   auto& forms = Screen()->forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  if (Screen()->activeForm_ == this) {
+    Screen()->activeForm_ = nullptr;
+    Screen()->activeControl_ = nullptr;
+  }
   DestroyHandle();
 }
 
@@ -195,7 +204,11 @@ void TCustomForm::SetVisible(bool visible) {
   if (visible) HandleNeeded();
   if (visible == Visible()) return;
   TControl::SetVisible(visible);
-  if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void TCustomForm::VisibleChanged() {
+  // Unlike a control's, a form's window is activated when shown.
+  if (HandleAllocated()) ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
 }
 
 void TCustomForm::Close() {
@@ -230,6 +243,28 @@ void TCustomForm::WndProc(TMessage& message) {
       // Nothing of this form may be touched after this point.
       delete this;
       return;
+    case WM_ACTIVATE:
+      // The system would focus the form itself; its active control gets the focus instead.
+      if (LOWORD(message.WParam) != WA_INACTIVE && !HIWORD(message.WParam)) {
+        Activated();
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_SETFOCUS:
+      DefaultHandler(message);
+      if (activeControl_ && activeControl_->CanFocus()) ::SetFocus(activeControl_->Handle());
+      return;
+    case CM_CANCELMODE:
+      if (activeControl_ && reinterpret_cast<TControl*>(message.LParam) != activeControl_)
+        activeControl_->Perform(CM_CANCELMODE, message.WParam, message.LParam);
+      return;
+    case CM_DIALOGKEY:
+      if (DialogKey(message)) {
+        message.Result = 1;
+        return;
+      }
+      break;
   }
   TWinControl::WndProc(message);
 }
@@ -286,6 +321,16 @@ void TApplication::HiddenWndProc(TMessage& message) {
   } else if (message.Msg == WM_TIMER && message.WParam == kHintHideTimer) {
     KillTimer(window_->Handle(), kHintHideTimer);
     if (hintWindow_) hintWindow_->HideHint();
+  } else if (message.Msg == WM_ACTIVATE && LOWORD(message.WParam) != WA_INACTIVE) {
+    // A box owned by this window (the folder browser) hands the activation back here when it
+    // closes. It belongs to the form that was active, which takes it once the box is gone.
+    PostMessageA(window_->Handle(), kReactivateForm, 0, 0);
+    window_->Default(message);
+  } else if (message.Msg == kReactivateForm) {
+    TCustomForm* form = Screen()->ActiveForm() ? Screen()->ActiveForm() : mainForm_;
+    if (GetActiveWindow() == window_->Handle() && form && form->HandleAllocated() &&
+        IsWindowVisible(form->Handle()) && IsWindowEnabled(form->Handle()))
+      SetActiveWindow(form->Handle());
   } else {
     window_->Default(message);
   }
@@ -388,6 +433,8 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   if (onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
+  if (handled) return true;
+  RunGuarded([&] { handled = PreprocessKeyMessage(msg); });
   if (handled) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);

@@ -20,6 +20,9 @@ enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poDesktopCenter, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<TObject*, TCloseAction&>;
+// A key message (WM_KEYDOWN or WM_SYSKEYDOWN) the form may take as a shortcut before its
+// focused control sees it; setting the flag swallows the key.
+using TShortCutEvent = TMethod<TMessage&, bool&>;
 
 class TCustomForm : public TWinControl {
 public:
@@ -48,6 +51,26 @@ public:
   void SetOnClose(TCloseEvent event) { onClose_ = event; }
   TNotifyEvent OnDestroy() const { return onDestroy_; }
   void SetOnDestroy(TNotifyEvent event) { onDestroy_ = event; }
+  TShortCutEvent OnShortCut() const { return onShortCut_; }
+  void SetOnShortCut(TShortCutEvent event) { onShortCut_ = event; }
+
+  // The control that has the focus while the form is active, and gets it back when the form
+  // is activated again; null when the form itself would hold it.
+  TWinControl* ActiveControl() const { return activeControl_; }
+  // Focuses the control at once when the form is active, otherwise at its activation.
+  void SetActiveControl(TWinControl* control);
+  // Called when control got the keyboard focus: OnExit runs for the controls the focus left,
+  // from the innermost out, OnEnter for those it came into, from the outermost in; then
+  // CM_FOCUSCHANGED goes to the form and its controls.
+  void SetFocusedControl(TWinControl* control);
+  // A control that goes or leaves the form gives up being its ActiveControl.
+  void DefocusControl(TWinControl* control);
+  // The next control after current in tab order that can take the focus (with checkTabStop:
+  // and has TabStop; with sameParent: and has current's parent), wrapping round.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop, bool sameParent) const;
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // The key message as a shortcut: OnShortCut, then the form's main menu. True when taken.
+  bool IsShortCut(TMessage& key);
 
   void SetVisible(bool visible) override;
   // Asks OnClose what to do: hide (the default), free, minimize or nothing. Closing the main
@@ -66,8 +89,13 @@ protected:
   void DoCreate();
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void VisibleChanged() override;
+  // The shortcuts of the form's main menu; forms have no main menu of their own yet.
+  virtual bool IsMenuShortCut(TMessage& key) { return false; }
 
 private:
+  void Activated();
+  bool DialogKey(TMessage& message);
   SIZE FrameSize();
   void PlaceOnScreen();
 
@@ -80,7 +108,13 @@ private:
   TNotifyEvent onCreate_;
   TCloseEvent onClose_;
   TNotifyEvent onDestroy_;
+  TShortCutEvent onShortCut_;
+  TWinControl* activeControl_ = nullptr;
+  TWinControl* focusedControl_ = nullptr;  // the control whose OnEnter ran last
 };
+
+// The form that holds control (a form is its own), or null.
+TCustomForm* GetParentForm(const TControl* control);
 
 class TForm : public TCustomForm {
 public:
@@ -98,9 +132,19 @@ public:
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
+  // The form activated last and the control that has the focus in it.
+  TCustomForm* ActiveForm() const { return activeForm_; }
+  TWinControl* ActiveControl() const { return activeControl_; }
+
+  HCURSOR Cursors(TCursor cursor) const { return cursors_.Get(cursor); }
+  void SetCursors(TCursor cursor, HCURSOR handle) { cursors_.Set(cursor, handle); }
+
 private:
   friend class TCustomForm;
   std::vector<TCustomForm*> forms_;
+  TCustomForm* activeForm_ = nullptr;
+  TWinControl* activeControl_ = nullptr;
+  TCursorTable cursors_;
 };
 
 // What the application is about to show as a hint; OnShowHint may change it.

@@ -27,6 +27,20 @@ constexpr UINT CM_RELEASE = CM_BASE + 1;        // a form asked to be freed once
 // window of the framework's own classes.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 3;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 4;
+// A mouse button went down on the control named by LParam: the form's focused control is
+// told, so it can close what it has open (a drop-down list), unless it is that control.
+constexpr UINT CM_CANCELMODE = CM_BASE + 0x60;
+// The keyboard focus moved to the control named by LParam: sent to its form, which passes it
+// on to every control it holds.
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x61;
+// The focus came into / left a windowed control (or a container holding it).
+constexpr UINT CM_ENTER = CM_BASE + 0x62;
+constexpr UINT CM_EXIT = CM_BASE + 0x63;
+// A key the focused control did not ask for (Tab, arrows, Return, Escape; WParam the key)
+// and a character it does not take (WParam the character) go to its form, and from there to
+// the form's controls until one answers non-zero.
+constexpr UINT CM_DIALOGKEY = CM_BASE + 0x64;
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x65;
 
 // Notifications a parent receives for a child window are handed back to that child.
 constexpr UINT CN_BASE = 0xBC00;

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/core/ClassInfo.h"
+#include "framework/core/TextUtils.h"
 #include "framework/gui/Forms.h"
 
 namespace tmv {
@@ -145,6 +146,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
 TMemo::TMemo(TComponent* owner)
     : TWinControl(owner), lines_(TNotifyEvent::Of<&TMemo::LinesChanged>(this)) {
   lines_.SetOnAppend(TControlStrings::TAppendEvent::Of<&TMemo::LineAppended>(this));
+  BehaveAsSystemControl();
   SetBounds(0, 0, 185, 89);
   SetColor(clWindow);
 }
@@ -152,7 +154,7 @@ TMemo::TMemo(TComponent* owner)
 void TMemo::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "EDIT";
-  params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP;
+  params.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -199,11 +201,23 @@ void TMemo::WndProc(TMessage& message) {
 const TClassInfo& TBitBtn::StaticClassInfo() {
   static const TClassInfo info("TBitBtn", &TWinControl::StaticClassInfo(), &CreateComponent<TBitBtn>,
                                {prop::Object<&TBitBtn::Glyph>("Glyph"),
-                                prop::Integer<&TBitBtn::SetNumGlyphs>("NumGlyphs", 1)});
+                                prop::Integer<&TBitBtn::SetNumGlyphs>("NumGlyphs", 1),
+                                prop::Boolean<&TBitBtn::SetDefault>("Default"),
+                                prop::Boolean<&TBitBtn::SetCancel>("Cancel")});
   return info;
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 75, 25); }
+TBitBtn::TBitBtn(TComponent* owner) : TWinControl(owner) {
+  BehaveAsSystemControl();
+  SetBounds(0, 0, 75, 25);
+}
+
+void TBitBtn::SetDefault(bool value) {
+  default_ = value;
+  active_ = value;
+  if (TCustomForm* form = GetParentForm(this); form && HandleAllocated())
+    form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->ActiveControl()));
+}
 
 void TBitBtn::SetNumGlyphs(int count) {
   if (count < 1 || count > 4) return;
@@ -214,7 +228,7 @@ void TBitBtn::SetNumGlyphs(int count) {
 void TBitBtn::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "BUTTON";
-  params.Style |= BS_OWNERDRAW | WS_TABSTOP;
+  params.Style |= BS_OWNERDRAW;
 }
 
 void TBitBtn::WndProc(TMessage& message) {
@@ -226,6 +240,27 @@ void TBitBtn::WndProc(TMessage& message) {
     case CN_DRAWITEM:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
       message.Result = TRUE;
+      return;
+    case CM_FOCUSCHANGED:
+      // Return clicks the focused button, or the default one while no button has the focus.
+      if (auto* focused = dynamic_cast<TBitBtn*>(reinterpret_cast<TControl*>(message.LParam)))
+        active_ = focused == this;
+      else
+        active_ = default_;
+      return;
+    case CM_DIALOGKEY:
+      if (((message.WParam == VK_RETURN && active_) || (message.WParam == VK_ESCAPE && cancel_)) &&
+          KeyboardShiftState() == 0 && CanFocus()) {
+        Click();
+        message.Result = 1;
+      }
+      return;
+    case CM_DIALOGCHAR:
+      if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
+        SetFocus();
+        Click();
+        message.Result = 1;
+      }
       return;
   }
   TWinControl::WndProc(message);
@@ -265,12 +300,15 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
   return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 113, 17); }
+TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
+  BehaveAsSystemControl();
+  SetBounds(0, 0, 113, 17);
+}
 
 void TRadioButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "BUTTON";
-  params.Style |= BS_RADIOBUTTON | WS_TABSTOP | (flat_ ? BS_FLAT : 0);
+  params.Style |= BS_RADIOBUTTON | (flat_ ? BS_FLAT : 0);
 }
 
 void TRadioButton::SetFlat(bool flat) {
@@ -298,6 +336,14 @@ void TRadioButton::SetChecked(bool checked) {
 }
 
 void TRadioButton::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGCHAR) {
+    if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
+      SetFocus();
+      SetChecked(true);
+      message.Result = 1;
+    }
+    return;
+  }
   if (message.Msg == CN_COMMAND) {
     if (HIWORD(message.WParam) == BN_CLICKED || HIWORD(message.WParam) == BN_DOUBLECLICKED) SetChecked(true);
     return;
@@ -320,6 +366,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
 
 TComboBox::TComboBox(TComponent* owner)
     : TWinControl(owner), items_(TNotifyEvent::Of<&TComboBox::ItemsChanged>(this)) {
+  BehaveAsSystemControl();
   SetBounds(0, 0, 145, 21);
   SetColor(clWindow);
 }
@@ -327,7 +374,7 @@ TComboBox::TComboBox(TComponent* owner)
 void TComboBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "COMBOBOX";
-  params.Style |= WS_VSCROLL | WS_TABSTOP | (style_ == csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
+  params.Style |= WS_VSCROLL | (style_ == csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
   params.Height = OpenListHeight();
 }
 

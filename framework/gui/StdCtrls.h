@@ -106,6 +106,12 @@ public:
   TBitmap* Glyph() { return &glyph_; }
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int count);
+  // Return clicks the default button of a form while no other button has the focus;
+  // Escape clicks the cancel button.
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
   void WndProc(TMessage& message) override;
 
 protected:
@@ -115,6 +121,9 @@ private:
   void DrawItem(const DRAWITEMSTRUCT& item);
   TBitmap glyph_;
   int numGlyphs_ = 1;
+  bool default_ = false;
+  bool cancel_ = false;
+  bool active_ = false;  // Return is this button's
 };
 
 // A radio button; checking one unchecks the others of the same parent and GroupIndex.

@@ -4,11 +4,20 @@
 //   dialog       succeeds when an open dialog is showing
 //   type TEXT    types TEXT into the open dialog's file name box, then presses Open
 //   close        asks the window to close
+//   focus        prints 1 or 0 (the window is the foreground window) and the class of the
+//                window holding the keyboard focus in the program
+//   listpos      prints the screen position of the middle of the icon list
+//   click N      clicks the Nth glyph button from the left (0: open, 1: save selected)
+//                without moving the focus
+//   modal        succeeds when a dialog box of the program (a message box, the folder
+//                browser) is showing
 // Exit status 0 on success, 1 when the window or control it needs is not there (yet).
 #include <windows.h>
 #include <commctrl.h>
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -21,6 +30,7 @@ struct ChildSearch {
   LONG style;  // a style bit the child must have, or 0
   HWND found;
   int left;
+  int skipBefore;  // only children right of this are taken
 };
 
 BOOL CALLBACK FindChild(HWND window, LPARAM param) {
@@ -32,18 +42,34 @@ BOOL CALLBACK FindChild(HWND window, LPARAM param) {
   if (search->style && (style & 0x0F) != search->style) return TRUE;
   RECT r;
   GetWindowRect(window, &r);
-  if (!search->found || r.left < search->left) {
+  if (r.left > search->skipBefore && (!search->found || r.left < search->left)) {
     search->found = window;
     search->left = r.left;
   }
   return TRUE;
 }
 
-// The leftmost child of that class (and button style) anywhere under parent.
-HWND Child(HWND parent, const char* className, LONG style = 0) {
-  ChildSearch search{className, style, nullptr, 0};
-  if (parent) EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
+// The leftmost child of that class (and button style) anywhere under parent; with skip,
+// the one that many places further right.
+HWND Child(HWND parent, const char* className, LONG style = 0, int skip = 0) {
+  ChildSearch search{className, style, nullptr, 0, INT_MIN};
+  for (int i = 0; i <= skip && parent; ++i) {
+    search.found = nullptr;
+    EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
+    search.skipBefore = search.left;
+  }
   return search.found;
+}
+
+BOOL CALLBACK FindModal(HWND window, LPARAM param) {
+  char name[16] = "";
+  GetClassNameA(window, name, sizeof name);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (strcmp(name, "#32770") != 0 || !IsWindowVisible(window) || process != *reinterpret_cast<DWORD*>(param))
+    return TRUE;
+  *reinterpret_cast<DWORD*>(param) = 0;
+  return FALSE;
 }
 
 HWND OpenDialog() {
@@ -88,6 +114,39 @@ int main(int argc, char** argv) {
     for (const char* c = argv[2]; *c; ++c) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*c), 1);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     return 0;
+  }
+  if (command == "focus") {
+    if (!main) return 1;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return 1;
+    char name[64] = "-";
+    if (info.hwndFocus) GetClassNameA(info.hwndFocus, name, sizeof name);
+    std::printf("%d %s\n", GetForegroundWindow() == main ? 1 : 0, name);
+    return 0;
+  }
+  if (command == "listpos") {
+    HWND list = Child(main, WC_LISTVIEWA);
+    if (!list) return 1;
+    RECT r;
+    GetWindowRect(list, &r);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+  }
+  if (command == "click" && argc > 2) {
+    HWND button = Child(main, "Button", BS_OWNERDRAW, std::atoi(argv[2]));
+    if (!button) return 1;
+    // The notice a click sends, without the press that would focus the button.
+    PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    return 0;
+  }
+  if (command == "modal") {
+    if (!main) return 1;
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    EnumWindows(&FindModal, reinterpret_cast<LPARAM>(&process));
+    return process == 0 ? 0 : 1;
   }
   if (command == "close") {
     if (!main) return 1;

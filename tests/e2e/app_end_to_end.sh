@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Starts the program under Wine, opens the fixture files through its open dialog by typing
-# their folder and names, checks the number of icons in its list from another process, saves
-# a screenshot and closes the program. Runs inside the test command's X server and Wine
+# Starts the program under Wine, checks that its window is active with a control focused and
+# that a click into the list focuses the list, opens the fixture files through its open
+# dialog by typing their folder and names, checks the number of icons in its list from
+# another process, checks that the focus comes back to the list after the folder browser,
+# saves a screenshot and closes the program. Runs inside the test command's X server and Wine
 # environment.  Arguments: program, probe, fixture folder (Windows path), screenshot file.
 set -uo pipefail
 program=$1 probe=$2 fixtures=$3 shot=$4
@@ -16,6 +18,9 @@ wait_for() {
   done
 }
 count_is() { [ "$(probe count)" = "$1" ]; }
+# "1 CLASS": the window is the foreground window and a window of CLASS has the focus.
+focus_is() { [ "$(probe focus)" = "1 $1" ]; }
+click_list() { xdotool mousemove $(probe listpos) click 1; }
 fail() { echo "FAIL: $*"; import -window root "$shot" 2>/dev/null; wine "$probe" close >/dev/null 2>&1; exit 1; }
 
 wine "$program" >/dev/null 2>&1 &
@@ -23,6 +28,9 @@ pid=$!
 trap 'kill $pid 2>/dev/null' EXIT
 
 wait_for 120 count_is 0 || fail "the window with an empty list did not appear"
+wait_for 10 focus_is Button || fail "at start the window is not active with its first button focused: $(probe focus)"
+click_list
+wait_for 10 focus_is SysListView32 || fail "a click into the list did not focus it: $(probe focus)"
 probe open || fail "no open button"
 wait_for 60 probe dialog || fail "the open dialog did not appear"
 # The folder first, then the two files in it.
@@ -32,6 +40,12 @@ wait_for 30 probe dialog || fail "the open dialog closed on its folder"
 probe type '"fixture_icons3.dll" "fixture_icons2.exe"' || fail "no file name box"
 wait_for 60 count_is 5 || fail "the list holds $(probe count) items, not 5"
 echo "items after opening the fixtures: $(probe count)"
+click_list
+wait_for 10 focus_is SysListView32 || fail "a click into the list did not focus it: $(probe focus)"
+probe click 1 || fail "no save button"
+wait_for 30 probe modal || fail "the folder browser did not appear"
+xdotool key Escape
+wait_for 10 focus_is SysListView32 || fail "the focus did not come back to the list: $(probe focus)"
 sleep 1
 import -window root "$shot" || fail "no screenshot"
 echo "screenshot: $shot"
