@@ -11,7 +11,7 @@ const TClassInfo& TRzURLLabel::StaticClassInfo() {
                                {prop::String<&C::SetURL>("URL"),
                                 prop::Color<&C::SetUnvisitedColor>("UnvisitedColor", "clHighlight"),
                                 prop::Color<&C::SetVisitedColor>("VisitedColor", "clPurple"),
-                                prop::Enum<&C::SetCursor>("Cursor", CursorInfo(), crHandPoint)});
+                                CursorProperty("crHandPoint")});
   return info;
 }
 

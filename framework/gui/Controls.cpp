@@ -19,9 +19,11 @@ TWinControl* creatingControl = nullptr;
 // for leaving, so a window that starts tracking takes the report from the one before.
 TWinControl* mouseWindow = nullptr;
 
+}  // namespace
+
 // Cursor = crHandPoint or a number, as registered in the screen's cursor table.
-TPropInfo CursorProperty() {
-  return {"Cursor", TPropKind::Integer, "crDefault",
+TPropInfo CursorProperty(const char* defaultIdent) {
+  return {"Cursor", TPropKind::Integer, defaultIdent,
           [](TObject& o, const TPropValue& v, TReadContext& ctx) {
             TCursor cursor = crDefault;
             if (v.kind == TPropValue::vkIdent) {
@@ -33,6 +35,8 @@ TPropInfo CursorProperty() {
           },
           nullptr};
 }
+
+namespace {
 
 POINT MessagePoint(const TMessage& message) {
   return {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
@@ -69,7 +73,7 @@ const TClassInfo& TControl::StaticClassInfo() {
        prop::Object<&TControl::Font>("Font"),
        prop::Boolean<&TControl::SetParentFont>("ParentFont", true),
        prop::Color<&TControl::SetColor>("Color", "clBtnFace"),
-       CursorProperty(),
+       CursorProperty("crDefault"),
        prop::Event<&TControl::SetOnClick>("OnClick"),
        prop::Event<&TControl::SetOnDblClick>("OnDblClick"),
        prop::Event<&TControl::SetOnMouseDown>("OnMouseDown"),

@@ -35,6 +35,9 @@ using TControlStyle = uint32_t;
 
 const TEnumInfo& AlignInfo();
 const TEnumInfo& AlignmentInfo();
+// The published Cursor property: a cursor's name (crHandPoint) or its number in the screen's
+// cursor table. Controls that start with another cursor name it as their default.
+TPropInfo CursorProperty(const char* defaultIdent);
 
 class TControl : public TComponent {
 public:

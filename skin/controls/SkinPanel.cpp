@@ -41,6 +41,7 @@ const TClassInfo& TspSkinPanel::StaticClassInfo() {
 }
 
 TspSkinPanel::TspSkinPanel(TComponent* owner) : TspSkinCustomControl(owner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
   SetBounds(0, 0, 150, 150);
   SetSkinDataName("panel");
 }
