@@ -78,7 +78,6 @@ const TClassInfo& TRzLabel::StaticClassInfo() {
        prop::Color<&C::SetShadowColor>("ShadowColor", "clBtnShadow"),
        prop::Integer<&C::SetShadowDepth>("ShadowDepth", 2), prop::Integer<&C::SetTextMargin>("TextMargin"),
        prop::Enum<&C::SetTextStyle>("TextStyle", TextStyleInfo()),
-       prop::Event<&C::SetOnMouseEnter>("OnMouseEnter"), prop::Event<&C::SetOnMouseLeave>("OnMouseLeave"),
        prop::Boolean<&C::SetParentColor>("ParentColor", true), prop::Boolean<&C::SetWordWrap>("WordWrap"),
        prop::Boolean<&C::SetShowAccelChar>("ShowAccelChar", true), IgnoredProperty("About"),
        IgnoredProperty("FrameSides")});
@@ -234,7 +233,6 @@ void TRzLabel::WndProc(TMessage& message) {
         SetFontColorForFlyBy(flyByColor_);
       }
       TLabel::WndProc(message);
-      onMouseEnter_(this);
       return;
     case CM_MOUSELEAVE:
       if (!IsDesigning() && flyingBy_) {
@@ -242,7 +240,6 @@ void TRzLabel::WndProc(TMessage& message) {
         SetFontColorForFlyBy(flyBySavedColor_);
       }
       TLabel::WndProc(message);
-      onMouseLeave_(this);
       return;
     case CM_BLINKQUERY:
       message.Result = blinking_ ? 1 : 0;

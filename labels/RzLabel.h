@@ -91,10 +91,6 @@ public:
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value) { Visual(parentColor_, value); }
 
-  TNotifyEvent OnMouseEnter() const { return onMouseEnter_; }
-  void SetOnMouseEnter(TNotifyEvent event) { onMouseEnter_ = event; }
-  TNotifyEvent OnMouseLeave() const { return onMouseLeave_; }
-  void SetOnMouseLeave(TNotifyEvent event) { onMouseLeave_ = event; }
 
   // The colour the text is drawn in now: the font's colour, or BlinkColor while blinking on.
   TColor DrawColor() const { return drawColor_; }
@@ -163,8 +159,6 @@ private:
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
   bool parentColor_ = true;
-  TNotifyEvent onMouseEnter_;
-  TNotifyEvent onMouseLeave_;
 
   TColor restingColor_ = clWindowText;  // the font colour outside blinking
   TColor drawColor_ = clWindowText;

@@ -13,8 +13,6 @@ const TClassInfo& TspSkinControl::StaticClassInfo() {
        prop::String<&TspSkinControl::SetAreaName>("AreaName"),
        prop::String<&TspSkinControl::SetSkinDataName>("SkinDataName"),
        prop::Boolean<&TspSkinControl::SetDrawDefault>("DrawDefault", true),
-       prop::Event<&TspSkinControl::SetOnMouseEnter>("OnMouseEnter"),
-       prop::Event<&TspSkinControl::SetOnMouseLeave>("OnMouseLeave"),
        prop::Boolean<&TspSkinControl::SetAlphaBlend>("AlphaBlend"),
        prop::Integer<&TspSkinControl::SetAlphaBlendValue>("AlphaBlendValue", 200),
        prop::Boolean<&TspSkinControl::SetUseSkinCursor>("UseSkinCursor")});
@@ -124,14 +122,6 @@ void TspSkinControl::WndProc(TMessage& message) {
       TCustomControl::WndProc(message);
       // What shows through a translucent control changed with its place.
       if (alphaBlend_) Invalidate();
-      return;
-    case CM_MOUSEENTER:
-      TCustomControl::WndProc(message);
-      if (!IsDesigning()) onMouseEnter_(this);
-      return;
-    case CM_MOUSELEAVE:
-      TCustomControl::WndProc(message);
-      if (!IsDesigning()) onMouseLeave_(this);
       return;
   }
   TCustomControl::WndProc(message);

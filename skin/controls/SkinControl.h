@@ -42,10 +42,6 @@ public:
   uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
   bool UseSkinCursor() const { return useSkinCursor_; }
   void SetUseSkinCursor(bool value) { useSkinCursor_ = value; }
-  TNotifyEvent OnMouseEnter() const { return onMouseEnter_; }
-  void SetOnMouseEnter(TNotifyEvent event) { onMouseEnter_ = event; }
-  TNotifyEvent OnMouseLeave() const { return onMouseLeave_; }
-  void SetOnMouseLeave(TNotifyEvent event) { onMouseLeave_ = event; }
 
   int32_t SkinIndex() const { return skinIndex_; }
   // The descriptor SkinIndex names; null without one.
@@ -86,7 +82,6 @@ private:
   std::string areaName_;
   std::string skinDataName_;
   bool drawDefault_ = true;
-  TNotifyEvent onMouseEnter_, onMouseLeave_;
   bool alphaBlend_ = false;
   uint8_t alphaBlendValue_ = 200;
   bool useSkinCursor_ = false;
