@@ -40,13 +40,14 @@ int IndexOfName(const std::vector<std::unique_ptr<T>>& list, const std::string& 
 template <class T>
 void LoadDescriptors(const TMemIniFile& ini, const char* section,
                      std::unique_ptr<T> (*create)(const std::string&, const std::string&),
-                     std::vector<std::unique_ptr<T>>& list) {
+                     size_t activePictureCount, std::vector<std::unique_ptr<T>>& list) {
   std::string name, kind;
   for (const std::string& entry : ListingEntries(ini, section)) {
     if (!SplitNameAndKind(entry, name, kind)) continue;
     std::unique_ptr<T> descriptor = create(kind, name);
     if (!descriptor) continue;
     descriptor->ReadFromDefinition(ini);
+    descriptor->ForgetMissingPictures(activePictureCount);
     list.push_back(std::move(descriptor));
   }
 }
@@ -191,12 +192,13 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
 
   FormInfo.LoadFromIni(ini);
   FormInfo.Adjust(!MaskName.empty());
-  PopupWindow.LoadFromIni(ini);
-  HintWindow.LoadFromIni(ini);
+  PopupWindow.ReadFromDefinition(ini);
+  HintWindow.ReadFromDefinition(ini);
+  PopupWindow.ForgetMissingPictures(ActivePictures.size());
+  HintWindow.ForgetMissingPictures(ActivePictures.size());
   LoadAreas(ini);
-  LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
-  LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
-  for (auto& control : CtrlList) control->ForgetMissingPictures(ActivePictures.size());
+  LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ActivePictures.size(), ObjectList);
+  LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, ActivePictures.size(), CtrlList);
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& ini) {
