@@ -120,6 +120,7 @@ TspSkinData::TspSkinData(TComponent* owner) : TComponent(owner) {}
 TspSkinData::~TspSkinData() {
   skinEmpty_ = true;
   if (compressedStoredSkin_) compressedStoredSkin_->RemoveFreeNotification(this);
+  if (resourceStrData_) resourceStrData_->RemoveFreeNotification(this);
 }
 
 const TClassInfo& TspSkinData::StaticClassInfo() {
@@ -127,6 +128,7 @@ const TClassInfo& TspSkinData::StaticClassInfo() {
       "TspSkinData", &TComponent::StaticClassInfo(), &CreateComponent<TspSkinData>,
       {
           prop::Reference<&TspSkinData::SetCompressedStoredSkin>("CompressedStoredSkin"),
+          prop::Reference<&TspSkinData::SetResourceStrData>("ResourceStrData"),
       });
   return info;
 }
@@ -140,9 +142,18 @@ void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* value) {
   if (!IsDesigning()) ApplyStoredSkin(*value);
 }
 
+void TspSkinData::SetResourceStrData(TspResourceStrData* value) {
+  if (resourceStrData_ && resourceStrData_ != value) resourceStrData_->RemoveFreeNotification(this);
+  resourceStrData_ = value;
+  if (value) value->FreeNotification(this);
+  if (!IsDesigning()) BroadcastSkinMessage(SKM_STRINGSCHANGED);
+}
+
 void TspSkinData::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+  if (component == resourceStrData_) resourceStrData_ = nullptr;
 }
 
 void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
@@ -244,7 +255,8 @@ void TspSkinData::BroadcastSkinMessage(uint32_t message) {
 }
 
 void RegisterSkinDataClasses() {
-  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo()});
+  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo(),
+                   &TspResourceStrData::StaticClassInfo()});
 }
 
 }  // namespace tmv
