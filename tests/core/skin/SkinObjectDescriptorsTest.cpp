@@ -245,9 +245,9 @@ TEST(SkinObjectDescriptors, TheRegistryDropsPictureIndexesItHasNoPictureFor) {
   EXPECT_EQ(-1, data->PopupWindow.MaskPictureIndex);
   EXPECT_EQ(-1, data->HintWindow.WindowPictureIndex);
   EXPECT_EQ(0, data->HintWindow.MaskPictureIndex);
-  const auto& far = *data->ObjectList[data->FindObjectIndex("far")];
-  EXPECT_EQ(-1, far.ActivePictureIndex);
-  EXPECT_EQ((TRect{0, 0, 900, 900}), far.SkinRect) << "rectangles stay as the skin gives them";
+  const auto& distant = *data->ObjectList[data->FindObjectIndex("far")];
+  EXPECT_EQ(-1, distant.ActivePictureIndex);
+  EXPECT_EQ((TRect{0, 0, 900, 900}), distant.SkinRect) << "rectangles stay as the skin gives them";
   EXPECT_EQ(1, data->ObjectList[data->FindObjectIndex("near")]->ActivePictureIndex);
 
   load({"[HINTWINDOW]", "windowpictureindex=1"});
