@@ -45,10 +45,11 @@ inline std::string OtherValue(const std::string& text) {
   return "other";
 }
 
-// A file of the source tree, found from where this header stands.
+// A file of the source tree, found from the absolute test data folder: __FILE__ is relative
+// when a compiler cache rewrites paths, and the tests run from the build folder.
 inline std::string SourcePath(const std::string& relative) {
-  std::string here = __FILE__;
-  return here.substr(0, here.rfind("tests/core/skin")) + relative;
+  const std::string data = TM_TEST_DATA;
+  return data.substr(0, data.rfind("tests/data")) + relative;
 }
 
 inline std::unique_ptr<tmv::TBitmap> SolidBitmap(int width, int height, uint8_t shade,
