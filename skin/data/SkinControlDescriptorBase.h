@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "skin/data/SkinKeyExchange.h"
-#include "skin/data/SkinWindowDescriptors.h"
+#include "skin/data/SkinSectionDescriptor.h"
 #include "skin/imaging/SkinGeometry.h"
 #include "skin/imaging/SkinIniValues.h"
 
@@ -16,29 +16,17 @@ namespace tmv {
 
 class TMemIniFile;
 
-class TspDataSkinControl {
+class TspDataSkinControl : public TspSkinSectionDescriptor {
 public:
-  explicit TspDataSkinControl(std::string name) : IDName(std::move(name)) {}
-  virtual ~TspDataSkinControl() = default;
-  TspDataSkinControl(const TspDataSkinControl&) = delete;
-  TspDataSkinControl& operator=(const TspDataSkinControl&) = delete;
+  using TspSkinSectionDescriptor::TspSkinSectionDescriptor;
 
-  // Reads the base classes' keys first, then the class's own.
-  virtual void ReadFromDefinition(const TMemIniFile& ini);
-  // Writes back every key the class reads; other keys of the section stay.
-  virtual void WriteToDefinition(TMemIniFile& ini);
-  // Every picture index beyond the loaded active pictures (or below -1) becomes -1.
-  void ForgetMissingPictures(size_t activePictureCount);
-
-  std::string IDName;
   int32_t PictureIndex = -1;
   int32_t MaskPictureIndex = -1;
   int32_t CursorIndex = -1;
   TRect SkinRect;
 
 protected:
-  // Names every key of the class, its base classes' first, in reading order.
-  virtual void ExchangeKeys(TspSkinKeyExchange& keys);
+  void ExchangeKeys(TspSkinKeyExchange& keys) override;
 };
 
 // Controls whose image is divided into corners, edges and a centre for resizing; the points

@@ -4,21 +4,6 @@
 
 namespace tmv {
 
-void TspDataSkinControl::ReadFromDefinition(const TMemIniFile& ini) {
-  TspSkinKeyReader reader(ini, IDName);
-  ExchangeKeys(reader);
-}
-
-void TspDataSkinControl::WriteToDefinition(TMemIniFile& ini) {
-  TspSkinKeyWriter writer(ini, IDName);
-  ExchangeKeys(writer);
-}
-
-void TspDataSkinControl::ForgetMissingPictures(size_t activePictureCount) {
-  TspPictureIndexCheck check(activePictureCount);
-  ExchangeKeys(check);
-}
-
 void TspDataSkinControl::ExchangeKeys(TspSkinKeyExchange& keys) {
   keys.PictureIndex("pictureindex", PictureIndex);
   keys.PictureIndex("maskpictureindex", MaskPictureIndex);

@@ -40,13 +40,14 @@ int IndexOfName(const std::vector<std::unique_ptr<T>>& list, const std::string& 
 template <class T>
 void LoadDescriptors(const TMemIniFile& ini, const char* section,
                      std::unique_ptr<T> (*create)(const std::string&, const std::string&),
-                     std::vector<std::unique_ptr<T>>& list) {
+                     size_t activePictureCount, std::vector<std::unique_ptr<T>>& list) {
   std::string name, kind;
   for (const std::string& entry : ListingEntries(ini, section)) {
     if (!SplitNameAndKind(entry, name, kind)) continue;
     std::unique_ptr<T> descriptor = create(kind, name);
     if (!descriptor) continue;
     descriptor->ReadFromDefinition(ini);
+    descriptor->ForgetMissingPictures(activePictureCount);
     list.push_back(std::move(descriptor));
   }
 }
@@ -119,6 +120,7 @@ TspSkinData::TspSkinData(TComponent* owner) : TComponent(owner) {}
 TspSkinData::~TspSkinData() {
   skinEmpty_ = true;
   if (compressedStoredSkin_) compressedStoredSkin_->RemoveFreeNotification(this);
+  if (resourceStrData_) resourceStrData_->RemoveFreeNotification(this);
 }
 
 const TClassInfo& TspSkinData::StaticClassInfo() {
@@ -126,6 +128,7 @@ const TClassInfo& TspSkinData::StaticClassInfo() {
       "TspSkinData", &TComponent::StaticClassInfo(), &CreateComponent<TspSkinData>,
       {
           prop::Reference<&TspSkinData::SetCompressedStoredSkin>("CompressedStoredSkin"),
+          prop::Reference<&TspSkinData::SetResourceStrData>("ResourceStrData"),
       });
   return info;
 }
@@ -139,9 +142,18 @@ void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* value) {
   if (!IsDesigning()) ApplyStoredSkin(*value);
 }
 
+void TspSkinData::SetResourceStrData(TspResourceStrData* value) {
+  if (resourceStrData_ && resourceStrData_ != value) resourceStrData_->RemoveFreeNotification(this);
+  resourceStrData_ = value;
+  if (value) value->FreeNotification(this);
+  if (!IsDesigning()) BroadcastSkinMessage(SKM_STRINGSCHANGED);
+}
+
 void TspSkinData::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+  if (component == resourceStrData_) resourceStrData_ = nullptr;
 }
 
 void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
@@ -191,12 +203,13 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
 
   FormInfo.LoadFromIni(ini);
   FormInfo.Adjust(!MaskName.empty());
-  PopupWindow.LoadFromIni(ini);
-  HintWindow.LoadFromIni(ini);
+  PopupWindow.ReadFromDefinition(ini);
+  HintWindow.ReadFromDefinition(ini);
+  PopupWindow.ForgetMissingPictures(ActivePictures.size());
+  HintWindow.ForgetMissingPictures(ActivePictures.size());
   LoadAreas(ini);
-  LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ObjectList);
-  LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, CtrlList);
-  for (auto& control : CtrlList) control->ForgetMissingPictures(ActivePictures.size());
+  LoadDescriptors(ini, "SKINOBJECTS", &CreateSkinObjectData, ActivePictures.size(), ObjectList);
+  LoadDescriptors(ini, "SKINCONTROLS", &CreateSkinControlData, ActivePictures.size(), CtrlList);
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& ini) {
@@ -242,7 +255,8 @@ void TspSkinData::BroadcastSkinMessage(uint32_t message) {
 }
 
 void RegisterSkinDataClasses() {
-  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo()});
+  RegisterClasses({&TspCompressedStoredSkin::StaticClassInfo(), &TspSkinData::StaticClassInfo(),
+                   &TspResourceStrData::StaticClassInfo()});
 }
 
 }  // namespace tmv

@@ -14,6 +14,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Component.h"
 #include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinControlDescriptors.h"
 #include "skin/data/SkinObjectDescriptors.h"
 #include "skin/data/SkinPackage.h"
@@ -29,6 +30,8 @@ class TMemIniFile;
 constexpr uint32_t SKM_SKINCHANGING = 0x0400 + 201;
 constexpr uint32_t SKM_SKINCHANGED = 0x0400 + 202;
 constexpr uint32_t SKM_SKINCHANGEDONE = 0x0400 + 203;
+// The registry's resource strings were set: forms rebuild the texts they took from them.
+constexpr uint32_t SKM_STRINGSCHANGED = 0x0400 + 250;
 constexpr intptr_t kSkinMessageTag = 1000;
 
 struct TspDataSkinArea {
@@ -77,6 +80,10 @@ public:
   TspCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
   // Outside the designer a non-empty stored skin is loaded at once; nothing keeps the skin.
   void SetCompressedStoredSkin(TspCompressedStoredSkin* value);
+
+  TspResourceStrData* ResourceStrData() const { return resourceStrData_; }
+  // Outside the designer every form hears of it (SKM_STRINGSCHANGED), also when value is nothing.
+  void SetResourceStrData(TspResourceStrData* value);
 
   // Drops the current skin and loads the stored one. A damaged skin never escapes as an
   // exception: the registry is left empty (SkinEmpty) and LastError() says why; every form
@@ -130,6 +137,7 @@ private:
   void LoadAreas(const TMemIniFile& ini);
 
   TspCompressedStoredSkin* compressedStoredSkin_ = nullptr;
+  TspResourceStrData* resourceStrData_ = nullptr;
   bool skinEmpty_ = true;
   std::string lastError_;
 };

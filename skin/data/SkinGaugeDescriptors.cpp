@@ -2,18 +2,6 @@
 
 namespace tmv {
 
-namespace {
-
-template <class Enum>
-void ExchangeKeyword(TspSkinKeyExchange& keys, const char* key, Enum& value, const char* def,
-                     std::initializer_list<const char*> words) {
-  int32_t index = static_cast<int32_t>(value);
-  keys.Keyword(key, index, def, words);
-  value = static_cast<Enum>(index);
-}
-
-}  // namespace
-
 void TspDataSkinGaugeControl::ExchangeKeys(TspSkinKeyExchange& keys) {
   TspDataSkinCustomControl::ExchangeKeys(keys);
   keys.Rect("progressarea", ProgressArea);
@@ -51,13 +39,12 @@ void TspDataSkinSlider::ExchangeKeys(TspSkinKeyExchange& keys) {
 void TspDataSkinFrameControl::ExchangeKeys(TspSkinKeyExchange& keys) {
   TspDataSkinControl::ExchangeKeys(keys);
   keys.IntegerAtLeast("framescount", FramesCount, 1, 1);
-  ExchangeKeyword(keys, "framesplacement", FramesPlacement, "fphorizontal",
-                  {"fphorizontal", "fpvertical"});
+  keys.FramesPlacement("framesplacement", FramesPlacement);
 }
 
 void TspDataSkinFrameRegulator::ExchangeKeys(TspSkinKeyExchange& keys) {
   TspDataSkinFrameControl::ExchangeKeys(keys);
-  ExchangeKeyword(keys, "kind", Kind, "rkround", {"rkround", "rkhorizontal", "rkvertical"});
+  keys.RegulatorKind("kind", Kind);
 }
 
 }  // namespace tmv

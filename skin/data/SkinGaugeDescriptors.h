@@ -48,8 +48,6 @@ protected:
   void ExchangeKeys(TspSkinKeyExchange& keys) override;
 };
 
-enum class TspFramesPlacement { Horizontal, Vertical };
-
 // The image holds FramesCount frames side by side or one below the other.
 class TspDataSkinFrameControl : public TspDataSkinControl {
 public:
@@ -76,8 +74,6 @@ class TspDataSkinFrameGauge : public TspDataSkinFrameControl {
 public:
   using TspDataSkinFrameControl::TspDataSkinFrameControl;
 };
-
-enum class TspRegulatorKind { Round, Horizontal, Vertical };
 
 class TspDataSkinFrameRegulator : public TspDataSkinFrameControl {
 public:

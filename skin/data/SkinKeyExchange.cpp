@@ -1,15 +1,24 @@
 #include "skin/data/SkinKeyExchange.h"
 
 #include "framework/core/IniFiles.h"
-#include "skin/data/SkinWindowDescriptors.h"
 
 namespace tmv {
+
+const char kDefaultSkinFontName[] = "宋体";
 
 void TspSkinKeyExchange::Font(const std::string& prefix, std::string& name, int32_t& height,
                               TSkinFontStyles& style) {
   String(prefix + "name", name, kDefaultSkinFontName);
   Integer(prefix + "height", height, kDefaultSkinFontHeight);
   FontStyles(prefix + "style", style);
+}
+
+void TspSkinKeyExchange::FramesPlacement(const std::string& key, TspFramesPlacement& value) {
+  Choice(key, value, "fphorizontal", {"fphorizontal", "fpvertical"});
+}
+
+void TspSkinKeyExchange::RegulatorKind(const std::string& key, TspRegulatorKind& value) {
+  Choice(key, value, "rkround", {"rkround", "rkhorizontal", "rkvertical"});
 }
 
 void TspSkinKeyReader::Integer(const std::string& key, int32_t& value, int32_t def) {

@@ -14,7 +14,13 @@ namespace tmv {
 
 class TMemIniFile;
 
+// The skin's default font: "宋体" of height 14.
+extern const char kDefaultSkinFontName[];
 constexpr int32_t kDefaultSkinFontHeight = 14;
+
+// How the frames of an image strip stand: side by side or one below the other.
+enum class TspFramesPlacement { Horizontal, Vertical };
+enum class TspRegulatorKind { Round, Horizontal, Vertical };
 
 class TspSkinKeyExchange {
 public:
@@ -40,6 +46,18 @@ public:
 
   // "<prefix>name", "<prefix>height" and "<prefix>style".
   void Font(const std::string& prefix, std::string& name, int32_t& height, TSkinFontStyles& style);
+  // An enumeration whose values are the positions of their keywords in words.
+  template <class Enum>
+  void Choice(const std::string& key, Enum& value, const std::string& def,
+              std::initializer_list<const char*> words) {
+    int32_t index = static_cast<int32_t>(value);
+    Keyword(key, index, def, words);
+    value = static_cast<Enum>(index);
+  }
+  // "fphorizontal" (the default); any other text places the frames vertically.
+  void FramesPlacement(const std::string& key, TspFramesPlacement& value);
+  // "rkround" (the default), "rkhorizontal"; any other text is vertical.
+  void RegulatorKind(const std::string& key, TspRegulatorKind& value);
 };
 
 class TspSkinKeyReader : public TspSkinKeyExchange {

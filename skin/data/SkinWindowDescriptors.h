@@ -4,15 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "skin/data/SkinSectionDescriptor.h"
 #include "skin/imaging/SkinGeometry.h"
 #include "skin/imaging/SkinIniValues.h"
 
 namespace tmv {
 
-class TMemIniFile;
+// A window drawn from a whole active picture, divided into corners, edges (tiled or
+// stretched) and a centre.
+class TspWindowPictureLayout : public TspSkinSectionDescriptor {
+public:
+  using TspSkinSectionDescriptor::TspSkinSectionDescriptor;
 
-// Division of a window picture into corners, edges (tiled or stretched) and a centre.
-struct TspWindowPictureLayout {
   int32_t WindowPictureIndex = -1;
   int32_t MaskPictureIndex = -1;
   TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -20,33 +23,38 @@ struct TspWindowPictureLayout {
   bool RightStretch = false;
   bool TopStretch = false;
   bool BottomStretch = false;
+
+protected:
+  // The pictures and division points come first in the section, the stretch flags last.
+  void ExchangeDivision(TspSkinKeyExchange& keys);
+  void ExchangeStretch(TspSkinKeyExchange& keys);
 };
 
 class TspDataSkinPopupWindow : public TspWindowPictureLayout {
 public:
-  void LoadFromIni(const TMemIniFile& ini);
-  void SaveToIni(TMemIniFile& ini) const;
+  TspDataSkinPopupWindow() : TspWindowPictureLayout("POPUPWINDOW") {}
 
   int32_t CursorIndex = -1;
   TRect ItemsRect;
   uint32_t ScrollMarkerColor = 0;
   uint32_t ScrollMarkerActiveColor = 0;
+
+protected:
+  void ExchangeKeys(TspSkinKeyExchange& keys) override;
 };
 
 class TspDataSkinHintWindow : public TspWindowPictureLayout {
 public:
-  TspDataSkinHintWindow();
-  void LoadFromIni(const TMemIniFile& ini);
-  void SaveToIni(TMemIniFile& ini) const;
+  TspDataSkinHintWindow() : TspWindowPictureLayout("HINTWINDOW") {}
 
   TRect ClRect;
-  std::string FontName;
-  int32_t FontHeight = 14;
+  std::string FontName = kDefaultSkinFontName;
+  int32_t FontHeight = kDefaultSkinFontHeight;
   TSkinFontStyles FontStyle;
   uint32_t FontColor = 0;
-};
 
-// The skin's default font face.
-extern const char kDefaultSkinFontName[];
+protected:
+  void ExchangeKeys(TspSkinKeyExchange& keys) override;
+};
 
 }  // namespace tmv

@@ -26,21 +26,11 @@ const char* const kAllKinds[] = {
 
 using skintest::Ini;
 
-// key=value lines of a section, in order.
-std::vector<std::string> SectionLines(const TMemIniFile& ini, const std::string& section) {
-  TStringList lines;
-  ini.ReadSectionValues(section, lines);
-  std::vector<std::string> out;
-  for (int i = 0; i < lines.Count(); ++i) out.push_back(lines[i]);
-  return out;
-}
-
-std::string KeyOf(const std::string& line) { return line.substr(0, line.find('=')); }
-std::string ValueOf(const std::string& line) { return line.substr(line.find('=') + 1); }
-
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
+using skintest::EndsWith;
+using skintest::KeyOf;
+using skintest::OtherValue;
+using skintest::SectionLines;
+using skintest::ValueOf;
 
 // The documented default of a key, independent of how the descriptors are written.
 std::string DocumentedDefault(const std::string& kind, const std::string& key) {
@@ -61,16 +51,6 @@ std::string DocumentedDefault(const std::string& kind, const std::string& key) {
   if (EndsWith(key, "point")) return "0,0";
   if (EndsWith(key, "rect") || EndsWith(key, "area")) return "0,0,0,0";
   return "0";
-}
-
-// A value of the same syntax as text that differs from every default.
-std::string OtherValue(const std::string& text) {
-  const size_t commas = std::count(text.begin(), text.end(), ',');
-  if (commas == 1) return "7,8";
-  if (commas == 3) return "1,2,30,40";
-  int32_t n;
-  if (ParseSkinInteger(text, n) || text.empty()) return "1";  // a flag, count or style
-  return "other";
 }
 
 std::unique_ptr<TspDataSkinControl> ReadControl(const std::string& kind, const std::string& name,

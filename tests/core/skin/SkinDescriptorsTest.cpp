@@ -75,7 +75,7 @@ TEST(SkinDescriptors, WindowDescriptorsReadTheirOwnSections) {
                          "scrollmarkercolor=$FF", "leftstretch=1", "topstretch=2",
                          "[hintwindow]", "fontname=Arial", "clientrect=4,4,20,20"});
   TspDataSkinPopupWindow popup;
-  popup.LoadFromIni(ini);
+  popup.ReadFromDefinition(ini);
   EXPECT_EQ(2, popup.WindowPictureIndex);
   EXPECT_EQ(-1, popup.MaskPictureIndex);
   EXPECT_EQ((TRect{3, 3, 97, 60}), popup.ItemsRect);
@@ -84,26 +84,26 @@ TEST(SkinDescriptors, WindowDescriptorsReadTheirOwnSections) {
   EXPECT_FALSE(popup.TopStretch);
 
   TspDataSkinHintWindow hint;
-  hint.LoadFromIni(ini);
+  hint.ReadFromDefinition(ini);
   EXPECT_EQ(-1, hint.WindowPictureIndex);
   EXPECT_EQ("Arial", hint.FontName);
   EXPECT_EQ(14, hint.FontHeight);
   EXPECT_EQ((TRect{4, 4, 20, 20}), hint.ClRect);
 
   TMemIniFile written = Ini({"[popupwindow]", "stale=1"});
-  popup.SaveToIni(written);
-  hint.SaveToIni(written);
+  popup.WriteToDefinition(written);
+  hint.WriteToDefinition(written);
   TspDataSkinPopupWindow popup2;
   TspDataSkinHintWindow hint2;
-  popup2.LoadFromIni(written);
-  hint2.LoadFromIni(written);
+  popup2.ReadFromDefinition(written);
+  hint2.ReadFromDefinition(written);
   EXPECT_EQ(popup.ItemsRect, popup2.ItemsRect);
   EXPECT_EQ(popup.LeftStretch, popup2.LeftStretch);
   EXPECT_EQ(hint.FontName, hint2.FontName);
   EXPECT_EQ("1", written.ReadString("popupwindow", "stale", "")) << "keys it does not read stay";
 
   TspDataSkinHintWindow fresh;
-  fresh.LoadFromIni(Ini({"[VERSION]"}));
+  fresh.ReadFromDefinition(Ini({"[VERSION]"}));
   EXPECT_EQ(-1, fresh.WindowPictureIndex);
   EXPECT_EQ(kDefaultSkinFontName, fresh.FontName);
 }

@@ -27,7 +27,7 @@ class TRecordingForm : public TForm {
 public:
   TRecordingForm(TComponent* owner, std::string label) : TForm(owner), label_(std::move(label)) {}
   void WndProc(TMessage& m) override {
-    if (m.Msg >= SKM_SKINCHANGING && m.Msg <= SKM_SKINCHANGEDONE) {
+    if ((m.Msg >= SKM_SKINCHANGING && m.Msg <= SKM_SKINCHANGEDONE) || m.Msg == SKM_STRINGSCHANGED) {
       auto* registry = reinterpret_cast<TspSkinData*>(m.WParam);
       gReceived.push_back({label_, m.Msg, m.WParam, m.LParam, registry->SkinEmpty()});
     }
@@ -101,4 +101,24 @@ TEST(SkinChangeMessages, ARegistryOutsideAFormTellsEveryFormInScreenOrder) {
   EXPECT_EQ(expected, Sequence());
   delete second;
   delete first;
+}
+
+TEST(SkinChangeMessages, LinkingResourceStringsTellsTheOwnerFormFirstThenTheOthers) {
+  gReceived.clear();
+  auto* other = new TRecordingForm(nullptr, "other");
+  auto* owner = new TRecordingForm(nullptr, "owner");
+  auto* data = new TspSkinData(owner);
+  auto* strings = new TspResourceStrData(owner);
+  data->SetResourceStrData(strings);
+  data->SetResourceStrData(nullptr);
+  const std::vector<std::pair<std::string, UINT>> expected = {
+      {"owner", SKM_STRINGSCHANGED}, {"other", SKM_STRINGSCHANGED},
+      {"owner", SKM_STRINGSCHANGED}, {"other", SKM_STRINGSCHANGED}};
+  EXPECT_EQ(expected, Sequence());
+  for (const TReceived& r : gReceived) {
+    EXPECT_EQ(reinterpret_cast<WPARAM>(data), r.WParam);
+    EXPECT_EQ(1000, r.LParam);
+  }
+  delete owner;
+  delete other;
 }
