@@ -1,5 +1,6 @@
 #pragma once
 // Small packages built in memory, so each test states the bytes it feeds the reader.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,12 +12,37 @@
 #include "framework/core/Streams.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
+#include "skin/imaging/SkinIniValues.h"
 
 namespace skintest {
 
 inline tmv::TMemIniFile Ini(const std::vector<std::string>& lines) {
   tmv::TStringList list(lines);
   return tmv::TMemIniFile(list);
+}
+
+// key=value lines of a section, in order.
+inline std::vector<std::string> SectionLines(const tmv::TMemIniFile& ini, const std::string& section) {
+  tmv::TStringList lines;
+  ini.ReadSectionValues(section, lines);
+  return lines.ToVector();
+}
+
+inline std::string KeyOf(const std::string& line) { return line.substr(0, line.find('=')); }
+inline std::string ValueOf(const std::string& line) { return line.substr(line.find('=') + 1); }
+
+inline bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A value of the same syntax as text that differs from every default.
+inline std::string OtherValue(const std::string& text) {
+  const size_t commas = std::count(text.begin(), text.end(), ',');
+  if (commas == 1) return "7,8";
+  if (commas == 3) return "1,2,30,40";
+  int32_t n;
+  if (tmv::ParseSkinInteger(text, n) || text.empty()) return "1";  // a flag, count or style
+  return "other";
 }
 
 // A file of the source tree. Not found from __FILE__: a compiler cache may rewrite that path
