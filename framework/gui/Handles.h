@@ -59,21 +59,25 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 
-// A DC obtained with GetDC, given back with ReleaseDC.
-class WindowDC {
+// A DC of a window, obtained with GetDC (the client area) or GetWindowDC (the whole window)
+// and given back with ReleaseDC.
+template <HDC(WINAPI* Obtain)(HWND)>
+class ReleasedDC {
 public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDC() {
+  explicit ReleasedDC(HWND window) : window_(window), dc_(Obtain(window)) {}
+  ~ReleasedDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
+  ReleasedDC(const ReleasedDC&) = delete;
+  ReleasedDC& operator=(const ReleasedDC&) = delete;
   HDC Get() const { return dc_; }
 
 private:
   HWND window_;
   HDC dc_;
 };
+using WindowDC = ReleasedDC<GetDC>;
+using WholeWindowDC = ReleasedDC<GetWindowDC>;
 
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.
 class SelectGuard {
