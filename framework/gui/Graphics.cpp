@@ -308,22 +308,8 @@ void TCanvas::PrepareText(HDC dc) {
   }
 }
 
-namespace {
-// Sets a DC's text alignment for one text output; DrawTextA, which others call on the same
-// DC, places text right only with the default alignment.
-class TextAlignGuard {
-public:
-  TextAlignGuard(HDC dc, UINT align) : dc_(dc), old_(::SetTextAlign(dc, align)) {}
-  ~TextAlignGuard() { ::SetTextAlign(dc_, old_); }
-  TextAlignGuard(const TextAlignGuard&) = delete;
-  TextAlignGuard& operator=(const TextAlignGuard&) = delete;
-
-private:
-  HDC dc_;
-  UINT old_;
-};
-}  // namespace
-
+// TextOut and TextRect set the canvas's alignment only for their own output: others call
+// DrawTextA on the same DC, which places text where it should only with the default one.
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   HDC dc = Handle();
   SelectGuard font(dc, font_.Handle());

@@ -94,4 +94,20 @@ private:
   HGDIOBJ old_;
 };
 
+// Changes one setting of a DC (SetTextAlign, SetBkMode ...) for the lifetime of the guard and
+// puts the previous value back.
+template <class T, T(WINAPI* Set)(HDC, T)>
+class DCSettingGuard {
+public:
+  DCSettingGuard(HDC dc, T value) : dc_(dc), old_(Set(dc, value)) {}
+  ~DCSettingGuard() { Set(dc_, old_); }
+  DCSettingGuard(const DCSettingGuard&) = delete;
+  DCSettingGuard& operator=(const DCSettingGuard&) = delete;
+
+private:
+  HDC dc_;
+  T old_;
+};
+using TextAlignGuard = DCSettingGuard<UINT, SetTextAlign>;
+
 }  // namespace tmv
