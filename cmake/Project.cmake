@@ -30,7 +30,8 @@ function(tm_test_program name dir)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARGN} gtest_main gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-  target_compile_definitions(${name} PRIVATE TM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+  target_compile_definitions(${name} PRIVATE TM_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                             TM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              TM_BUILD_DIR="${CMAKE_BINARY_DIR}")
   # NAME.form beside the tests becomes the form resource NAME of the program.
   file(GLOB forms CONFIGURE_DEPENDS ${dir}/*.form)

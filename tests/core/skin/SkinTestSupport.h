@@ -19,10 +19,10 @@ inline tmv::TMemIniFile Ini(const std::vector<std::string>& lines) {
   return tmv::TMemIniFile(list);
 }
 
-// A file of the source tree, found from where this header stands.
+// A file of the source tree. Not found from __FILE__: a compiler cache may rewrite that path
+// relative to the build folder, which the tests do not run from.
 inline std::string SourcePath(const std::string& relative) {
-  std::string here = __FILE__;
-  return here.substr(0, here.rfind("tests/core/skin")) + relative;
+  return std::string(TM_SOURCE_DIR) + "/" + relative;
 }
 
 inline std::unique_ptr<tmv::TBitmap> SolidBitmap(int width, int height, uint8_t shade,

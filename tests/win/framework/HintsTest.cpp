@@ -12,7 +12,7 @@ template <class F>
 bool PumpUntil(F done) {
   const DWORD start = GetTickCount();
   while (!done()) {
-    if (GetTickCount() - start > 2000) return false;
+    if (GetTickCount() - start > 10000) return false;  // generous: a loaded machine is slow
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     Pump();
   }
