@@ -17,6 +17,7 @@ namespace tmv {
 
 #ifdef _WIN32
 class TCanvas;
+class TBitmapCanvas;
 #endif
 
 class TBitmap : public TPersistent {
@@ -67,8 +68,10 @@ public:
 
 #ifdef _WIN32
   // The DIB section holding the pixels (null while the bitmap is empty); owned by the bitmap.
+  // It is selected into no DC, so it can go to GetDIBits or into another DC; the canvas takes
+  // it back when it next draws.
   HBITMAP Handle();
-  // A memory DC with this bitmap selected, kept while the bitmap lives.
+  // Draws on the bitmap through a memory DC kept while the bitmap lives.
   TCanvas* Canvas();
   // Takes ownership of any bitmap, device-dependent ones too; its pixels are copied into
   // this bitmap's own storage and the handle is deleted.
@@ -87,11 +90,11 @@ private:
   std::vector<uint32_t> palette_;
   uint8_t* bits_ = nullptr;
 #ifdef _WIN32
-  void SyncColorTable();
+  friend class TBitmapCanvas;
+  void SyncColorTable(HDC dcHoldingDib);
   void ReleaseCanvas();
   HBITMAP dib_ = nullptr;
-  TCanvas* canvas_ = nullptr;
-  HGDIOBJ canvasOriginalBitmap_ = nullptr;
+  TBitmapCanvas* canvas_ = nullptr;
 #else
   std::vector<uint8_t> heap_;
 #endif

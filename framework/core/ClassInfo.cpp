@@ -7,6 +7,34 @@
 
 namespace tmv {
 
+TPropValue TPropValue::Integer(int64_t value) {
+  TPropValue v;
+  v.kind = vkInteger;
+  v.Int = value;
+  return v;
+}
+
+TPropValue TPropValue::String(const std::string& text) {
+  TPropValue v;
+  v.kind = vkString;
+  v.Str = text;
+  return v;
+}
+
+TPropValue TPropValue::Ident(const std::string& name) {
+  TPropValue v;
+  v.kind = vkIdent;
+  v.Str = name;
+  return v;
+}
+
+TPropValue TPropValue::Set(const std::vector<std::string>& names) {
+  TPropValue v;
+  v.kind = vkSet;
+  v.Items = names;
+  return v;
+}
+
 int TEnumInfo::IndexOf(const std::string& name) const {
   for (size_t i = 0; i < Names.size(); ++i)
     if (name == Names[i]) return static_cast<int>(i);
@@ -138,7 +166,11 @@ bool IdentToColor(const std::string& ident, uint32_t& color) {
 }
 
 void TReadContext::Fail(const std::string& message, int line) {
-  throw EPropertyError(Format("Line %d: %s", line, message.c_str()));
+  throw EPropertyError(Placed(message, line));
+}
+
+std::string TReadContext::Placed(const std::string& message, int line) const {
+  return Format("Line %d: %s", line, message.c_str());
 }
 
 namespace detail {

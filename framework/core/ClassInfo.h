@@ -38,6 +38,14 @@ struct TPropValue {
   std::vector<std::string> Items;   // vkSet identifiers, vkList strings
   std::vector<uint8_t> Bytes;       // vkBinary
   int Line = 0;                     // where it stood, for error messages
+
+  // Values made in code, for setting properties at run time.
+  static TPropValue Integer(int64_t value);
+  static TPropValue String(const std::string& text);
+  // An enumeration value, a colour name, True or False, a component or a method name.
+  static TPropValue Ident(const std::string& name);
+  static TPropValue Boolean(bool value) { return Ident(value ? "True" : "False"); }
+  static TPropValue Set(const std::vector<std::string>& names);
 };
 
 // Names of an enumeration's values (value i is Names[i]) or a set's elements (bit i).
@@ -50,13 +58,13 @@ struct TEnumInfo {
 class TReadContext;
 
 enum class TPropKind { Integer, Boolean, String, Enum, Set, Color, StringList, Binary,
-                       Reference, Event, Object };
+                       Reference, Event, Object, Obsolete };
 
 struct TPropInfo {
   std::string Name;
   TPropKind Kind;
   std::string Default;  // text form of the constructor's value; empty for none
-  // Stores a value read from a resource into obj.
+  // Stores a value read from a resource into obj; none for an obsolete property.
   std::function<void(TObject& obj, const TPropValue& value, TReadContext& ctx)> Apply;
   // TPropKind::Object only: the sub-object whose own properties follow the dot.
   std::function<TPersistent*(TObject& obj)> SubObject;
@@ -123,8 +131,12 @@ public:
   // Resolves name to a component once the whole resource is read, then calls assign.
   virtual void AddFixup(const std::string& name, const std::string& what,
                         std::function<bool(TComponent*)> assign, int line) = 0;
-  // EPropertyError "Line <line>: <message>".
+  // EPropertyError with the message where Placed puts it.
   [[noreturn]] void Fail(const std::string& message, int line);
+
+protected:
+  // "Line <line>: <message>".
+  virtual std::string Placed(const std::string& message, int line) const;
 };
 
 namespace detail {
@@ -301,6 +313,10 @@ TPropInfo Event(const char* name) {
           },
           nullptr};
 }
+
+// A property older form resources still carry and this class no longer has: its value is
+// read and dropped. Only names declared so are skipped; any other unknown name is an error.
+inline TPropInfo Obsolete(const char* name) { return {name, TPropKind::Obsolete, "", nullptr, nullptr}; }
 
 // A sub-object (a font, a glyph bitmap) whose properties are written Name.Property.
 template <auto Getter>

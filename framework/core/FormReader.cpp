@@ -331,6 +331,7 @@ private:
       target = sub;
       start = dot + 1;
     }
+    if (prop->Kind == TPropKind::Obsolete) return;
     if (prop->Kind == TPropKind::Object)
       ErrorAt<EPropertyError>(name.Line, "property " + name.Text + " is an object: set its properties as " +
                                              name.Text + ".Name");

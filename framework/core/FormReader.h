@@ -38,6 +38,8 @@
 //   *.form source, @include "path" (relative to the source) stands for the braces holding
 //   that file's bytes; the build expands it.
 // A property name with dots (Font.Name) sets a property of a sub-object (a font, a glyph).
+// A name the class declares obsolete (prop::Obsolete) is read with its value and ignored; a
+// name the class does not know at all is an error.
 //
 // Reading: the first object names the root, which exists already (its constructor runs
 // the reading) and must be of the class named. Nested objects are created through the

@@ -1,12 +1,41 @@
 // The Windows storage of TBitmap: a top-down DIB section, so GDI draws into the same pixels
 // that ScanLine addresses.
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "framework/core/Bitmap.h"
 #include "framework/gui/Graphics.h"
 
 namespace tmv {
+
+// A bitmap's canvas: a memory DC that holds the bitmap's DIB while it draws and lets go of it
+// when the bitmap hands its handle out, because a bitmap can be in one DC at a time and
+// GetDIBits wants it in none.
+class TBitmapCanvas : public TCanvas {
+public:
+  explicit TBitmapCanvas(TBitmap& bitmap) : bitmap_(bitmap), dc_(CreateCompatibleDC(nullptr)) {
+    if (!dc_) throw EOutOfResources("Out of system resources");
+    SetHandle(dc_.Get());
+  }
+  ~TBitmapCanvas() override { ReleaseDib(); }
+
+  void ReleaseDib() {
+    if (original_) SelectObject(dc_.Get(), std::exchange(original_, nullptr));
+  }
+
+protected:
+  void PrepareHandle() override {
+    if (original_ || !bitmap_.dib_) return;
+    original_ = SelectObject(dc_.Get(), bitmap_.dib_);
+    bitmap_.SyncColorTable(dc_.Get());
+  }
+
+private:
+  TBitmap& bitmap_;
+  UniqueMemoryDC dc_;
+  HGDIOBJ original_ = nullptr;  // the DC's own bitmap while the DIB is in it
+};
 
 namespace {
 
@@ -48,11 +77,10 @@ void TBitmap::AllocateStorage() {
   dib_ = dib;
   bits_ = static_cast<uint8_t*>(bits);
   std::memset(bits_, 0, size_t(RowBytes()) * size_t(height_));
-  if (canvas_) SelectObject(canvas_->Handle(), dib_);
 }
 
 void TBitmap::ReleaseStorage() {
-  if (canvas_ && canvasOriginalBitmap_) SelectObject(canvas_->Handle(), canvasOriginalBitmap_);
+  if (canvas_) canvas_->ReleaseDib();
   if (dib_) DeleteObject(dib_);
   dib_ = nullptr;
   bits_ = nullptr;
@@ -70,25 +98,26 @@ const uint8_t* TBitmap::ScanLine(int y) const {
   return bits_ + size_t(y) * size_t(RowBytes());
 }
 
-void TBitmap::SyncColorTable() {
-  if (!dib_ || bitCount_ > 8 || palette_.empty() || !canvas_) return;
+void TBitmap::SyncColorTable(HDC dcHoldingDib) {
+  if (!dib_ || bitCount_ > 8 || palette_.empty()) return;
   UINT n = static_cast<UINT>(std::min<size_t>(palette_.size(), size_t{1} << bitCount_));
-  SetDIBColorTable(canvas_->Handle(), 0, n, reinterpret_cast<const RGBQUAD*>(palette_.data()));
+  SetDIBColorTable(dcHoldingDib, 0, n, reinterpret_cast<const RGBQUAD*>(palette_.data()));
 }
 
 HBITMAP TBitmap::Handle() {
-  Canvas();
+  if (canvas_) canvas_->ReleaseDib();
+  if (dib_ && bitCount_ <= 8) {
+    UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    SelectGuard held(dc.Get(), dib_);
+    SyncColorTable(dc.Get());
+  }
   return dib_;
 }
 
 TCanvas* TBitmap::Canvas() {
-  if (!canvas_) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) throw EOutOfResources("Out of system resources");
-    canvas_ = new TCanvas(dc, true);
-    canvasOriginalBitmap_ = dib_ ? SelectObject(dc, dib_) : GetCurrentObject(dc, OBJ_BITMAP);
-  }
-  SyncColorTable();
+  if (!canvas_) canvas_ = new TBitmapCanvas(*this);
+  // Taken back on the next drawing, with the colour table as Palette() now has it.
+  canvas_->ReleaseDib();
   return canvas_;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/WinApiNames.h"
 #include "framework/gui/Controls.h"
 #include "framework/gui/Graphics.h"
 #include "framework/gui/HiddenWindow.h"

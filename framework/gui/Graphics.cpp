@@ -16,6 +16,11 @@ const TEnumInfo& FontStyleInfo() {
   return info;
 }
 
+const TEnumInfo& FontPitchInfo() {
+  static const TEnumInfo info{"TFontPitch", {"fpDefault", "fpVariable", "fpFixed"}};
+  return info;
+}
+
 const TEnumInfo& PenStyleInfo() {
   static const TEnumInfo info{"TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear"}};
   return info;
@@ -68,7 +73,8 @@ const TClassInfo& TFont::StaticClassInfo() {
                                 prop::Integer<&TFont::SetSize>("Size", 8),
                                 prop::Set<&TFont::SetStyle>("Style", FontStyleInfo()),
                                 prop::Color<&TFont::SetColor>("Color", "clWindowText"),
-                                CharsetProperty()});
+                                CharsetProperty(),
+                                prop::Enum<&TFont::SetPitch>("Pitch", FontPitchInfo())});
   return info;
 }
 
@@ -79,6 +85,9 @@ void TFont::Assign(const TFont& source) {
   style_ = source.style_;
   color_ = source.color_;
   charset_ = source.charset_;
+  pitch_ = source.pitch_;
+  escapement_ = source.escapement_;
+  orientation_ = source.orientation_;
   Modified();
 }
 
@@ -121,21 +130,50 @@ void TFont::SetCharset(int charset) {
   Modified();
 }
 
+void TFont::SetPitch(TFontPitch pitch) {
+  if (pitch == pitch_) return;
+  pitch_ = pitch;
+  Modified();
+}
+
+void TFont::SetEscapement(int escapement) {
+  if (escapement == escapement_) return;
+  escapement_ = escapement;
+  Modified();
+}
+
+void TFont::SetOrientation(int orientation) {
+  if (orientation == orientation_) return;
+  orientation_ = orientation;
+  Modified();
+}
+
 HFONT TFont::Handle() {
   if (!handle_) {
     LOGFONTA lf = {};
+    static const BYTE pitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
     lf.lfHeight = height_;
+    lf.lfEscapement = escapement_;
+    lf.lfOrientation = orientation_;
     lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (style_ & fsItalic) ? 1 : 0;
     lf.lfUnderline = (style_ & fsUnderline) ? 1 : 0;
     lf.lfStrikeOut = (style_ & fsStrikeOut) ? 1 : 0;
     lf.lfCharSet = static_cast<BYTE>(charset_);
     lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = pitches[pitch_];
     lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
     handle_.Reset(CreateFontIndirectA(&lf));
     if (!handle_) throw EOutOfResources("Out of system resources");
   }
   return handle_.Get();
+}
+
+bool TFont::IsTrueType() {
+  WindowDC screen(nullptr);
+  SelectGuard chosen(screen.Get(), Handle());
+  TEXTMETRICA metrics;
+  return GetTextMetricsA(screen.Get(), &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE);
 }
 
 const TClassInfo& TPen::StaticClassInfo() {
@@ -212,80 +250,127 @@ void TCanvas::SetHandle(HDC dc) {
 }
 
 void TCanvas::FillRect(const RECT& rect) {
-  if (HBRUSH brush = brush_.Handle()) ::FillRect(dc_, &rect, brush);
+  if (HBRUSH brush = brush_.Handle()) ::FillRect(Handle(), &rect, brush);
 }
 
 void TCanvas::FrameRect(const RECT& rect) {
-  if (HBRUSH brush = brush_.Handle()) ::FrameRect(dc_, &rect, brush);
+  if (HBRUSH brush = brush_.Handle()) ::FrameRect(Handle(), &rect, brush);
+}
+
+HGDIOBJ TCanvas::FillBrush() {
+  return brush_.Style() == bsClear ? GetStockObject(NULL_BRUSH) : brush_.Handle();
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-  SelectGuard pen(dc_, pen_.Handle());
-  SelectGuard brush(dc_, brush_.Style() == bsClear ? GetStockObject(NULL_BRUSH) : brush_.Handle());
-  ::Rectangle(dc_, left, top, right, bottom);
+  HDC dc = Handle();
+  SelectGuard pen(dc, pen_.Handle());
+  SelectGuard brush(dc, FillBrush());
+  ::Rectangle(dc, left, top, right, bottom);
 }
 
-void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+void TCanvas::Ellipse(int left, int top, int right, int bottom) {
+  HDC dc = Handle();
+  SelectGuard pen(dc, pen_.Handle());
+  SelectGuard brush(dc, FillBrush());
+  ::Ellipse(dc, left, top, right, bottom);
+}
+
+void TCanvas::Polygon(const std::vector<POINT>& points) {
+  HDC dc = Handle();
+  SelectGuard pen(dc, pen_.Handle());
+  SelectGuard brush(dc, FillBrush());
+  ::Polygon(dc, points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Polyline(const std::vector<POINT>& points) {
+  HDC dc = Handle();
+  SelectGuard pen(dc, pen_.Handle());
+  ::Polyline(dc, points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::MoveTo(int x, int y) { MoveToEx(Handle(), x, y, nullptr); }
 
 void TCanvas::LineTo(int x, int y) {
-  SelectGuard pen(dc_, pen_.Handle());
-  ::LineTo(dc_, x, y);
+  HDC dc = Handle();
+  SelectGuard pen(dc, pen_.Handle());
+  ::LineTo(dc, x, y);
 }
 
-void TCanvas::PrepareText() {
-  SetTextColor(dc_, ColorToRGB(font_.Color()));
+void TCanvas::DrawFocusRect(const RECT& rect) { ::DrawFocusRect(Handle(), &rect); }
+
+void TCanvas::PrepareText(HDC dc) {
+  SetTextColor(dc, ColorToRGB(font_.Color()));
   if (brush_.Style() == bsClear) {
-    SetBkMode(dc_, TRANSPARENT);
+    SetBkMode(dc, TRANSPARENT);
   } else {
-    SetBkMode(dc_, OPAQUE);
-    SetBkColor(dc_, ColorToRGB(brush_.Color()));
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, ColorToRGB(brush_.Color()));
   }
 }
 
+// TextOut and TextRect set the canvas's alignment only for their own output: others call
+// DrawTextA on the same DC, which places text where it should only with the default one.
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-  SelectGuard font(dc_, font_.Handle());
-  PrepareText();
-  ExtTextOutA(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+  HDC dc = Handle();
+  SelectGuard font(dc, font_.Handle());
+  TextAlignGuard align(dc, textAlign_);
+  PrepareText(dc);
+  ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
 void TCanvas::TextRect(const RECT& rect, int x, int y, const std::string& text) {
-  SelectGuard font(dc_, font_.Handle());
-  PrepareText();
+  HDC dc = Handle();
+  SelectGuard font(dc, font_.Handle());
+  TextAlignGuard align(dc, textAlign_);
+  PrepareText(dc);
   UINT options = ETO_CLIPPED | (brush_.Style() == bsClear ? 0 : ETO_OPAQUE);
-  ExtTextOutA(dc_, x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+  ExtTextOutA(dc, x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+int TCanvas::DrawText(const std::string& text, RECT& rect, UINT flags) {
+  HDC dc = Handle();
+  SelectGuard font(dc, font_.Handle());
+  TextAlignGuard align(dc, TA_LEFT | TA_TOP);
+  PrepareText(dc);
+  return ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, flags);
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {
-  SelectGuard font(dc_, font_.Handle());
+  HDC dc = Handle();
+  SelectGuard font(dc, font_.Handle());
   SIZE size = {0, 0};
-  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   return size;
 }
 
 void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
   if (bitmap.Empty()) return;
-  BitBlt(dc_, x, y, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
+  BitBlt(Handle(), x, y, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 void TCanvas::StretchDraw(const RECT& rect, TBitmap& bitmap) {
   if (bitmap.Empty()) return;
-  int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
-  StretchBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+  HDC dc = Handle();
+  int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
              bitmap.Canvas()->Handle(), 0, 0, bitmap.Width(), bitmap.Height(), SRCCOPY);
-  SetStretchBltMode(dc_, oldMode);
+  SetStretchBltMode(dc, oldMode);
 }
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
-  int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
-  StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
+  HDC dc = Handle();
+  int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
              source.Handle(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
              sourceRect.bottom - sourceRect.top, SRCCOPY);
-  SetStretchBltMode(dc_, oldMode);
+  SetStretchBltMode(dc, oldMode);
 }
 
-TColor TCanvas::Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
+TColor TCanvas::Pixel(int x, int y) { return GetPixel(Handle(), x, y); }
 
-void TCanvas::SetPixel(int x, int y, TColor color) { ::SetPixel(dc_, x, y, ColorToRGB(color)); }
+void TCanvas::SetPixel(int x, int y, TColor color) { ::SetPixel(Handle(), x, y, ColorToRGB(color)); }
+
+TWindowCanvas::TWindowCanvas(HWND window) : dc_(window) { SetHandle(dc_.Get()); }
 
 const TClassInfo& TIcon::StaticClassInfo() {
   static const TClassInfo info("TIcon", &TPersistent::StaticClassInfo(), nullptr);

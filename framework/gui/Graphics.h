@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/core/Bitmap.h"
 #include "framework/core/Colors.h"
 #include "framework/core/Component.h"
 #include "framework/core/Method.h"
+#include "framework/core/WinApiNames.h"
 #include "framework/gui/Handles.h"
 
 namespace tmv {
@@ -18,6 +20,7 @@ COLORREF ColorToRGB(TColor color);
 
 enum TFontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint32_t;
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
 
 // Graphic objects announce every change through OnChange, so their users can repaint.
 class TGraphicsObject : public TPersistent {
@@ -55,8 +58,18 @@ public:
   void SetColor(TColor color);
   int Charset() const { return charset_; }
   void SetCharset(int charset);
+  TFontPitch Pitch() const { return pitch_; }
+  void SetPitch(TFontPitch pitch);
+  // Tenths of a degree, counter-clockwise: the angle of the line of text and of each
+  // character. Only a TrueType font can be turned.
+  int Escapement() const { return escapement_; }
+  void SetEscapement(int escapement);
+  int Orientation() const { return orientation_; }
+  void SetOrientation(int orientation);
 
   HFONT Handle();
+  // Whether the font the system matches to this description is a TrueType font.
+  bool IsTrueType();
 
 private:
   void Modified();
@@ -65,6 +78,9 @@ private:
   TFontStyles style_ = 0;
   TColor color_ = clWindowText;
   int charset_ = DEFAULT_CHARSET;
+  TFontPitch pitch_ = fpDefault;
+  int escapement_ = 0;
+  int orientation_ = 0;
   UniqueFont handle_;
 };
 
@@ -119,7 +135,11 @@ public:
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
-  HDC Handle() const { return dc_; }
+  // The DC, ready to draw on.
+  HDC Handle() {
+    PrepareHandle();
+    return dc_;
+  }
   // Draws on another DC (not owned); the previous one is released if it was owned.
   void SetHandle(HDC dc);
 
@@ -130,27 +150,58 @@ public:
   void FillRect(const RECT& rect);
   void FrameRect(const RECT& rect);
   void Rectangle(int left, int top, int right, int bottom);
+  // Outlined with the pen and filled with the brush, like Rectangle.
+  void Ellipse(int left, int top, int right, int bottom);
+  void Polygon(const std::vector<POINT>& points);
+  void Polyline(const std::vector<POINT>& points);
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
+  // The dotted rectangle that shows the focus; drawn by inverting, so drawing it again
+  // removes it.
+  void DrawFocusRect(const RECT& rect);
+
+  // Where TextOut and TextRect put the text's reference point: TA_LEFT | TA_TOP (the
+  // default), TA_CENTER, TA_RIGHT, TA_BASELINE, TA_BOTTOM.
+  UINT TextAlign() const { return textAlign_; }
+  void SetTextAlign(UINT align) { textAlign_ = align; }
   void TextOut(int x, int y, const std::string& text);
   // Text clipped to rect, starting at x, y.
   void TextRect(const RECT& rect, int x, int y, const std::string& text);
+  // Text laid out in rect by DT_ flags (alignment, word breaks, ellipses ...); with DT_CALCRECT
+  // nothing is drawn and rect becomes the text's extent. Answers the text's height.
+  int DrawText(const std::string& text, RECT& rect, UINT flags);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
   void Draw(int x, int y, TBitmap& bitmap);
   void StretchDraw(const RECT& rect, TBitmap& bitmap);
   void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
-  TColor Pixel(int x, int y) const;
+  TColor Pixel(int x, int y);
   void SetPixel(int x, int y, TColor color);
 
+protected:
+  // Called before the DC is used, for canvases that must first make it ready.
+  virtual void PrepareHandle() {}
+
 private:
-  void PrepareText();
+  void PrepareText(HDC dc);
+  HGDIOBJ FillBrush();
   HDC dc_ = nullptr;
   UniqueMemoryDC ownedDC_;
   TPen pen_;
   TBrush brush_;
   TFont font_;
+  UINT textAlign_ = TA_LEFT | TA_TOP;
+};
+
+// A canvas over a whole window, its frame (non-client area) included: (0, 0) is the window's
+// top-left corner. It holds the window's DC until it goes.
+class TWindowCanvas : public TCanvas {
+public:
+  explicit TWindowCanvas(HWND window);
+
+private:
+  WholeWindowDC dc_;
 };
 
 // Owns an icon handle.

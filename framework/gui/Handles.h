@@ -59,21 +59,25 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 
-// A DC obtained with GetDC, given back with ReleaseDC.
-class WindowDC {
+// A DC of a window, obtained with GetDC (the client area) or GetWindowDC (the whole window)
+// and given back with ReleaseDC.
+template <HDC(WINAPI* Obtain)(HWND)>
+class ReleasedDC {
 public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDC() {
+  explicit ReleasedDC(HWND window) : window_(window), dc_(Obtain(window)) {}
+  ~ReleasedDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
+  ReleasedDC(const ReleasedDC&) = delete;
+  ReleasedDC& operator=(const ReleasedDC&) = delete;
   HDC Get() const { return dc_; }
 
 private:
   HWND window_;
   HDC dc_;
 };
+using WindowDC = ReleasedDC<GetDC>;
+using WholeWindowDC = ReleasedDC<GetWindowDC>;
 
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.
 class SelectGuard {
@@ -89,5 +93,21 @@ private:
   HDC dc_;
   HGDIOBJ old_;
 };
+
+// Changes one setting of a DC (SetTextAlign, SetBkMode ...) for the lifetime of the guard and
+// puts the previous value back.
+template <class T, T(WINAPI* Set)(HDC, T)>
+class DCSettingGuard {
+public:
+  DCSettingGuard(HDC dc, T value) : dc_(dc), old_(Set(dc, value)) {}
+  ~DCSettingGuard() { Set(dc_, old_); }
+  DCSettingGuard(const DCSettingGuard&) = delete;
+  DCSettingGuard& operator=(const DCSettingGuard&) = delete;
+
+private:
+  HDC dc_;
+  T old_;
+};
+using TextAlignGuard = DCSettingGuard<UINT, SetTextAlign>;
 
 }  // namespace tmv

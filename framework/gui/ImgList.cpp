@@ -87,4 +87,15 @@ HICON TImageList::GetIcon(int index) const {
   return ImageList_GetIcon(handle_.Get(), index, ILD_NORMAL);
 }
 
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+  if (index < 0 || index >= Count()) return;
+  if (enabled) {
+    ImageList_Draw(handle_.Get(), index, canvas.Handle(), x, y, ILD_NORMAL);
+    return;
+  }
+  UniqueIcon picture(GetIcon(index));
+  DrawStateA(canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(picture.Get()), 0, x, y,
+             width_, height_, DST_ICON | DSS_DISABLED);
+}
+
 }  // namespace tmv

@@ -7,6 +7,7 @@
 
 #include "framework/core/Component.h"
 #include "framework/core/Method.h"
+#include "framework/gui/Graphics.h"
 #include "framework/gui/Handles.h"
 
 namespace tmv {
@@ -35,6 +36,10 @@ public:
   void Clear();
   // A new icon made from picture index, owned by the caller; null for a bad index.
   HICON GetIcon(int index) const;
+  // Draws picture index with its top-left corner at x, y, through its mask. A disabled
+  // picture is greyed: its dark parts embossed in the button highlight and shadow colours.
+  // A bad index draws nothing.
+  void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
   HIMAGELIST Handle();
 
   // Users of the handle hear when it is replaced.

@@ -216,6 +216,38 @@ TEST_F(FormReaderTest, PropertyErrorsNameThePropertyAndTheLine) {
             "Line 3: property Interval: Interval must not be negative");
 }
 
+TEST_F(FormReaderTest, ObsoletePropertiesAreSkippedButUnknownOnesStillFail) {
+  EXPECT_EQ(ErrorOf<EPropertyError>("object MainForm: TTestForm\n"
+                                    "  object Panel1: TTestPanel\n"
+                                    "    OldBorders = 1\n"
+                                    "  end\n"
+                                    "end\n"),
+            "Line 3: property OldBorders does not exist in TTestPanel");
+  EXPECT_EQ(ErrorOf<EPropertyError>("object MainForm: TTestForm\n"
+                                    "  OldBorder.Width = 1\n"
+                                    "end\n"),
+            "Line 2: property OldBorder of TTestForm has no properties");
+  // The skipped value must still be well formed.
+  EXPECT_EQ(ErrorOf<EReadError>("object MainForm: TTestForm\n"
+                                "  OldBorder = [sdLeft sdTop]\n"
+                                "end\n"),
+            "Line 2: ']' expected, found sdTop");
+
+  ReadComponentText(form,
+                    "object MainForm: TTestForm\n"
+                    "  oldborder = [sdLeft, sdTop]\n"
+                    "  object Panel1: TTestPanel\n"
+                    "    OldBorder = \"any\" #13\n"
+                    "    BevelWidth = 3\n"
+                    "    OldBorder = { 00FF }\n"
+                    "    Tag = 8\n"
+                    "  end\n"
+                    "end\n");
+  ASSERT_NE(form.Panel1, nullptr);
+  EXPECT_EQ(form.Panel1->BevelWidth, 3);
+  EXPECT_EQ(form.Panel1->Tag, 8);
+}
+
 TEST_F(FormReaderTest, MalformedValues) {
   const std::string head = "object F: TTestForm\n  ";
   EXPECT_EQ(ErrorOf<EReadError>(head + "Caption = \"open\nend"), "Line 2: unterminated string");

@@ -60,7 +60,8 @@ public:
          prop::Binary<&TTestControl::SetData>("Data"),
          prop::Object<&TTestControl::GetFont>("Font"),
          prop::Event<&TTestControl::SetOnClick>("OnClick"),
-         prop::Reference<&TTestControl::SetBuddy>("Buddy")});
+         prop::Reference<&TTestControl::SetBuddy>("Buddy"),
+         prop::Obsolete("OldBorder")});
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
