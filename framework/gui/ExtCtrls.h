@@ -100,6 +100,7 @@ private:
   TNotifyEvent onTimer_;
   std::unique_ptr<THiddenWindow> window_;
   bool running_ = false;
+  bool ticking_ = false;  // OnTimer is running
 };
 
 }  // namespace tmv
