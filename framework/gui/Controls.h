@@ -151,7 +151,7 @@ public:
   // Destroys the window and makes it again with the current settings, if it existed. What the
   // window was given since it was made (accepting dropped files) and the hooks stay.
   void RecreateWnd();
-  // Puts hook in front of the window procedure, before the hooks already there, for the
+  // Puts hook in front of the window procedure and of the hooks already there, for the
   // messages of the window and those given to Perform. Hooks are removed in any order, and
   // by themselves when the component whose method they call is freed.
   void AddWindowHook(TWindowHook hook);

@@ -75,7 +75,6 @@ class TWindowHooks : public THookList<TWindowHook> {
 public:
   // Runs the message through the hooks, newest first, and then through last.
   void Dispatch(TMessage& message, TWndMethod last) const { TWindowHookNext(*this, 0, last)(message); }
-
 };
 
 inline void TWindowHookNext::operator()(TMessage& message) const {
