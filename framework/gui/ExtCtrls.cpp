@@ -128,6 +128,7 @@ const TClassInfo& TTimer::StaticClassInfo() {
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
+  if (freedInHandler_) *freedInHandler_ = true;
   if (running_) KillTimer(window_->Handle(), 1);
 }
 
@@ -165,7 +166,11 @@ void TTimer::TimerWndProc(TMessage& message) {
   KillTimer(window_->Handle(), 1);
   running_ = false;
   ticking_ = true;
+  bool freed = false;
+  freedInHandler_ = &freed;
   RunGuarded([&] { onTimer_(this); });
+  if (freed) return;
+  freedInHandler_ = nullptr;
   ticking_ = false;
   Update();
 }

@@ -78,6 +78,27 @@ TEST(HandlerErrors, ATimerIsPausedWhileItsHandlerReportsAnError) {
   EXPECT_EQ(boxes.texts, (std::vector<std::string>(2, "tick failed")));
 }
 
+class SelfStopper : public TComponent {
+public:
+  SelfStopper() : TComponent(nullptr) {}
+  void Tick(TObject* sender) {
+    ++ticks;
+    delete sender;
+  }
+  int ticks = 0;
+};
+
+TEST(Lifetime, ATimerFreedByItsOwnHandlerStaysStopped) {
+  SelfStopper stopper;
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(5);
+  timer->SetOnTimer(TNotifyEvent::Of<&SelfStopper::Tick>(&stopper));
+  const DWORD start = GetTickCount();
+  while (stopper.ticks == 0 && GetTickCount() - start < 3000) PumpFor(10);
+  PumpFor(100);
+  EXPECT_EQ(stopper.ticks, 1);
+}
+
 // A control whose face cannot be drawn: it changes the DC the way drawing code does, then
 // fails.
 class TBrokenFace : public TCustomControl {
