@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -84,8 +86,15 @@ public:
   void Tick(TObject* sender) {
     ++ticks;
     delete sender;
+    // The freed block is most likely handed out again at once: filled with garbage, it makes
+    // any further use of the freed timer fail on the spot.
+    reused_.reset(new char[sizeof(TTimer)]);
+    memset(reused_.get(), 0xDD, sizeof(TTimer));
   }
   int ticks = 0;
+
+private:
+  std::unique_ptr<char[]> reused_;
 };
 
 TEST(Lifetime, ATimerFreedByItsOwnHandlerStaysStopped) {
