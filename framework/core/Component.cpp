@@ -4,6 +4,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/ListWalk.h"
 #include "framework/core/TextUtils.h"
 
 namespace tmv {
@@ -33,7 +34,15 @@ TComponent::TComponent(TComponent* owner) {
 }
 
 TComponent::~TComponent() {
+  Destroying();
+  DestroyComponents();
+  if (owner_) owner_->Remove(this);
+}
+
+void TComponent::Destroying() {
+  if (IsDestroying()) return;
   state_ |= csDestroying;
+  if (owner_) owner_->Notification(this, opRemove);
   // Everyone who asked to hear of this component's end hears it before it goes.
   while (!freeNotifies_.empty()) {
     TComponent* c = freeNotifies_.back();
@@ -43,8 +52,6 @@ TComponent::~TComponent() {
       c->RemoveNotification(this);
     }
   }
-  DestroyComponents();
-  if (owner_) owner_->RemoveComponent(this);
 }
 
 void TComponent::DestroyComponents() {
@@ -131,8 +138,9 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove) RemoveNotification(component);
   // Owned components hear of removals too, so references into a dying sibling are cleared.
   if (operation == opRemove)
-    for (TComponent* c : components_)
+    ForEachListed(components_, [&](TComponent* c) {
       if (c != component) c->Notification(component, operation);
+    });
 }
 
 }  // namespace tmv

@@ -80,6 +80,10 @@ public:
 protected:
   // opInsert when a component joins the owner; opRemove when one leaves or is freed.
   virtual void Notification(TComponent* component, TOperation operation);
+  // The start of destruction: marks the component as destroying and sends its removal notices
+  // (to the owner and to everyone who asked) while it is still whole. The destructor of a
+  // class whose parts the receivers may use calls it first; later calls do nothing.
+  void Destroying();
   // Destroys owned components, last-created first. Derived destructors that must run
   // while their owned components still exist call it themselves.
   void DestroyComponents();

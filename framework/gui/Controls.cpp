@@ -6,15 +6,31 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
 #include "framework/gui/Forms.h"
+#include "framework/core/ListWalk.h"
 
 namespace tmv {
 
 namespace {
 
-const char* const kControlProperty = "TMControl";
-// The control whose window CreateWindowEx is making; its first messages arrive before
-// CreateWindowEx returns the handle.
-TWinControl* creatingControl = nullptr;
+// Child-window IDs are unique among the windows of the program that live at one time, so a
+// parent can find the child a notification carrying only an ID (WM_MEASUREITEM) is about.
+int NextChildID() {
+  static int last = 0;
+  last = last % 0xFFFF + 1;
+  return last;
+}
+
+// Points a canvas at a DC for one paint and away from it again, also when the paint throws.
+class CanvasOnDC {
+public:
+  CanvasOnDC(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+  ~CanvasOnDC() { canvas_.SetHandle(nullptr); }
+  CanvasOnDC(const CanvasOnDC&) = delete;
+  CanvasOnDC& operator=(const CanvasOnDC&) = delete;
+
+private:
+  TCanvas& canvas_;
+};
 // The window the mouse was last seen coming into. The system tracks one window per thread
 // for leaving, so a window that starts tracking takes the report from the one before.
 TWinControl* mouseWindow = nullptr;
@@ -90,6 +106,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  Destroying();
   if (parent_) parent_->RemoveControl(this);
 }
 
@@ -148,13 +165,13 @@ void TControl::VisibleChanged() { Invalidate(); }
 void TControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  EnabledChanged();
+  Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  CaptionChanged();
+  Perform(CM_TEXTCHANGED);
 }
 
 bool TControl::ShowHint() const {
@@ -181,7 +198,7 @@ void TControl::TakeParentFont() {
 
 void TControl::FontChange(TObject*) {
   if (!takingParentFont_) parentFont_ = false;
-  FontChanged();
+  Perform(CM_FONTCHANGED);
 }
 
 void TControl::FontChanged() { Invalidate(); }
@@ -189,7 +206,7 @@ void TControl::FontChanged() { Invalidate(); }
 void TControl::SetColor(TColor color) {
   if (color == color_) return;
   color_ = color;
-  ColorChanged();
+  Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetTransparent(bool value) {
@@ -214,8 +231,8 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 bool TControl::MouseCapture() const {
   if (auto* self = dynamic_cast<const TWinControl*>(this))
-    return self->handle_ && GetCapture() == self->handle_ && !self->captureControl_;
-  return parent_ && parent_->captureControl_ == this && parent_->handle_ && GetCapture() == parent_->handle_;
+    return self->attachment_.Handle() && GetCapture() == self->attachment_.Handle() && !self->captureControl_;
+  return parent_ && parent_->captureControl_ == this && parent_->attachment_.Handle() && GetCapture() == parent_->attachment_.Handle();
 }
 
 void TControl::SetMouseCapture(bool capture) {
@@ -299,11 +316,30 @@ void TControl::ButtonReleased(TMouseButton button, TShiftState shift, POINT at) 
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m = {msg, wParam, lParam, 0};
-  windowProc_(m);
+  Dispatch(m);
   return m.Result;
 }
 
 void TControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CM_TEXTCHANGED:
+      CaptionChanged();
+      return;
+    case CM_ENABLEDCHANGED:
+      EnabledChanged();
+      return;
+    case CM_FONTCHANGED:
+      FontChanged();
+      return;
+    case CM_COLORCHANGED:
+      ColorChanged();
+      return;
+    case CM_PARENTFONTCHANGED:
+      if (parentFont_) TakeParentFont();
+      return;
+    case CM_PARENTCOLORCHANGED:
+      return;
+  }
   if (IsMouseMessage(message.Msg)) {
     HandleMouseMessage(message);
     return;
@@ -350,18 +386,19 @@ const TClassInfo& TWinControl::StaticClassInfo() {
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
-TWinControl::~TWinControl() {
+TWinControl::~TWinControl() { DestroyContents(); }
+
+void TWinControl::DestroyContents() {
   if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this);
+  Destroying();
+  DestroyComponents();
   DestroyHandle();
   for (TControl* c : controls_) c->parent_ = nullptr;
   controls_.clear();
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  // Another copy of the program marks its windows alike, with pointers of its own.
-  DWORD process = 0;
-  if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropA(window, kControlProperty));
+  return dynamic_cast<TWinControl*>(TWindowAttachment::ReceiverOf(window).Data());
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
@@ -371,8 +408,22 @@ TWinControl* TWinControl::FindControl(HWND window) {
 }
 
 HWND TWinControl::Handle() {
-  if (!handle_) CreateWnd();
-  return handle_;
+  if (!HandleAllocated()) CreateWnd();
+  return attachment_.Handle();
+}
+
+void TWinControl::Dispatch(TMessage& message) { hooks_.Dispatch(message, WindowProc()); }
+
+void TWinControl::AddWindowHook(TWindowHook hook) {
+  hooks_.Add(hook);
+  if (auto* hooker = dynamic_cast<TComponent*>(hook.Data())) FreeNotification(hooker);
+}
+
+void TWinControl::RemoveWindowHook(TWindowHook hook) { hooks_.Remove(hook); }
+
+void TWinControl::Notification(TComponent* component, TOperation operation) {
+  TControl::Notification(component, operation);
+  if (operation == opRemove) hooks_.RemoveObject(component);
 }
 
 bool TWinControl::ParentHandleAllocated() const { return Parent() && Parent()->HandleAllocated(); }
@@ -394,106 +445,72 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   // Making the parent's window makes this one too.
-  if (handle_) return;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  HWND window;
-  if (params.WinClassName.empty()) {
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(instance, params.FrameworkClassName.c_str(), &wc)) {
-      wc.style = params.ClassStyle;
-      wc.lpfnWndProc = &StandardWndProc;
-      wc.hInstance = instance;
-      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.lpszClassName = params.FrameworkClassName.c_str();
-      RegisterClassA(&wc);
-    }
-    defWndProc_ = &DefWindowProcA;
-    creatingControl = this;
-    window = CreateWindowExA(params.ExStyle, params.FrameworkClassName.c_str(), params.Caption.c_str(), params.Style,
-                             params.X, params.Y, params.Width, params.Height, params.WndParent,
-                             nullptr, instance, nullptr);
-    creatingControl = nullptr;
-  } else {
-    window = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                             params.Style, params.X, params.Y, params.Width, params.Height,
-                             params.WndParent, nullptr, instance, nullptr);
-    if (window) {
-      AttachWindow(window);
-      defWndProc_ = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardWndProc)));
-    }
-  }
-  if (!window) throw EOutOfResources(Format("Error creating window: %s", SysErrorMessage(LastSystemError()).c_str()));
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
+  if (HandleAllocated()) return;
+  if (acceptFiles_) params.ExStyle |= WS_EX_ACCEPTFILES;
+  if (!id_) id_ = NextChildID();
+  attachment_.Create(params, id_);
+  SendMessageA(attachment_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
   InitializeWnd();
-  for (TControl* c : controls_)
-    if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->handle_) w->CreateWnd();
+  ForEachListed(controls_, [](TControl* c) {
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
+  });
   Realign();
-}
-
-void TWinControl::AttachWindow(HWND window) {
-  handle_ = window;
-  SetPropA(window, kControlProperty, this);
 }
 
 void TWinControl::DestroyHandle() {
   if (mouseWindow == this) mouseWindow = nullptr;
   mouseInside_ = false;
-  if (!handle_) return;
-  for (TControl* c : controls_)
+  HWND window = attachment_.Handle();
+  if (!window) return;
+  ForEachListed(controls_, [](TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+  });
   SaveWndState();
-  DestroyWindow(handle_);
-  handle_ = nullptr;
+  // DragAcceptFiles sets this on the window; a window made again must accept drops too.
+  acceptFiles_ = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+  attachment_.Destroy();
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
+  if (!HandleAllocated()) return;
   DestroyHandle();
   CreateWnd();
 }
 
-LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = FromHandle(window);
-  if (!control && creatingControl) {
-    control = creatingControl;
-    control->AttachWindow(window);
-  }
-  if (!control) return DefWindowProcA(window, msg, wParam, lParam);
-  TMessage m = {msg, wParam, lParam, 0};
-  RunGuarded([&] { control->WindowProc()(m); });
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(window, kControlProperty);
-    if (control->handle_ == window) control->handle_ = nullptr;
-  }
-  return m.Result;
-}
+void TWinControl::DefaultHandler(TMessage& message) { attachment_.Default(message); }
 
-void TWinControl::DefaultHandler(TMessage& message) {
-  if (handle_ && defWndProc_)
-    message.Result = CallWindowProcA(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
-  else
-    message.Result = 0;
+TWinControl* TWinControl::ChildWithID(int id) const {
+  for (TControl* c : controls_)
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->id_ == id) return w;
+  return nullptr;
 }
 
 bool TWinControl::ReflectToChild(TMessage& message) {
-  HWND child = nullptr;
+  TWinControl* control = nullptr;
   switch (message.Msg) {
     case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-      child = reinterpret_cast<HWND>(message.LParam);
+    case WM_CTLCOLORSCROLLBAR:
+      control = FromHandle(reinterpret_cast<HWND>(message.LParam));
       break;
     case WM_NOTIFY:
-      child = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+      control = FromHandle(reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
       break;
     case WM_DRAWITEM:
-      child = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+      control = FromHandle(reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem);
       break;
+    case WM_MEASUREITEM: {
+      // Asked while the child's window is being made, before it can be found by its handle.
+      const auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+      if (item->CtlType != ODT_MENU) control = ChildWithID(static_cast<int>(item->CtlID));
+      break;
+    }
   }
-  TWinControl* control = FromHandle(child);
   if (!control || control == this) return false;
   message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
   return true;
@@ -503,7 +520,7 @@ bool TWinControl::ReflectToChild(TMessage& message) {
 // in its own coordinates.
 bool TWinControl::RouteMouseToChild(TMessage& message) {
   const POINT at = MessagePoint(message);
-  if (captureControl_ && GetCapture() != handle_) captureControl_ = nullptr;
+  if (captureControl_ && GetCapture() != attachment_.Handle()) captureControl_ = nullptr;
   TControl* target = captureControl_ ? captureControl_ : ControlAtPos(at);
   if (!target) return false;
   TMessage routed = message;
@@ -517,7 +534,7 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
 bool TWinControl::SetCursorOfControl() {
   POINT at;
   GetCursorPos(&at);
-  ScreenToClient(handle_, &at);
+  ScreenToClient(attachment_.Handle(), &at);
   TControl* c = captureControl_ ? captureControl_ : ControlAtPos(at);
   if (!c) c = this;
   if (c->Cursor() == crDefault) return false;
@@ -533,7 +550,7 @@ void TWinControl::TrackMouse(const TMessage& message) {
     if (mouseWindow && mouseWindow != this) mouseWindow->MouseLeft();
     mouseWindow = this;
     mouseInside_ = true;
-    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, handle_, HOVER_DEFAULT};
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, attachment_.Handle(), HOVER_DEFAULT};
     TrackMouseEvent(&track);
     Perform(CM_MOUSEENTER);
   }
@@ -562,25 +579,26 @@ TControl* TWinControl::ControlAtPos(POINT point) const {
 }
 
 void TWinControl::WndProc(TMessage& message) {
-  const bool ownClass = defWndProc_ == &DefWindowProcA;
+  const bool ownClass = attachment_.OwnClass();
   switch (message.Msg) {
     case WM_PAINT:
       if (ownClass) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        PaintTo(dc, ps.rcPaint);
-        EndPaint(handle_, &ps);
+        PaintDC paint(attachment_.Handle());
+        PaintTo(paint.Get(), paint.Area());
         return;
       }
       break;
     case WM_PRINTCLIENT:
       if (ownClass) {
+        // Erased through the hooks, which may draw the background themselves.
+        if (message.LParam & PRF_ERASEBKGND) Perform(WM_ERASEBKGND, message.WParam);
         PaintTo(reinterpret_cast<HDC>(message.WParam), ClientRect());
         return;
       }
       break;
     case WM_ERASEBKGND:
       if (ownClass) {
+        EraseBackground(reinterpret_cast<HDC>(message.WParam));
         message.Result = 1;
         return;
       }
@@ -588,16 +606,21 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
       if (ReflectToChild(message)) return;
       break;
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
-    case CN_CTLCOLORBTN: {
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSCROLLBAR: {
       // A system control asks for its colours: this control's font colour and Color.
       HDC dc = reinterpret_cast<HDC>(message.WParam);
       SetTextColor(dc, ColorToRGB(Font()->Color()));
@@ -607,7 +630,7 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     case WM_SETCURSOR:
-      if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_ &&
+      if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == attachment_.Handle() &&
           SetCursorOfControl()) {
         message.Result = TRUE;
         return;
@@ -716,26 +739,30 @@ bool TWinControl::Broadcast(TMessage& message, bool untilAnswered) {
   return false;
 }
 
-void TWinControl::PaintTo(HDC dc, const RECT& area) {
+void TWinControl::EraseBackground(HDC dc) {
   TCanvas canvas(dc, false);
-  PaintWindow(canvas);
-  for (TControl* c : controls_) {
-    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
-    RECT r = c->BoundsRect();
-    RECT overlap;
-    if (!IntersectRect(&overlap, &r, &area)) continue;
-    int saved = SaveDC(dc);
-    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    SetViewportOrgEx(dc, r.left, r.top, nullptr);
-    RunGuarded([&] { c->Paint(canvas); });
-    RestoreDC(dc, saved);
-  }
+  canvas.Brush()->SetColor(Color());
+  canvas.FillRect(ClientRect());
 }
 
-void TWinControl::PaintWindow(TCanvas& canvas) {
-  canvas.Brush()->SetColor(Color());
-  canvas.Brush()->SetStyle(bsSolid);
-  canvas.FillRect(ClientRect());
+void TWinControl::PaintTo(HDC dc, const RECT& area) {
+  RunGuarded([&] {
+    SavedDC saved(dc);
+    TCanvas canvas(dc, false);
+    PaintWindow(canvas);
+  });
+  ForEachListed(controls_, [&](TControl* c) {
+    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) return;
+    RECT r = c->BoundsRect();
+    RECT overlap;
+    if (!IntersectRect(&overlap, &r, &area)) return;
+    SavedDC saved(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+    // A canvas of its own: what the parent or a sibling left in theirs is no concern of it.
+    TCanvas childCanvas(dc, false);
+    RunGuarded([&] { c->Paint(childCanvas); });
+  });
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -744,7 +771,7 @@ void TWinControl::InsertControl(TControl* control) {
   if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
   if (control->parentFont_) control->TakeParentFont();
   auto* w = dynamic_cast<TWinControl*>(control);
-  if (w && handle_ && !w->handle_) w->CreateWnd();
+  if (w && attachment_.Handle() && !w->attachment_.Handle()) w->CreateWnd();
   control->RequestAlign();
   control->Invalidate();
 }
@@ -766,9 +793,9 @@ void TWinControl::RemoveControl(TControl* control) {
 }
 
 RECT TWinControl::ClientRect() {
-  if (handle_) {
+  if (attachment_.Handle()) {
     RECT r;
-    GetClientRect(handle_, &r);
+    GetClientRect(attachment_.Handle(), &r);
     return r;
   }
   return TControl::ClientRect();
@@ -784,8 +811,8 @@ void TWinControl::Realign() {
 
 void TWinControl::AlignControls(RECT& r) {
   for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
-    for (TControl* c : controls_) {
-      if (c->Align() != kind || !c->Visible()) continue;
+    ForEachListed(controls_, [&](TControl* c) {
+      if (c->Align() != kind || !c->Visible()) return;
       const int w = std::max<int>(0, r.right - r.left), h = std::max<int>(0, r.bottom - r.top);
       switch (kind) {
         case alTop:
@@ -808,11 +835,11 @@ void TWinControl::AlignControls(RECT& r) {
           c->SetBounds(r.left, r.top, w, h);
           break;
       }
-    }
+    });
   }
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const { return attachment_.Handle() && GetFocus() == attachment_.Handle(); }
 
 void TWinControl::SetFocus() {
   if (TCustomForm* form = GetParentForm(this)) form->SetActiveControl(this);
@@ -834,9 +861,9 @@ void TWinControl::BehaveAsSystemControl() {
 void TWinControl::SetTabStop(bool value) {
   if (value == tabStop_) return;
   tabStop_ = value;
-  if (!handle_) return;
-  const LONG style = GetWindowLongA(handle_, GWL_STYLE);
-  SetWindowLongA(handle_, GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+  if (!attachment_.Handle()) return;
+  const LONG style = GetWindowLongA(attachment_.Handle(), GWL_STYLE);
+  SetWindowLongA(attachment_.Handle(), GWL_STYLE, value ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
 }
 
 int TWinControl::TabOrder() const {
@@ -865,42 +892,44 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 }
 
 void TWinControl::Invalidate() {
-  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+  if (attachment_.Handle()) InvalidateRect(attachment_.Handle(), nullptr, TRUE);
 }
 
 void TWinControl::Repaint() {
-  if (!handle_) return;
-  InvalidateRect(handle_, nullptr, TRUE);
-  UpdateWindow(handle_);
+  if (!attachment_.Handle()) return;
+  InvalidateRect(attachment_.Handle(), nullptr, TRUE);
+  UpdateWindow(attachment_.Handle());
 }
 
 void TWinControl::BoundsChanged() {
-  if (handle_)
-    SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (attachment_.Handle())
+    SetWindowPos(attachment_.Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   else
     Realign();
 }
 
 void TWinControl::VisibleChanged() {
-  if (handle_) ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+  if (attachment_.Handle()) ShowWindow(attachment_.Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::EnabledChanged() {
-  if (handle_) EnableWindow(handle_, Enabled());
+  if (attachment_.Handle()) EnableWindow(attachment_.Handle(), Enabled());
 }
 
 void TWinControl::CaptionChanged() {
-  if (handle_) SetWindowTextA(handle_, Caption().c_str());
+  if (attachment_.Handle()) SetWindowTextA(attachment_.Handle(), Caption().c_str());
 }
 
 void TWinControl::FontChanged() {
-  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
-  for (TControl* c : controls_)
-    if (c->ParentFont()) c->TakeParentFont();
+  if (HandleAllocated()) SendMessageA(attachment_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+  ForEachListed(controls_, [](TControl* c) { c->Perform(CM_PARENTFONTCHANGED); });
   Invalidate();
 }
 
-void TWinControl::ColorChanged() { Invalidate(); }
+void TWinControl::ColorChanged() {
+  ForEachListed(controls_, [](TControl* c) { c->Perform(CM_PARENTCOLORCHANGED); });
+  Invalidate();
+}
 
 void TWinControl::Loaded() {
   TControl::Loaded();
@@ -921,14 +950,11 @@ const TClassInfo& TCustomControl::StaticClassInfo() {
 }
 
 void TCustomControl::PaintWindow(TCanvas& canvas) {
-  canvas_.SetHandle(canvas.Handle());
+  CanvasOnDC painting(canvas_, canvas.Handle());
   canvas_.Font()->Assign(*Font());
   canvas_.Brush()->SetStyle(bsSolid);
   canvas_.Brush()->SetColor(Color());
   Paint();
-  canvas_.SetHandle(nullptr);
 }
-
-void TCustomControl::Paint() { canvas_.FillRect(ClientRect()); }
 
 }  // namespace tmv

@@ -15,6 +15,8 @@
 #include "framework/gui/Graphics.h"
 #include "framework/gui/Input.h"
 #include "framework/gui/Messages.h"
+#include "framework/gui/WindowAttachment.h"
+#include "framework/gui/WindowHooks.h"
 
 namespace tmv {
 
@@ -116,7 +118,8 @@ public:
   bool MouseCapture() const;
   void SetMouseCapture(bool capture);
 
-  // Sends a message straight to the control's window procedure method.
+  // Sends a message straight to the control's window procedure method (behind the hooks of
+  // a windowed control).
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   TWndMethod WindowProc() const { return windowProc_; }
   void SetWindowProc(TWndMethod method) { windowProc_ = method ? method : DefaultWindowProc(); }
@@ -137,6 +140,9 @@ protected:
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   // Sends CM_CANCELMODE naming this control to the focused control of its form.
   void SendCancelMode();
+  // Hands a message to WindowProc.
+  virtual void Dispatch(TMessage& message) { windowProc_(message); }
+  // Called through CM_TEXTCHANGED, CM_FONTCHANGED, CM_COLORCHANGED and CM_ENABLEDCHANGED.
   virtual void CaptionChanged() { Invalidate(); }
   virtual void FontChanged();
   virtual void ColorChanged() { Invalidate(); }
@@ -183,19 +189,6 @@ private:
   TWndMethod windowProc_;
 };
 
-struct TCreateParams {
-  std::string WinClassName;  // a system class to wrap; empty: a class of the framework
-  // For the framework's classes: each name is registered once, with the first style asked.
-  std::string FrameworkClassName = "TMWindow";
-  UINT ClassStyle = CS_DBLCLKS;
-  std::string Caption;
-  DWORD Style = 0;
-  DWORD ExStyle = 0;
-  int X = 0, Y = 0, Width = 0, Height = 0;
-  HWND WndParent = nullptr;
-};
-
-
 class TWinControl : public TControl {
 public:
   explicit TWinControl(TComponent* owner);
@@ -205,10 +198,16 @@ public:
 
   // The window, created with its parent's and its children's when first asked for.
   HWND Handle();
-  bool HandleAllocated() const { return handle_ != nullptr; }
+  bool HandleAllocated() const { return attachment_.Handle() != nullptr; }
   void HandleNeeded() { Handle(); }
-  // Destroys the window and makes it again with the current settings, if it existed.
+  // Destroys the window and makes it again with the current settings, if it existed. What the
+  // window was given since it was made (accepting dropped files) and the hooks stay.
   void RecreateWnd();
+  // Puts hook in front of the window procedure and of the hooks already there, for the
+  // messages of the window and those given to Perform. Hooks are removed in any order, and
+  // by themselves when the component whose method they call is freed.
+  void AddWindowHook(TWindowHook hook);
+  void RemoveWindowHook(TWindowHook hook);
   // The control of a window made by this framework, or null.
   static TWinControl* FromHandle(HWND window);
   // The framework control of window or of its nearest ancestor that has one, or null.
@@ -274,6 +273,12 @@ protected:
   // For a wrapper of a system control, which holds the mouse and reports its clicks itself
   // and is visited by Tab.
   void BehaveAsSystemControl();
+  void Dispatch(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // The destroying phase, run by the destructor of the most derived framework class: the
+  // removal notices, then the owned components and the children's windows, and the control's
+  // own window last, so a component that hooked it can still unhook it. Runs once.
+  void DestroyContents();
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   // Called once the window exists: windows of system classes get their state here.
@@ -281,10 +286,12 @@ protected:
   // Called before the window goes: state kept by the window is saved here.
   virtual void SaveWndState() {}
   void DestroyHandle();
-  // Draws what the control's own window shows under its windowless children.
-  virtual void PaintWindow(TCanvas& canvas);
-  // The window's face and the windowless children meeting area, drawn on dc (also for
-  // WM_PRINTCLIENT, so a face can be captured in a memory DC).
+  // Draws what the control's own window shows over its background (which WM_ERASEBKGND fills
+  // with Color) and under its windowless children.
+  virtual void PaintWindow(TCanvas& canvas) {}
+  // The window's face and the windowless children meeting area, drawn on dc where its
+  // viewport origin puts them (also for WM_PRINTCLIENT, so a face can be captured in a memory
+  // DC or drawn into a child's).
   void PaintTo(HDC dc, const RECT& area);
   virtual void AlignControls(RECT& rect);
   bool ParentHandleAllocated() const;
@@ -297,8 +304,8 @@ protected:
   void Loaded() override;
 
 private:
-  static LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-  void AttachWindow(HWND window);
+  TWinControl* ChildWithID(int id) const;
+  void EraseBackground(HDC dc);
   bool RouteMouseToChild(TMessage& message);
   bool SetCursorOfControl();
   void TrackMouse(const TMessage& message);
@@ -307,9 +314,11 @@ private:
   bool HandleKeyMessage(TMessage& message);
   friend class TControl;
 
-  HWND handle_ = nullptr;
-  WNDPROC defWndProc_ = nullptr;
   HWND parentWindow_ = nullptr;
+  TWindowAttachment attachment_{TWndMethod::Of<&TWinControl::Dispatch>(this)};
+  TWindowHooks hooks_;
+  int id_ = 0;  // the child-window ID, kept for the control's life
+  bool acceptFiles_ = false;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;  // the windowed children in tab order
   bool tabStop_ = false;
@@ -337,8 +346,8 @@ public:
   using TControl::Paint;
 
 protected:
-  // Fills the control with its Color unless a derived control draws its own face.
-  virtual void Paint();
+  // Draws the control's face over its background.
+  virtual void Paint() {}
   void PaintWindow(TCanvas& canvas) override;
 
 private:

@@ -131,6 +131,7 @@ const TClassInfo& TTimer::StaticClassInfo() {
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
+  if (freedInHandler_) *freedInHandler_ = true;
   if (running_) KillTimer(window_->Handle(), 1);
 }
 
@@ -152,17 +153,29 @@ void TTimer::SetOnTimer(TNotifyEvent event) {
 void TTimer::Update() {
   if (running_) KillTimer(window_->Handle(), 1);
   running_ = false;
-  if (!enabled_ || interval_ == 0 || !onTimer_) return;
+  if (!enabled_ || interval_ == 0 || !onTimer_ || ticking_) return;
   if (!window_) window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TTimer::TimerWndProc>(this));
   if (!SetTimer(window_->Handle(), 1, interval_, nullptr)) throw EOutOfResources("Not enough timers available");
   running_ = true;
 }
 
 void TTimer::TimerWndProc(TMessage& message) {
-  if (message.Msg == WM_TIMER)
-    onTimer_(this);
-  else
+  if (message.Msg != WM_TIMER) {
     window_->Default(message);
+    return;
+  }
+  // Paused while the handler runs: one that shows a box or pumps messages is not entered
+  // again behind it.
+  KillTimer(window_->Handle(), 1);
+  running_ = false;
+  ticking_ = true;
+  bool freed = false;
+  freedInHandler_ = &freed;
+  RunGuarded([&] { onTimer_(this); });
+  if (freed) return;
+  freedInHandler_ = nullptr;
+  ticking_ = false;
+  Update();
 }
 
 }  // namespace tmv

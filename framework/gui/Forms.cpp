@@ -1,6 +1,8 @@
 #include "framework/gui/Forms.h"
 
 #include "framework/core/ClassInfo.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/ListWalk.h"
 #include "framework/gui/Dialogs.h"
 #include "framework/gui/FocusNavigation.h"
 #include "framework/gui/FormResource.h"
@@ -26,6 +28,18 @@ const TEnumInfo& PositionInfo() {
   static const TEnumInfo info{"TPosition", {"poDesigned", "poDesktopCenter", "poScreenCenter"}};
   return info;
 }
+const TEnumInfo& WindowStateInfo() {
+  static const TEnumInfo info{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+  return info;
+}
+
+// Forms released while message handlers were running, freed once none runs.
+std::vector<TCustomForm*>& ReleasedForms() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+
+bool reportingError = false;
 
 THintWindow* CreateDefaultHintWindow(TComponent* owner) { return new THintWindow(owner); }
 
@@ -46,7 +60,15 @@ TControl* ControlUnder(HWND window, POINT clientPoint) {
 
 }  // namespace
 
-void HandleException(const std::exception& e) { Application()->HandleException(e); }
+void HandleException(const std::exception& e) {
+  // A paint or a timer behind the error box would otherwise stack a box for every repeat.
+  if (reportingError) return;
+  reportingError = true;
+  Application()->HandleException(e);
+  reportingError = false;
+}
+
+void HandleUnknownException() { HandleException(Exception("An exception of an unknown type was raised")); }
 
 // ---------------------------------------------------------------------------------------
 // TCustomForm
@@ -61,6 +83,8 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
        prop::Enum<&TCustomForm::SetPosition>("Position", PositionInfo()),
        prop::Integer<&TCustomForm::SetClientWidth>("ClientWidth"),
        prop::Integer<&TCustomForm::SetClientHeight>("ClientHeight"),
+       prop::Enum<&TCustomForm::SetWindowState>("WindowState", WindowStateInfo()),
+       prop::Integer<&TCustomForm::SetModalResult>("ModalResult"),
        prop::Event<&TCustomForm::SetOnCreate>("OnCreate"),
        prop::Event<&TCustomForm::SetOnClose>("OnClose"),
        prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy"),
@@ -88,7 +112,9 @@ TCustomForm::~TCustomForm() {
     Screen()->activeForm_ = nullptr;
     Screen()->activeControl_ = nullptr;
   }
-  DestroyHandle();
+  auto& released = ReleasedForms();
+  released.erase(std::remove(released.begin(), released.end(), this), released.end());
+  DestroyContents();
 }
 
 void TCustomForm::InitFormResource() {
@@ -185,6 +211,62 @@ void TCustomForm::CreateWnd() {
   // A form made again while shown (a new border, a new frame owner) stays shown.
   if (Visible()) ShowWindow(Handle(), SW_SHOW);
   if (HICON icon = icon_.Handle()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  if (Visible()) ApplyWindowState();
+}
+
+TWindowState TCustomForm::WindowState() {
+  if (HandleAllocated() && IsWindowVisible(Handle()))
+    windowState_ = IsIconic(Handle()) ? wsMinimized : IsZoomed(Handle()) ? wsMaximized : wsNormal;
+  return windowState_;
+}
+
+void TCustomForm::SetWindowState(TWindowState state) {
+  windowState_ = state;
+  if (Visible() && HandleAllocated()) ApplyWindowState();
+}
+
+void TCustomForm::ApplyWindowState() {
+  HWND window = Handle();
+  switch (windowState_) {
+    case wsMinimized:
+      if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
+      break;
+    case wsMaximized:
+      if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
+      break;
+    case wsNormal:
+      // A window minimized from maximized comes back maximized first.
+      for (int i = 0; i < 2 && (IsIconic(window) || IsZoomed(window)); ++i) ShowWindow(window, SW_RESTORE);
+      break;
+  }
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
+  std::vector<HWND> disabled;
+  ForEachListed(Screen()->FormList(), [&](TCustomForm* f) {
+    if (f == this || !f->HandleAllocated() || !IsWindowEnabled(f->Handle())) return;
+    EnableWindow(f->Handle(), FALSE);
+    disabled.push_back(f->Handle());
+  });
+  modal_ = true;
+  modalResult_ = mrNone;
+  Show();
+  MSG quit;
+  while (modalResult_ == mrNone) {
+    // A request to quit ends the modal run and stays queued for the main loop.
+    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+      modalResult_ = mrCancel;
+      break;
+    }
+    Application()->ProcessMessages();
+    if (modalResult_ == mrNone) WaitMessage();
+  }
+  for (HWND window : disabled)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  modal_ = false;
+  Hide();
+  return modalResult_;
 }
 
 void TCustomForm::PlaceOnScreen() {
@@ -208,13 +290,19 @@ void TCustomForm::SetVisible(bool visible) {
 
 void TCustomForm::VisibleChanged() {
   // Unlike a control's, a form's window is activated when shown.
-  if (HandleAllocated()) ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
+  if (!HandleAllocated()) return;
+  ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
+  if (Visible()) ApplyWindowState();
 }
 
 void TCustomForm::Close() {
   TCloseAction action = caHide;
   onClose_(this, action);
   if (action == caNone) return;
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
   if (Application()->MainForm() == this) Application()->Terminate();
   switch (action) {
     case caHide:
@@ -239,13 +327,22 @@ void TCustomForm::WndProc(TMessage& message) {
       Close();
       message.Result = 0;
       return;
-    case CM_RELEASE:
+    case CM_RELEASE: {
+      // A handler further down the stack (one that pumped messages, say) may still use the
+      // form; only this message's own handler may be running for it to go now.
+      if (TWindowAttachment::HandlersRunning() > 1) {
+        auto& released = ReleasedForms();
+        if (std::find(released.begin(), released.end(), this) == released.end()) released.push_back(this);
+        return;
+      }
       // Nothing of this form may be touched after this point.
       delete this;
       return;
+    }
     case WM_ACTIVATE:
+      active_ = LOWORD(message.WParam) != WA_INACTIVE;
       // The system would focus the form itself; its active control gets the focus instead.
-      if (LOWORD(message.WParam) != WA_INACTIVE && !HIWORD(message.WParam)) {
+      if (active_ && !HIWORD(message.WParam)) {
         Activated();
         message.Result = 0;
         return;
@@ -267,6 +364,15 @@ void TCustomForm::WndProc(TMessage& message) {
       break;
   }
   TWinControl::WndProc(message);
+}
+
+void TCustomForm::FreeReleasedForms() {
+  auto& released = ReleasedForms();
+  while (!released.empty()) {
+    TCustomForm* form = released.back();
+    released.pop_back();
+    delete form;
+  }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -309,10 +415,32 @@ TApplication::~TApplication() {
 
 HWND TApplication::Handle() {
   if (!window_)
-    window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TApplication::HiddenWndProc>(this),
+    window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TApplication::DispatchToHooks>(this),
                                               title_.c_str());
   return window_->Handle();
 }
+
+void TApplication::DispatchToHooks(TMessage& message) {
+  windowHooks_.Dispatch(message, TWndMethod::Of<&TApplication::HiddenWndProc>(this));
+}
+
+void TApplication::WatchHooker(TObject* hookObject) {
+  if (auto* hooker = dynamic_cast<TComponent*>(hookObject)) FreeNotification(hooker);
+}
+
+void TApplication::AddWindowHook(TWindowHook hook) {
+  windowHooks_.Add(hook);
+  WatchHooker(hook.Data());
+}
+
+void TApplication::RemoveWindowHook(TWindowHook hook) { windowHooks_.Remove(hook); }
+
+void TApplication::AddMessageHook(TMessageHook hook) {
+  messageHooks_.Add(hook);
+  WatchHooker(hook.Data());
+}
+
+void TApplication::RemoveMessageHook(TMessageHook hook) { messageHooks_.Remove(hook); }
 
 void TApplication::HiddenWndProc(TMessage& message) {
   if (message.Msg == WM_TIMER && message.WParam == kHintShowTimer) {
@@ -432,12 +560,14 @@ bool TApplication::ProcessMessage(MSG& msg) {
       break;
   }
   bool handled = false;
-  if (onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
+  RunGuarded([&] { handled = messageHooks_.Run(msg); });
+  if (!handled && onMessage_) RunGuarded([&] { onMessage_(msg, handled); });
   if (handled) return true;
   RunGuarded([&] { handled = PreprocessKeyMessage(msg); });
   if (handled) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
+  if (TWindowAttachment::HandlersRunning() == 0) TCustomForm::FreeReleasedForms();
   return true;
 }
 
@@ -467,6 +597,8 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 void TApplication::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != opRemove) return;
+  messageHooks_.RemoveObject(component);
+  windowHooks_.RemoveObject(component);
   if (component == mainForm_) mainForm_ = nullptr;
   if (component == hintWindow_) hintWindow_ = nullptr;
   if (component == hintControl_) {

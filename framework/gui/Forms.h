@@ -20,6 +20,11 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poDesktopCenter, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+// What ended a modal form: mrNone while it runs.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
+                       mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
 using TCloseEvent = TMethod<TObject*, TCloseAction&>;
 // A key message (WM_KEYDOWN or WM_SYSKEYDOWN) the form may take as a shortcut before its
 // focused control sees it; setting the flag swallows the key.
@@ -45,6 +50,17 @@ public:
   void SetClientHeight(int height);
   RECT ClientRect() override;
   TIcon* Icon() { return &icon_; }
+  // True while the form's window is the active window.
+  bool Active() const { return active_; }
+  // The window's state as the user left it; a new state shows when the form is visible.
+  TWindowState WindowState();
+  void SetWindowState(TWindowState state);
+  TModalResult ModalResult() const { return modalResult_; }
+  // A result other than mrNone ends ShowModal.
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // Shows the form with the application's other forms disabled until ModalResult is set or
+  // the form is closed; answers the result (mrCancel when closed or when the program quits).
+  TModalResult ShowModal();
 
   TNotifyEvent OnCreate() const { return onCreate_; }
   void SetOnCreate(TNotifyEvent event) { onCreate_ = event; }
@@ -77,7 +93,8 @@ public:
   // Asks OnClose what to do: hide (the default), free, minimize or nothing. Closing the main
   // form ends the application.
   void Close();
-  // Frees the form once the messages now queued have been handled.
+  // Frees the form once the messages now queued have been handled and no message handler of
+  // a framework window (this form's included) is running any more.
   void Release();
   void WndProc(TMessage& message) override;
 
@@ -97,8 +114,12 @@ protected:
 private:
   void Activated();
   bool DialogKey(TMessage& message);
+  friend class TApplication;
   SIZE FrameSize();
   void PlaceOnScreen();
+  void ApplyWindowState();
+  // Frees the forms whose release had to wait for running handlers, once none runs.
+  static void FreeReleasedForms();
 
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle borderStyle_ = bsSizeable;
@@ -106,6 +127,10 @@ private:
   TPosition position_ = poDesigned;
   TIcon icon_;
   bool placed_ = false;
+  bool active_ = false;
+  TWindowState windowState_ = wsNormal;
+  TModalResult modalResult_ = mrNone;
+  bool modal_ = false;
   TNotifyEvent onCreate_;
   TCloseEvent onClose_;
   TNotifyEvent onDestroy_;
@@ -129,6 +154,8 @@ class TScreen {
 public:
   int FormCount() const { return static_cast<int>(forms_.size()); }
   TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }
+  // The forms, for walks with ForEachListed that survive forms coming and going.
+  const std::vector<TCustomForm*>& FormList() const { return forms_; }
   RECT WorkAreaRect() const;
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
@@ -195,6 +222,14 @@ public:
   // sets its flag keeps the message from being dispatched.
   TMessageEvent OnMessage() const { return onMessage_; }
   void SetOnMessage(TMessageEvent event) { onMessage_ = event; }
+  // Components that watch the message loop for a while add a hook rather than replace
+  // OnMessage: hooks see each message before OnMessage, newest first, go in any order and go
+  // by themselves when the component whose method they call is freed.
+  void AddMessageHook(TMessageHook hook);
+  void RemoveMessageHook(TMessageHook hook);
+  // Hooks on the procedure of the application's window, as TWinControl::AddWindowHook.
+  void AddWindowHook(TWindowHook hook);
+  void RemoveWindowHook(TWindowHook hook);
   TExceptionEvent OnException() const { return onException_; }
   void SetOnException(TExceptionEvent event) { onException_ = event; }
   // OnException if assigned; otherwise the exception's message in a box titled with Title.
@@ -229,7 +264,9 @@ protected:
 
 private:
   bool ProcessMessage(MSG& msg);
+  void DispatchToHooks(TMessage& message);
   void HiddenWndProc(TMessage& message);
+  void WatchHooker(TObject* hookObject);
   void HintMouseMessage(const MSG& msg);
   void SetHintControl(TControl* control);
   void ShowPendingHint();
@@ -248,6 +285,8 @@ private:
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
   TMessageEvent onMessage_;
+  TMessageHooks messageHooks_;
+  TWindowHooks windowHooks_;
   TExceptionEvent onException_;
 };
 

@@ -79,6 +79,37 @@ private:
 using WindowDC = ReleasedDC<GetDC>;
 using WholeWindowDC = ReleasedDC<GetWindowDC>;
 
+// A window's paint under way: BeginPaint now, EndPaint when the object goes, also when the
+// painting code throws.
+class PaintDC {
+public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC Get() const { return dc_; }
+  const RECT& Area() const { return paint_.rcPaint; }
+
+private:
+  HWND window_;
+  PAINTSTRUCT paint_;
+  HDC dc_;
+};
+
+// A DC's state (origin, clipping, selected objects, colours) saved now and put back when the
+// object goes.
+class SavedDC {
+public:
+  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDC() { RestoreDC(dc_, saved_); }
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+
+private:
+  HDC dc_;
+  int saved_;
+};
+
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.
 class SelectGuard {
 public:

@@ -1,50 +1,25 @@
 #include "framework/gui/HiddenWindow.h"
 
-#include "framework/core/Exceptions.h"
-
 namespace tmv {
 
-namespace {
-const char* const kClassName = "TMHiddenWindow";
-
-void RegisterHiddenClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  registered = true;
-}
-}  // namespace
-
 THiddenWindow::THiddenWindow(TWndMethod handler, const char* title) : handler_(handler) {
-  RegisterHiddenClass();
+  TCreateParams params;
+  params.FrameworkClassName = "TMHiddenWindow";
+  params.ClassStyle = 0;
+  params.Caption = title;
   // A popup of size zero rather than a message-only window: message boxes and the taskbar
   // need a real top-level owner.
-  handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, title, WS_POPUP, 0, 0, 0, 0, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!handle_) throw EOutOfResources("Error creating window");
-  SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  params.Style = WS_POPUP;
+  params.ExStyle = WS_EX_TOOLWINDOW;
+  attachment_.Create(params);
+  made_ = true;
 }
 
-THiddenWindow::~THiddenWindow() {
-  SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DefWindowProcA));
-  DestroyWindow(handle_);
-}
-
-LRESULT CALLBACK THiddenWindow::Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<THiddenWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-  TMessage m = {msg, wParam, lParam, 0};
-  RunGuarded([&] { self->handler_(m); });
-  return m.Result;
-}
-
-void THiddenWindow::Default(TMessage& m) {
-  m.Result = DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+void THiddenWindow::Receive(TMessage& m) {
+  if (made_)
+    handler_(m);
+  else
+    attachment_.Default(m);
 }
 
 }  // namespace tmv

@@ -2,24 +2,28 @@
 // An invisible window whose messages go to a method: the application's window and timers.
 #include <windows.h>
 
+#include "framework/core/Component.h"
 #include "framework/gui/Messages.h"
+#include "framework/gui/WindowAttachment.h"
 
 namespace tmv {
 
-class THiddenWindow {
+class THiddenWindow : public TObject {
 public:
   explicit THiddenWindow(TWndMethod handler, const char* title = "");
-  ~THiddenWindow();
   THiddenWindow(const THiddenWindow&) = delete;
   THiddenWindow& operator=(const THiddenWindow&) = delete;
-  HWND Handle() const { return handle_; }
+  HWND Handle() const { return attachment_.Handle(); }
   // The system's handling, for the messages the handler leaves alone.
-  void Default(TMessage& m);
+  void Default(TMessage& m) { attachment_.Default(m); }
 
 private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void Receive(TMessage& m);
   TWndMethod handler_;
-  HWND handle_ = nullptr;
+  // The handler hears messages only once the window is made, as its owner has no window yet
+  // while it is being made.
+  bool made_ = false;
+  TWindowAttachment attachment_{TWndMethod::Of<&THiddenWindow::Receive>(this)};
 };
 
 }  // namespace tmv

@@ -41,29 +41,47 @@ constexpr UINT CM_EXIT = CM_BASE + 0x63;
 // the form's controls until one answers non-zero.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 0x64;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x65;
+// Changes a component hooking a control's window procedure may want to follow; each reaches the
+// control's WindowProc, which makes the change take effect.
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x40;
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x41;
+constexpr UINT CM_COLORCHANGED = CM_BASE + 0x42;
+constexpr UINT CM_FONTCHANGED = CM_BASE + 0x43;
+// Sent to every child when its parent's colour or font has changed.
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 0x44;
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 0x45;
 
 // Notifications a parent receives for a child window are handed back to that child.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_LAST = CN_BASE + 0x3FF;
 
-// Shows e through the application's exception handler (Forms.cpp).
+// Shows e through the application's exception handler (Forms.cpp). An error raised while
+// another is being shown (a paint or a timer behind the error box) is not shown again.
 void HandleException(const std::exception& e);
+// The same for an exception of a type outside the std::exception family.
+void HandleUnknownException();
 
-// Runs an event or message handler so that an exception it raises is shown to the user and
-// the program goes on.
+// Runs an event or message handler so that any exception it raises is shown to the user and
+// the program goes on: no exception may unwind through the system's code that called it.
 template <class F>
 void RunGuarded(F&& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
     HandleException(e);
+  } catch (...) {
+    HandleUnknownException();
   }
 }
 

@@ -6,8 +6,8 @@ namespace tmv {
 
 class TspSkinData;
 
-// SendMessage to the registry's owner form first (its window is made if it has none yet),
-// then to every other form on the screen, in the screen's order.
+// SendMessage to the registry's owner form first, then to every other form on the screen, in
+// the screen's order; no window is made for the message.
 void SendSkinMessageToForms(TspSkinData& registry, uint32_t message);
 
 }  // namespace tmv

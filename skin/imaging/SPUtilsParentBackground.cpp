@@ -6,19 +6,6 @@ namespace tmv {
 
 namespace {
 
-// Origin and clipping changed for one drawing step and put back after it.
-class SavedDC {
-public:
-  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~SavedDC() { RestoreDC(dc_, saved_); }
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-  HDC dc_;
-  int saved_;
-};
-
 // A windowless control painting itself reaches this again through its parent's paint.
 class PaintingFor {
 public:
@@ -54,7 +41,7 @@ void PaintControlAt(TControl& c, TCanvas& canvas, int dx, int dy, const RECT& ar
     c.Paint(canvas);
     return;
   }
-  windowed->Perform(WM_PRINTCLIENT, AsParam(dc), PRF_CLIENT);
+  windowed->Perform(WM_PRINTCLIENT, AsParam(dc), PRF_ERASEBKGND | PRF_CLIENT);
   const RECT inner{area.left - c.Left(), area.top - c.Top(), area.right - c.Left(),
                    area.bottom - c.Top()};
   for (int i = 0; i < windowed->ControlCount(); ++i) {
@@ -90,13 +77,15 @@ void PaintParentBackground(TControl& control, TCanvas& canvas, TParentBackground
       SendMessageA(parent->Handle(), WM_ERASEBKGND, AsParam(dc), 0);
     }
   }
+  // The parent's face brought its windowless children along; the windowed siblings below the
+  // control have windows of their own and are drawn here.
+  if (style == TParentBackgroundStyle::CheckBox) return;
   const RECT self = control.BoundsRect();
   for (int i = 0; i < parent->ControlCount(); ++i) {
     TControl* sibling = parent->Controls(i);
     if (sibling == &control) break;
-    if (!sibling->Visible() || !Overlap(sibling->BoundsRect(), self)) continue;
-    const bool windowed = dynamic_cast<TWinControl*>(sibling) != nullptr;
-    if (windowed && style == TParentBackgroundStyle::CheckBox) continue;
+    if (!dynamic_cast<TWinControl*>(sibling) || !sibling->Visible() || !Overlap(sibling->BoundsRect(), self))
+      continue;
     PaintControlAt(*sibling, canvas, sibling->Left() - control.Left(),
                    sibling->Top() - control.Top(), self);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "TestClasses.h"
 #include "framework/core/Exceptions.h"
@@ -73,6 +74,76 @@ TEST_F(ComponentTest, SiblingsHearOfARemovalThroughTheOwner) {
   b->Buddy = a;  // a plain reference, no free notification asked for
   delete a;
   EXPECT_EQ(b->Buddy, nullptr);
+}
+
+// Frees another component when it hears of a removal, as a component dropping a helper that
+// served the removed one does.
+class TCascading : public TTestControl {
+public:
+  using TTestControl::TTestControl;
+  TComponent* Victim = nullptr;
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TTestControl::Notification(component, operation);
+    if (operation == opRemove && component != Victim) delete std::exchange(Victim, nullptr);
+  }
+};
+
+TEST_F(ComponentTest, RemovalNoticesSurviveAReceiverFreeingAnotherReceiver) {
+  TTestForm form;
+  form.SetName("Form");
+  TTestControl* gone = Make(&form, "Gone");
+  auto* cascading = new TCascading(&form);
+  cascading->SetName("Cascading");
+  TTestControl* victim = Make(&form, "Victim");
+  Make(&form, "Last");
+  cascading->Victim = victim;
+  Events().clear();
+  delete gone;
+  // Victim goes while Gone's notice is on its way; it is not told of Gone afterwards.
+  EXPECT_EQ(Events(), (std::vector<std::string>{"destroyed Gone", "notified Cascading of Gone",
+                                                "destroyed Victim", "notified Cascading of Victim",
+                                                "notified Last of Victim", "notified Form of Victim",
+                                                "notified Last of Gone", "notified Form of Gone"}));
+}
+
+// Sends its removal notices before its own parts go, so receivers still see all of it.
+class TWhole : public TTestControl {
+public:
+  using TTestControl::TTestControl;
+  ~TWhole() override {
+    Destroying();
+    Events().push_back("parts of " + Name() + " go");
+  }
+};
+
+class TInspector : public TTestControl {
+public:
+  using TTestControl::TTestControl;
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TTestControl::Notification(component, operation);
+    if (operation == opRemove)
+      Events().push_back(std::string(dynamic_cast<TWhole*>(component) ? "whole " : "partly gone ") +
+                         component->Name() + (component->IsDestroying() ? ", destroying" : ""));
+  }
+};
+
+TEST_F(ComponentTest, RemovalNoticesGoOutFirstWhenTheDestructorAsksAndOnlyOnce) {
+  TTestForm form;
+  form.SetName("Form");
+  auto* whole = new TWhole(&form);
+  whole->SetName("W");
+  auto* inspector = new TInspector(nullptr);
+  inspector->SetName("I");
+  whole->FreeNotification(inspector);
+  Events().clear();
+  delete whole;
+  EXPECT_EQ(Events(), (std::vector<std::string>{"notified Form of W", "notified I of W", "whole W, destroying",
+                                                "parts of W go", "destroyed W"}));
+  delete inspector;
 }
 
 TEST_F(ComponentTest, NamesAreUniquePerOwnerWithoutRegardToCase) {

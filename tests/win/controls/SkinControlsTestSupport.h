@@ -103,6 +103,8 @@ public:
   explicit TFaceShot(TWinControl& control) {
     bitmap_.SetBitCount(32);
     bitmap_.SetSize(control.Width(), control.Height());
+    // A control paints through its window; a form not yet shown may not have made it.
+    control.HandleNeeded();
     control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap_.Canvas()->Handle()),
                     PRF_CLIENT);
     GdiFlush();

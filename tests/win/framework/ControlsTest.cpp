@@ -610,12 +610,13 @@ TEST(CustomControls, PaintDrawsOnTheCanvasOfThePaintInProgress) {
   EXPECT_EQ(face.Canvas()->Pixel(3, 3), RGB(255, 0, 0));
   EXPECT_EQ(face.Canvas()->Pixel(4, 4), RGB(0, 0, 0));
 
-  // Without a face of its own the control shows its colour.
+  // Without a face of its own the control shows its background, its colour.
   auto* plain = new TCustomControl(&form);
   plain->SetParent(&form);
   plain->SetBounds(0, 0, 10, 10);
   plain->SetColor(clBlue);
-  SendMessageA(plain->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(face.Canvas()->Handle()), PRF_CLIENT);
+  SendMessageA(plain->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(face.Canvas()->Handle()),
+               PRF_ERASEBKGND | PRF_CLIENT);
   EXPECT_EQ(face.Canvas()->Pixel(4, 4), RGB(0, 0, 255));
 }
 

@@ -366,3 +366,65 @@ TEST(FormResources, AFormReadsTheResourceNamedAfterItsClass) {
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST(FormState, ActiveFollowsActivationAndWindowStateTheWindow) {
+  TForm first(nullptr), second(nullptr);
+  first.SetWindowState(wsMaximized);
+  EXPECT_FALSE(first.HandleAllocated());
+  first.Show();
+  EXPECT_TRUE(IsZoomed(first.Handle()));
+  second.Show();
+  SetActiveWindow(first.Handle());
+  EXPECT_TRUE(first.Active());
+  EXPECT_FALSE(second.Active());
+  SetActiveWindow(second.Handle());
+  EXPECT_FALSE(first.Active());
+  EXPECT_TRUE(second.Active());
+
+  ShowWindow(first.Handle(), SW_MINIMIZE);
+  EXPECT_EQ(first.WindowState(), wsMinimized);
+  first.SetWindowState(wsNormal);
+  EXPECT_FALSE(IsIconic(first.Handle()));
+  EXPECT_FALSE(IsZoomed(first.Handle()));
+  EXPECT_EQ(first.WindowState(), wsNormal);
+}
+
+constexpr UINT kAnswer = WM_USER + 31;
+
+// A dialog answered by a message it finds in the queue once it runs.
+class TAnsweredDialog : public TForm {
+public:
+  using TForm::TForm;
+  void WndProc(TMessage& m) override {
+    if (m.Msg == kAnswer) {
+      ownerEnabledMeanwhile = IsWindowEnabled(owner->Handle()) != FALSE;
+      SetModalResult(static_cast<TModalResult>(m.WParam));
+      return;
+    }
+    TForm::WndProc(m);
+  }
+  TForm* owner = nullptr;
+  bool ownerEnabledMeanwhile = true;
+};
+
+TEST(FormState, ShowModalRunsUntilAModalResultOrAClose) {
+  TForm owner(nullptr);
+  owner.Show();
+  TAnsweredDialog dialog(nullptr);
+  dialog.owner = &owner;
+  PostMessageA(dialog.Handle(), kAnswer, mrOk, 0);
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+  EXPECT_FALSE(dialog.ownerEnabledMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(dialog.Visible());
+
+  PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialog.ShowModal(), mrCancel);
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+}
+
+}  // namespace
+}  // namespace tmv

@@ -97,5 +97,16 @@ TEST_F(ParentBackground, WindowlessControlPaintingItsParentDoesNotRecurse) {
   EXPECT_EQ(At(15, 15), 0x0000C0u);
 }
 
+TEST_F(ParentBackground, WindowlessSiblingsShowWhereTheyAreEvenAfterTheControl) {
+  auto* control = Place(new SeeThrough(&form), parent, 20, 20, 40, 30);
+  Place(new Swatch(&form, 0x00C0C0), parent, 35, 30, 10, 10);
+  form.Show();
+  control->Paint(*canvasBitmap.Canvas());
+  EXPECT_EQ(At(15, 10), 0x00C0C0u);  // parent (35, 30)
+  EXPECT_EQ(At(24, 19), 0x00C0C0u);  // parent (44, 39)
+  EXPECT_EQ(At(25, 20), 0x0000C0u);  // parent (45, 40): the parent's face
+  EXPECT_EQ(At(14, 9), 0x0000C0u);
+}
+
 }  // namespace
 }  // namespace tmv

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/skin/SkinTestSupport.h"
@@ -30,9 +31,11 @@ public:
     if ((m.Msg >= SKM_SKINCHANGING && m.Msg <= SKM_SKINCHANGEDONE) || m.Msg == SKM_STRINGSCHANGED) {
       auto* registry = reinterpret_cast<TspSkinData*>(m.WParam);
       gReceived.push_back({label_, m.Msg, m.WParam, m.LParam, registry->SkinEmpty()});
+      delete std::exchange(freeOnMessage, nullptr);
     }
     TForm::WndProc(m);
   }
+  TForm* freeOnMessage = nullptr;
 
 private:
   std::string label_;
@@ -121,4 +124,25 @@ TEST(SkinChangeMessages, LinkingResourceStringsTellsTheOwnerFormFirstThenTheOthe
   }
   delete owner;
   delete other;
+}
+
+TEST(SkinChangeMessages, AFormFreedByAnotherWhileItHearsIsSkippedAndTheRestStillHear) {
+  gReceived.clear();
+  auto* first = new TRecordingForm(nullptr, "first");
+  auto* second = new TRecordingForm(nullptr, "second");
+  auto* third = new TRecordingForm(nullptr, "third");
+  second->freeOnMessage = first;
+  TComponent holder(nullptr);
+  auto* stored = new TspCompressedStoredSkin(&holder);
+  auto* data = new TspSkinData(&holder);
+  stored->SetCompressedData(SmallSkin());
+  data->ApplyStoredSkin(*stored);
+  const std::vector<std::pair<std::string, UINT>> expected = {
+      {"first", SKM_SKINCHANGING},   {"second", SKM_SKINCHANGING}, {"third", SKM_SKINCHANGING},
+      {"second", SKM_SKINCHANGED},   {"third", SKM_SKINCHANGED},
+      {"second", SKM_SKINCHANGEDONE}, {"third", SKM_SKINCHANGEDONE}};
+  EXPECT_EQ(expected, Sequence());
+  EXPECT_FALSE(second->HandleAllocated());
+  delete third;
+  delete second;
 }

@@ -49,5 +49,6 @@ TEST(StoredSkinForm, TheFormResourceCarriesTheSkinAndLoadsItAtCreation) {
   EXPECT_FALSE(data->SkinEmpty()) << data->LastError();
   EXPECT_NE(-1, data->FindControlIndex("combobox"));
   EXPECT_EQ((std::vector<UINT>{SKM_SKINCHANGING, SKM_SKINCHANGED, SKM_SKINCHANGEDONE}), form->heard);
+  EXPECT_FALSE(form->HandleAllocated()) << "the skin was announced without making the form's window";
   delete form;
 }
