@@ -30,7 +30,7 @@ public:
     return true;
   }
   bool U32(uint64_t offset, uint32_t& value) const {
-    uint16_t low, high;
+    uint16_t low = 0, high = 0;
     if (!U16(offset, low) || !U16(offset + 2, high)) return false;
     value = low | uint32_t(high) << 16;
     return true;
@@ -58,8 +58,8 @@ struct TImageLayout {
   uint32_t HeadersSize = 0;
 
   bool Read(const TByteView& file) {
-    uint16_t magic = 0, sectionCount, optionalSize;
-    uint32_t peOffset, signature;
+    uint16_t magic = 0, sectionCount = 0, optionalSize = 0;
+    uint32_t peOffset = 0, signature = 0;
     if (!file.U16(0, magic) || magic != 0x5A4D || !file.U32(0x3C, peOffset)) return false;
     if (!file.U32(peOffset, signature) || signature != 0x4550) return false;
     if (!file.U16(uint64_t(peOffset) + 6, sectionCount) || !file.U16(uint64_t(peOffset) + 20, optionalSize))
@@ -70,14 +70,14 @@ struct TImageLayout {
     // kind, whatever size the file states; only files where both agree are taken.
     const bool wide = magic == 0x20B;
     if ((magic != 0x10B && !wide) || optionalSize != (wide ? 240 : 224)) return false;
-    uint32_t directoryCount;
+    uint32_t directoryCount = 0;
     const uint64_t directories = optional + (wide ? 112 : 96);
     if (!file.U32(optional + 60, HeadersSize) || !file.U32(directories - 4, directoryCount)) return false;
     if (directoryCount > 2 && !file.U32(directories + 16, ResourceAddress)) return false;
     const uint64_t table = optional + optionalSize;
     if (!file.Holds(table, sectionCount * kSectionHeaderSize)) return false;
     for (uint64_t i = 0; i < sectionCount; ++i) {
-      TSection s;
+      TSection s{0, 0, 0};
       const uint64_t at = table + i * kSectionHeaderSize;
       file.U32(at + 12, s.Address);
       file.U32(at + 16, s.RawSize);
@@ -134,7 +134,7 @@ public:
     int low = directory.Named, high = directory.Count() - 1;
     while (low <= high) {
       const int middle = (low + high) / 2;
-      uint32_t name;
+      uint32_t name = 0;
       U32(EntryOffset(directory, middle), name);
       if (uint16_t(name) == id) return U32(EntryOffset(directory, middle) + 4, target);
       if (uint16_t(name) > id)
@@ -152,8 +152,8 @@ public:
   // A subdirectory entry's target: a directory of languages whose first entry, the one taken,
   // describes data lying inside the file.
   bool LanguageData(uint32_t target, uint32_t& address, uint32_t& size) {
-    TDirectory languages;
-    uint32_t data;
+    TDirectory languages{0, 0, 0};
+    uint32_t data = 0;
     if (!(target & kSubdirectory) || !Directory(target & ~kSubdirectory, languages)) return false;
     if (languages.Count() == 0 || !EntryTarget(languages, 0, data) || (data & kSubdirectory)) return false;
     if (!Holds(data, kDataEntrySize)) return false;
@@ -192,8 +192,8 @@ public:
 
   // Finds the group and icon type directories; false when the tree around them is damaged.
   bool Open(bool& hasGroups) {
-    TDirectory root;
-    uint32_t target;
+    TDirectory root{0, 0, 0};
+    uint32_t target = 0;
     hasGroups = false;
     if (!walk_.FindRoot() || !walk_.Directory(0, root)) return false;
     if (!walk_.FindById(root, kGroupIconType, target)) return true;
@@ -207,16 +207,16 @@ public:
   int GroupCount() const { return groups_.Count(); }
 
   bool GroupSound(int index) {
-    uint32_t target, address, size;
+    uint32_t target = 0, address = 0, size = 0;
     if (!walk_.EntryTarget(groups_, index, target) || !walk_.LanguageData(target, address, size)) return false;
     const uint64_t header = walk_.FileOffset(address);
-    uint16_t reserved, type, count;
+    uint16_t reserved = 0, type = 0, count = 0;
     if (size < kGroupHeaderSize || !file_.U16(header, reserved) || !file_.U16(header + 2, type) ||
         !file_.U16(header + 4, count))
       return false;
     if (reserved != 0 || type != 1 || count == 0 || kGroupHeaderSize + count * kGroupEntrySize > size) return false;
     for (uint64_t i = 0; i < count; ++i) {
-      uint16_t id;
+      uint16_t id = 0;
       file_.U16(header + kGroupHeaderSize + i * kGroupEntrySize + 12, id);
       if (!IconSound(id)) return false;
     }
@@ -228,7 +228,7 @@ private:
   bool IconSound(uint16_t id) {
     const auto known = iconSound_.find(id);
     if (known != iconSound_.end()) return known->second;
-    uint32_t target, address, size;
+    uint32_t target = 0, address = 0, size = 0;
     const bool sound = hasIcons_ && walk_.FindById(icons_, id, target) && walk_.LanguageData(target, address, size) &&
                        size > 0;
     iconSound_.emplace(id, sound);

@@ -56,16 +56,41 @@ const TEnumInfo& OpenOptionsInfo() {
 
 }  // namespace
 
+HWND ModalOwner() {
+  auto shown = [](TCustomForm* form) { return form && form->HandleAllocated() && IsWindowVisible(form->Handle()); };
+  if (shown(Application()->MainForm())) return Application()->MainForm()->Handle();
+  for (int i = 0; i < Screen()->FormCount(); ++i)
+    if (shown(Screen()->Forms(i))) return Screen()->Forms(i)->Handle();
+  return Application()->Handle();
+}
+
+TTaskWindowsDisabled::TTaskWindowsDisabled(HWND except) : except_(except) {
+  EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+  for (HWND window : windows_) EnableWindow(window, FALSE);
+}
+
+TTaskWindowsDisabled::~TTaskWindowsDisabled() {
+  for (HWND window : windows_)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
+BOOL CALLBACK TTaskWindowsDisabled::Collect(HWND window, LPARAM self) {
+  auto* disabled = reinterpret_cast<TTaskWindowsDisabled*>(self);
+  if (window != disabled->except_ && IsWindowVisible(window) && IsWindowEnabled(window))
+    disabled->windows_.push_back(window);
+  return TRUE;
+}
+
 void SetMessageBoxHook(TMessageBoxHook hook) { MessageBoxHook() = std::move(hook); }
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  const TModalBoxScope modal(owner, bool(MessageBoxHook()));
   if (MessageBoxHook()) return MessageBoxHook()(owner, text, caption, flags);
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 void ShowMessage(const std::string& text) {
-  HWND owner = GetActiveWindow();
-  if (!owner) owner = Application()->Handle();
+  HWND owner = ModalOwner();
   if (!MessageBoxHook())
     centringHook = SetWindowsHookExA(WH_CBT, &CentreOnActivate, nullptr, GetCurrentThreadId());
   ShowMessageBox(owner, text, Application()->Title(), MB_OK);
@@ -116,7 +141,7 @@ bool TOpenDialog::Execute() {
   }
   OPENFILENAMEA ofn = {};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = GetActiveWindow() ? GetActiveWindow() : Application()->Handle();
+  ofn.hwndOwner = ModalOwner();
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
