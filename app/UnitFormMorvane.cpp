@@ -11,6 +11,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Streams.h"
 #include "framework/core/TextUtils.h"
+#include "framework/gui/AnsiFileNames.h"
 #include "skin/shell/SkinShellCtrls.h"
 
 namespace tmv {
@@ -61,12 +62,13 @@ private:
   HDROP drop_;
 };
 
+// The dropped name as the ANSI calls take it; empty when they cannot reach the file.
 std::string DroppedName(HDROP drop, UINT index) {
-  const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-  std::string name(length + 1, '\0');
-  const UINT copied = DragQueryFileA(drop, index, &name[0], length + 1);
+  const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+  std::wstring name(length + 1, L'\0');
+  const UINT copied = DragQueryFileW(drop, index, &name[0], length + 1);
   name.resize(std::min(copied, length));
-  return name;
+  return AnsiFileName(name);
 }
 
 // Marks the form at work for its lifetime.
@@ -174,7 +176,7 @@ void TFormMorvane::WMDropFiles(TMessage& message) {
   for (UINT i = 0; i < count; ++i) {
     // Read at the name's full length: a name cut short could be another existing file.
     const std::string name = DroppedName(drop, i);
-    if (FileExists(name)) TakeFile(name);
+    if (!name.empty() && FileExists(name)) TakeFile(name);
   }
 }
 

@@ -57,13 +57,13 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
 // the screen, owned by ModalOwner.
 void ShowMessage(const std::string& text);
 
-using TOpenFileDialogHook = std::function<BOOL(OPENFILENAMEA& ofn)>;
-// While set, called instead of GetOpenFileNameA with the filled-in structure.
+using TOpenFileDialogHook = std::function<BOOL(OPENFILENAMEW& ofn)>;
+// While set, called instead of GetOpenFileNameW with the filled-in structure.
 void SetOpenFileDialogHook(TOpenFileDialogHook hook);
 
 // The names a multiple-selection open dialog returns in its buffer: one full name, or a folder
 // followed by names in it, each ended by a zero byte, the list by a second one.
-std::vector<std::string> ParseOpenFileNames(const char* buffer, size_t size);
+std::vector<std::wstring> ParseOpenFileNames(const wchar_t* buffer, size_t size);
 
 enum TOpenOption : uint32_t {
   ofHideReadOnly = 1,
@@ -89,7 +89,9 @@ public:
   void SetFilter(const std::string& filter) { filter_ = filter; }
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& name) { fileName_ = name; }
-  // The chosen files, full names in the dialog's order, after Execute answered true.
+  // The chosen files, full names in the dialog's order, after Execute answered true. The dialog
+  // shows every name; a name the ANSI code page cannot express is given by its short name
+  // (AnsiFileName), and left out when it has none.
   TStrings* Files() { return &files_; }
 
   // Shows the dialog; false when the user cancels.

@@ -90,21 +90,32 @@ private:
   std::string path_;
 };
 
-// A drop of these names, as the shell hands it to the window.
-HDROP MakeDrop(const std::vector<std::string>& names) {
+std::wstring Wide(const std::string& ansi) {
+  std::wstring wide(ansi.size(), L'\0');
+  wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), &wide[0], int(wide.size()))));
+  return wide;
+}
+
+// A drop of these names, as the shell hands it to the window: in the ANSI code page, or in
+// wide characters for names of any characters.
+template <class C>
+HDROP MakeDropOf(const std::vector<std::basic_string<C>>& names) {
   size_t chars = 1;
   for (const auto& n : names) chars += n.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(C));
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
   drop->pFiles = sizeof(DROPFILES);
-  char* text = reinterpret_cast<char*>(drop + 1);
+  drop->fWide = sizeof(C) > 1;
+  C* text = reinterpret_cast<C*>(drop + 1);
   for (const auto& n : names) {
-    memcpy(text, n.c_str(), n.size() + 1);
+    memcpy(text, n.c_str(), (n.size() + 1) * sizeof(C));
     text += n.size() + 1;
   }
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
 }
+
+HDROP MakeDrop(const std::vector<std::string>& names) { return MakeDropOf(names); }
 
 // Answers the folder dialog with a folder (an empty one cancels) and keeps what it was shown.
 class FolderAnswer {
@@ -154,14 +165,22 @@ struct MainWindow : testing::Test {
   void Drop(const std::vector<std::string>& names) {
     SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
   }
+  void DropWide(const std::vector<std::wstring>& names) {
+    SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropOf(names)), 0);
+  }
   // Names in one folder, chosen in the open dialog.
   void OpenFiles(const std::string& folder, const std::vector<std::string>& names) {
-    SetOpenFileDialogHook([folder, names](OPENFILENAMEA& ofn) {
-      std::string buffer = folder + '\0';
-      for (const auto& n : names) buffer += n + '\0';
-      buffer += '\0';
+    std::vector<std::wstring> wideNames;
+    for (const auto& n : names) wideNames.push_back(Wide(n));
+    OpenFilesWide(Wide(folder), wideNames);
+  }
+  void OpenFilesWide(const std::wstring& folder, const std::vector<std::wstring>& names) {
+    SetOpenFileDialogHook([folder, names](OPENFILENAMEW& ofn) {
+      std::wstring buffer = folder + L'\0';
+      for (const auto& n : names) buffer += n + L'\0';
+      buffer += L'\0';
       if (buffer.size() > ofn.nMaxFile) return FALSE;
-      memcpy(ofn.lpstrFile, buffer.data(), buffer.size());
+      memcpy(ofn.lpstrFile, buffer.data(), buffer.size() * sizeof(wchar_t));
       return TRUE;
     });
     Click(form->BTNSelFile);
@@ -291,7 +310,7 @@ TEST_F(MainWindow, FilesWithoutAnyPictureStillGetANumberedItem) {
 
 TEST_F(MainWindow, OpenDialogCancelledKeepsTheList) {
   Drop({Fixture("fixture_icons2.exe")});
-  SetOpenFileDialogHook([](OPENFILENAMEA&) { return FALSE; });
+  SetOpenFileDialogHook([](OPENFILENAMEW&) { return FALSE; });
   Click(form->BTNSelFile);
   ExpectListInStep(2);
 }
@@ -415,6 +434,71 @@ TEST_F(MainWindow, DamagedLibrariesGiveTheShellsIconWhereTheyAreDamagedAndNothin
   EXPECT_EQ(CentrePixel(*form->LargeImage, last - 1), fixtures::kIconColours[2]);
 }
 
+// Copies of a program of two icons under names the ANSI code page cannot express, one under a
+// Chinese name it can, and one at the end of a path longer than MAX_PATH.
+struct NamesOfAnyCharacters {
+  NamesOfAnyCharacters() {
+    const std::wstring base = Wide(folder.Path()) + L"\\";
+    std::wstring deep = base;
+    for (wchar_t part = L'a'; part < L'f'; ++part) {
+      deep += std::wstring(60, part) + L"\\";
+      CreateDirectoryW(deep.c_str(), nullptr);
+    }
+    files = {base + L"\uD55C\uAD6D.dll", base + L"a\u00F1o.exe", base + L"stra\u00DFe.ocx", base + L"图标.exe",
+             deep + L"long.exe"};
+    for (const std::wstring& file : files) CopyFileW(Wide(Fixture("fixture_icons2.exe")).c_str(), file.c_str(), FALSE);
+    // No such file, so no short name either.
+    missing = base + L"\uD55C.dll";
+  }
+  ~NamesOfAnyCharacters() {
+    for (const std::wstring& file : files) DeleteFileW(file.c_str());
+  }
+  TempFolder folder;
+  std::vector<std::wstring> files;
+  std::wstring missing;
+};
+
+// Each file gives its two icons under a name the ANSI calls reach it by.
+void ExpectListedByReachableNames(const std::vector<std::string>& captions, const std::vector<std::wstring>& files) {
+  ASSERT_EQ(captions.size(), 2 * files.size());
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string caption = captions[2 * i];
+    const std::string name = caption.substr(caption.find(':') + 1);
+    EXPECT_EQ(caption, IconCaption(int(2 * i + 1), name));
+    EXPECT_LT(name.size(), size_t(MAX_PATH)) << name;
+    wchar_t longName[1024] = L"";
+    GetLongPathNameW(Wide(name).c_str(), longName, 1024);
+    EXPECT_EQ(std::wstring(longName), files[i]) << name;
+  }
+}
+
+TEST_F(MainWindow, NamesOutsideTheCodePageOrPastMaxPathAreTakenByTheirShortNames) {
+  NamesOfAnyCharacters names;
+  std::vector<std::wstring> dropped = names.files;
+  dropped.insert(dropped.begin() + 1, names.missing);
+  DropWide(dropped);
+  ExpectListInStep(10);
+  ExpectListedByReachableNames(Captions(), names.files);
+  // The Chinese name is kept as it is.
+  EXPECT_EQ(Captions()[6], IconCaption(7, names.folder / "图标.exe"));
+
+  // Every icon is exported under the name it is listed by.
+  TempFolder target;
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSaveAll);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.substr(0, 14), "10个文件被保存");
+  EXPECT_EQ(FilesIn(target.Path()).size(), 10u);
+  EXPECT_TRUE(FileExists(target / "7_图标.ico"));
+
+  // The same names chosen in the open dialog; the missing one is left out, the rest taken.
+  const std::wstring base = Wide(names.folder.Path());
+  OpenFilesWide(base, {L"\uD55C\uAD6D.dll", L"\uD55C.dll", L"a\u00F1o.exe"});
+  ExpectListInStep(4);
+  ExpectListedByReachableNames(Captions(), {names.files[0], names.files[1]});
+}
+
 TEST_F(MainWindow, SwitchingSizesKeepsTheItems) {
   Drop({Fixture("fixture_icons3.dll")});
   form->RB16->SetChecked(true);
@@ -535,7 +619,7 @@ TEST_F(MainWindow, NothingDoneWhileABoxIsUpClosesTheFormOrStartsOtherWork) {
   Drop({Fixture("fixture_icons3.dll"), Fixture("fixture_icons2.exe")});
   FolderAnswer folder(target.Path());
   BoxRecorder boxes(IDOK);
-  SetOpenFileDialogHook([](OPENFILENAMEA&) {
+  SetOpenFileDialogHook([](OPENFILENAMEW&) {
     ADD_FAILURE() << "the open dialog was shown while a box was up";
     return FALSE;
   });
