@@ -19,10 +19,12 @@ inline tmv::TMemIniFile Ini(const std::vector<std::string>& lines) {
   return tmv::TMemIniFile(list);
 }
 
-// A file of the source tree, found from where this header stands.
+// A file of the source tree.
 inline std::string SourcePath(const std::string& relative) {
-  std::string here = __FILE__;
-  return here.substr(0, here.rfind("tests/core/skin")) + relative;
+  // From the test program's data folder rather than __FILE__, which is relative when the
+  // compiler runs under a cache that rewrites paths below a base folder.
+  const std::string data = TM_TEST_DATA;
+  return data.substr(0, data.rfind("tests/data")) + relative;
 }
 
 inline std::unique_ptr<tmv::TBitmap> SolidBitmap(int width, int height, uint8_t shade,
