@@ -6,8 +6,12 @@
 
 #include "app/IconFileWriter.h"
 #include "app/IconNaming.h"
+#include "app/PeIconResources.h"
 #include "framework/core/ClassInfo.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/Streams.h"
 #include "framework/core/TextUtils.h"
+#include "framework/gui/AnsiFileNames.h"
 #include "skin/shell/SkinShellCtrls.h"
 
 namespace tmv {
@@ -58,12 +62,36 @@ private:
   HDROP drop_;
 };
 
+// The dropped name as the ANSI calls take it; empty when they cannot reach the file.
 std::string DroppedName(HDROP drop, UINT index) {
-  const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-  std::string name(length + 1, '\0');
-  const UINT copied = DragQueryFileA(drop, index, &name[0], length + 1);
+  const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+  std::wstring name(length + 1, L'\0');
+  const UINT copied = DragQueryFileW(drop, index, &name[0], length + 1);
   name.resize(std::min(copied, length));
-  return name;
+  return AnsiFileName(name);
+}
+
+// Marks the form at work for its lifetime.
+class WorkInProgress {
+public:
+  explicit WorkInProgress(bool& working) : working_(working) { working_ = true; }
+  ~WorkInProgress() { working_ = false; }
+  WorkInProgress(const WorkInProgress&) = delete;
+  WorkInProgress& operator=(const WorkInProgress&) = delete;
+
+private:
+  bool& working_;
+};
+
+// A file that cannot be read is no more trusted than a damaged one.
+TPeIconResources ReadIconResources(const std::string& fileName) {
+  TMemoryStream contents;
+  try {
+    contents.LoadFromFile(fileName);
+  } catch (const Exception&) {
+    return TPeIconResources(nullptr, 0);
+  }
+  return TPeIconResources(contents.Memory(), contents.Bytes().size());
 }
 
 const char kIconPattern[] = "[9999]_[filename].ico";
@@ -119,6 +147,11 @@ void TFormMorvane::FormCreate(TObject*) {
 }
 
 void TFormMorvane::FormClose(TObject*, TCloseAction& action) {
+  // Freed now, the form would be gone under the gathering or export that shows the box.
+  if (Working) {
+    action = caNone;
+    return;
+  }
   DragAcceptFiles(Handle(), FALSE);
   action = caFree;
 }
@@ -135,17 +168,21 @@ void TFormMorvane::WMDropFiles(TMessage& message) {
   HDROP drop = reinterpret_cast<HDROP>(message.WParam);
   DropReleaser release(drop);
   message.Result = 0;
+  if (Working) return;
+  const WorkInProgress work(Working);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   if (count == 0) return;
   StartNewSet();
   for (UINT i = 0; i < count; ++i) {
     // Read at the name's full length: a name cut short could be another existing file.
     const std::string name = DroppedName(drop, i);
-    if (FileExists(name)) TakeFile(name);
+    if (!name.empty() && FileExists(name)) TakeFile(name);
   }
 }
 
 void TFormMorvane::BTNSelFileClick(TObject*) {
+  if (Working) return;
+  const WorkInProgress work(Working);
   if (!OpenDialog1->Execute()) return;
   StartNewSet();
   const std::vector<std::string> names = OpenDialog1->Files()->ToVector();
@@ -162,18 +199,24 @@ void TFormMorvane::StartNewSet() {
 
 void TFormMorvane::TakeFile(const std::string& fileName) {
   Memo1->Lines()->Add(fileName);
-  GatherFileIcons(fileName, CountFileIcons(fileName));
+  if (!HoldsIconResources(fileName)) {
+    GatherFileIcons(fileName, 1, nullptr);
+    return;
+  }
+  // The system's icon reader is asked only about files and groups vetted first: it trusts
+  // every offset in the file and a damaged one would end the program.
+  const TPeIconResources resources = ReadIconResources(fileName);
+  GatherFileIcons(fileName, CountFileIcons(fileName, resources), &resources);
 }
 
-int TFormMorvane::CountFileIcons(const std::string& fileName) {
+int TFormMorvane::CountFileIcons(const std::string& fileName, const TPeIconResources& resources) {
   int count = 1;
-  if (HoldsIconResources(fileName))
+  if (resources.Sound())
     count = static_cast<int>(reinterpret_cast<UINT_PTR>(ExtractIconA(ProgramInstance(), fileName.c_str(), UINT(-1))));
   return count > 0 ? count : 1;
 }
 
-void TFormMorvane::GatherFileIcons(const std::string& fileName, int count) {
-  const bool fromResources = HoldsIconResources(fileName);
+void TFormMorvane::GatherFileIcons(const std::string& fileName, int count, const TPeIconResources* resources) {
   for (int k = 0; k < count; ++k) {
     ++IconCount;
     if (IconCount > kMaxListedIcons) {
@@ -193,8 +236,9 @@ void TFormMorvane::GatherFileIcons(const std::string& fileName, int count) {
       LargeImage->Clear();
       SmallImage->Clear();
     }
-    UniqueIcon icon(fromResources ? ValidIcon(ExtractIconA(ProgramInstance(), fileName.c_str(), static_cast<UINT>(k)))
-                                  : GetShellIcon(fileName, SmallIconMode));
+    UniqueIcon icon;
+    if (resources && resources->GroupSound(k))
+      icon.Reset(ValidIcon(ExtractIconA(ProgramInstance(), fileName.c_str(), static_cast<UINT>(k))));
     if (!icon) icon.Reset(GetShellIcon(fileName, SmallIconMode));
     AddToList(icon.Get(), fileName);
   }
@@ -231,6 +275,8 @@ void TFormMorvane::BtnUpdateClick(TObject*) {
 }
 
 void TFormMorvane::BTNSaveClick(TObject*) {
+  if (Working) return;
+  const WorkInProgress work(Working);
   SaveAllMode = false;
   if (LargeImage->Count() == 0 && SmallImage->Count() == 0) {
     Application()->MessageBox(MsgNoIcons, MsgCaption, MB_OK | MB_ICONINFORMATION);
@@ -243,6 +289,8 @@ void TFormMorvane::BTNSaveClick(TObject*) {
 }
 
 void TFormMorvane::BTNSaveAllClick(TObject*) {
+  if (Working) return;
+  const WorkInProgress work(Working);
   SaveAllMode = true;
   if (LargeImage->Count() == 0 && SmallImage->Count() == 0) {
     Application()->MessageBox(MsgNoIcons, MsgCaption, MB_OK | MB_ICONINFORMATION);

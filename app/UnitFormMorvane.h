@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/PeIconResources.h"
 #include "framework/gui/ComCtrls.h"
 #include "framework/gui/Dialogs.h"
 #include "framework/gui/ExtCtrls.h"
@@ -90,8 +91,9 @@ private:
   void WMDropFiles(TMessage& message);
   void StartNewSet();
   void TakeFile(const std::string& fileName);
-  int CountFileIcons(const std::string& fileName);
-  void GatherFileIcons(const std::string& fileName, int count);
+  int CountFileIcons(const std::string& fileName, const TPeIconResources& resources);
+  // Resources null: a file that is no executable or library, which gives the shell's icon.
+  void GatherFileIcons(const std::string& fileName, int count, const TPeIconResources* resources);
   HICON GetShellIcon(const std::string& fileName, bool small);
   void AddToList(HICON icon, const std::string& fileName);
   void ExportChosenFormat();
@@ -103,6 +105,10 @@ private:
   TImageList* ExportSource();
   std::string ExportPath(int index, const char* extension);
 
+  // True while files are gathered or icons exported. The boxes and dialogs shown meanwhile run
+  // message loops of their own; what arrives there must not close the form or start other work
+  // on the list.
+  bool Working = false;
   std::string SaveFolder;
   std::string MsgCaption;
   std::string MsgTooManyIcons;

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
+#include "framework/gui/AnsiFileNames.h"
 #include "framework/gui/Forms.h"
 
 namespace tmv {
@@ -37,15 +38,11 @@ LRESULT CALLBACK CentreOnActivate(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(centringHook, code, wParam, lParam);
 }
 
-// True when the text's last character is a single-byte "\", not the trail byte of a
-// double-byte character.
-bool EndsWithBackslash(const std::string& s) {
-  size_t i = 0, last = std::string::npos;
-  while (i < s.size()) {
-    last = i;
-    i += (IsDBCSLeadByte(static_cast<BYTE>(s[i])) && i + 1 < s.size()) ? 2 : 1;
-  }
-  return last != std::string::npos && last == s.size() - 1 && s[last] == '\\';
+std::wstring Wide(const std::string& ansi) {
+  std::wstring wide(ansi.size(), L'\0');
+  wide.resize(static_cast<size_t>(
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], static_cast<int>(wide.size()))));
+  return wide;
 }
 
 const TEnumInfo& OpenOptionsInfo() {
@@ -56,16 +53,41 @@ const TEnumInfo& OpenOptionsInfo() {
 
 }  // namespace
 
+HWND ModalOwner() {
+  auto shown = [](TCustomForm* form) { return form && form->HandleAllocated() && IsWindowVisible(form->Handle()); };
+  if (shown(Application()->MainForm())) return Application()->MainForm()->Handle();
+  for (int i = 0; i < Screen()->FormCount(); ++i)
+    if (shown(Screen()->Forms(i))) return Screen()->Forms(i)->Handle();
+  return Application()->Handle();
+}
+
+TTaskWindowsDisabled::TTaskWindowsDisabled(HWND except) : except_(except) {
+  EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+  for (HWND window : windows_) EnableWindow(window, FALSE);
+}
+
+TTaskWindowsDisabled::~TTaskWindowsDisabled() {
+  for (HWND window : windows_)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
+BOOL CALLBACK TTaskWindowsDisabled::Collect(HWND window, LPARAM self) {
+  auto* disabled = reinterpret_cast<TTaskWindowsDisabled*>(self);
+  if (window != disabled->except_ && IsWindowVisible(window) && IsWindowEnabled(window))
+    disabled->windows_.push_back(window);
+  return TRUE;
+}
+
 void SetMessageBoxHook(TMessageBoxHook hook) { MessageBoxHook() = std::move(hook); }
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  const TModalBoxScope modal(owner, bool(MessageBoxHook()));
   if (MessageBoxHook()) return MessageBoxHook()(owner, text, caption, flags);
   return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 void ShowMessage(const std::string& text) {
-  HWND owner = GetActiveWindow();
-  if (!owner) owner = Application()->Handle();
+  HWND owner = ModalOwner();
   if (!MessageBoxHook())
     centringHook = SetWindowsHookExA(WH_CBT, &CentreOnActivate, nullptr, GetCurrentThreadId());
   ShowMessageBox(owner, text, Application()->Title(), MB_OK);
@@ -74,8 +96,8 @@ void ShowMessage(const std::string& text) {
 
 void SetOpenFileDialogHook(TOpenFileDialogHook hook) { OpenFileDialogHook() = std::move(hook); }
 
-std::vector<std::string> ParseOpenFileNames(const char* buffer, size_t size) {
-  std::vector<std::string> parts;
+std::vector<std::wstring> ParseOpenFileNames(const wchar_t* buffer, size_t size) {
+  std::vector<std::wstring> parts;
   size_t i = 0;
   while (i < size && buffer[i] != '\0') {
     size_t end = i;
@@ -84,8 +106,8 @@ std::vector<std::string> ParseOpenFileNames(const char* buffer, size_t size) {
     i = end + 1;
   }
   if (parts.size() <= 1) return parts;
-  const std::string folder = EndsWithBackslash(parts[0]) ? parts[0] : parts[0] + "\\";
-  std::vector<std::string> names;
+  const std::wstring folder = parts[0].back() == L'\\' ? parts[0] : parts[0] + L"\\";
+  std::vector<std::wstring> names;
   for (size_t k = 1; k < parts.size(); ++k) names.push_back(folder + parts[k]);
   return names;
 }
@@ -105,22 +127,25 @@ TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
 bool TOpenDialog::Execute() {
   // Room for a few thousand chosen names; the system's usual MAX_PATH would fail a large
   // multiple selection.
-  std::vector<char> buffer((options_ & ofAllowMultiSelect) ? 0x10000 : MAX_PATH, '\0');
-  fileName_.copy(buffer.data(), std::min(fileName_.size(), buffer.size() - 2));
-  std::string filter;
+  std::vector<wchar_t> buffer((options_ & ofAllowMultiSelect) ? 0x10000 : MAX_PATH, L'\0');
+  const std::wstring fileName = Wide(fileName_), title = Wide(title_);
+  fileName.copy(buffer.data(), std::min(fileName.size(), buffer.size() - 2));
+  std::wstring filter;
   if (!filter_.empty()) {
-    filter = filter_;
-    for (char& c : filter)
-      if (c == '|') c = '\0';
-    filter.append(2, '\0');
+    filter = Wide(filter_);
+    for (wchar_t& c : filter)
+      if (c == L'|') c = L'\0';
+    filter.append(2, L'\0');
   }
-  OPENFILENAMEA ofn = {};
+  // The wide dialog, so that names outside the ANSI code page arrive whole and can be given
+  // by their short names.
+  OPENFILENAMEW ofn = {};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = GetActiveWindow() ? GetActiveWindow() : Application()->Handle();
+  ofn.hwndOwner = ModalOwner();
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
   if (options_ & ofHideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
   if (options_ & ofAllowMultiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
@@ -128,14 +153,19 @@ bool TOpenDialog::Execute() {
   if (options_ & ofFileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
   if (options_ & ofPathMustExist) ofn.Flags |= OFN_PATHMUSTEXIST;
 
-  BOOL ok = OpenFileDialogHook() ? OpenFileDialogHook()(ofn) : GetOpenFileNameA(&ofn);
+  BOOL ok = OpenFileDialogHook() ? OpenFileDialogHook()(ofn) : GetOpenFileNameW(&ofn);
   if (!ok) {
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
       throw EInvalidOperation("Too many files selected");
     return false;
   }
-  buffer.back() = '\0';
-  files_.Assign(ParseOpenFileNames(buffer.data(), buffer.size()));
+  buffer.back() = L'\0';
+  std::vector<std::string> names;
+  for (const std::wstring& name : ParseOpenFileNames(buffer.data(), buffer.size())) {
+    std::string ansi = AnsiFileName(name);
+    if (!ansi.empty()) names.push_back(std::move(ansi));
+  }
+  files_.Assign(names);
   fileName_ = files_.Count() > 0 ? files_[0] : std::string();
   return true;
 }

@@ -589,9 +589,7 @@ void TApplication::HandleException(const std::exception& e) {
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
-  HWND owner = GetActiveWindow();
-  if (!owner) owner = Handle();
-  return ShowMessageBox(owner, text, caption, flags);
+  return ShowMessageBox(ModalOwner(), text, caption, flags);
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {

@@ -235,7 +235,7 @@ public:
   // OnException if assigned; otherwise the exception's message in a box titled with Title.
   void HandleException(const std::exception& e);
 
-  // A message box owned by the active form (or the application window).
+  // A message box owned by ModalOwner, modal to the whole program.
   int MessageBox(const std::string& text, const std::string& caption, UINT flags);
 
   // Control hints: shown after HintPause once the mouse rests on a control whose ShowHint

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/gui/Dialogs.h"
 #include "framework/gui/Forms.h"
 
 namespace tmv {
@@ -55,30 +56,6 @@ private:
   void* block_;
 };
 
-// Disables the thread's visible, enabled top-level windows for its lifetime, so the folder
-// browser is modal to all of them, and enables them again afterwards.
-class TaskWindowsDisabled {
-public:
-  TaskWindowsDisabled() {
-    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&windows_));
-    for (HWND window : windows_) EnableWindow(window, FALSE);
-  }
-  ~TaskWindowsDisabled() {
-    for (HWND window : windows_)
-      if (IsWindow(window)) EnableWindow(window, TRUE);
-  }
-  TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-  TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-
-private:
-  static BOOL CALLBACK Collect(HWND window, LPARAM list) {
-    if (IsWindowVisible(window) && IsWindowEnabled(window))
-      reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-  }
-  std::vector<HWND> windows_;
-};
-
 class ErrorModeSet {
 public:
   explicit ErrorModeSet(UINT mode) : previous_(SetErrorMode(mode)) {}
@@ -115,6 +92,8 @@ LPITEMIDLIST ParseRoot(const std::string& root, HWND owner) {
 }
 
 LPITEMIDLIST Browse(BROWSEINFOA& info) {
+  const TModalBoxScope modal(info.hwndOwner, bool(FolderBrowserHook()));
+  const ErrorModeSet errorMode(SEM_FAILCRITICALERRORS);
   if (FolderBrowserHook()) return FolderBrowserHook()(info);
   return SHBrowseForFolderA(&info);
 }
@@ -131,7 +110,7 @@ bool ChooseFolder(const std::string& prompt, const std::string& root, std::strin
   ShellMemory displayName(*malloc, malloc->Alloc(MAX_PATH));
   if (!displayName.Get()) return false;
 
-  HWND owner = Application()->Handle();
+  HWND owner = ModalOwner();
   ShellMemory rootItem(*malloc, root.empty() ? nullptr : ParseRoot(root, owner));
 
   BROWSEINFOA info = {};
@@ -145,12 +124,7 @@ bool ChooseFolder(const std::string& prompt, const std::string& root, std::strin
     info.lParam = reinterpret_cast<LPARAM>(folder.c_str());
   }
 
-  LPITEMIDLIST chosen;
-  {
-    TaskWindowsDisabled disabled;
-    ErrorModeSet errorMode(SEM_FAILCRITICALERRORS);
-    chosen = Browse(info);
-  }
+  LPITEMIDLIST chosen = Browse(info);
   if (!chosen) return false;
   ShellMemory chosenItem(*malloc, chosen);
   char path[MAX_PATH] = "";

@@ -9,9 +9,10 @@
 
 namespace tmv {
 
-// Shows the folder browser with prompt above its tree, rooted at root (the desktop when
-// empty) and opened on folder when that is an existing directory. The program's other
-// windows are disabled and critical-error boxes suppressed while it is open. When the user
+// Shows the folder browser, owned by ModalOwner, with prompt above its tree, rooted at root
+// (the desktop when empty) and opened on folder when that is an existing directory. It is
+// modal to the whole program (TModalBoxScope) and critical-error boxes are suppressed while it
+// is open. When the user
 // confirms a file-system folder, folder receives its path and the answer is true; otherwise
 // folder is left as it was (emptied if it did not exist) and the answer is false.
 bool ChooseFolder(const std::string& prompt, const std::string& root, std::string& folder);

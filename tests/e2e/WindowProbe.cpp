@@ -3,6 +3,13 @@
 //   open         clicks the window's open button
 //   dialog       succeeds when an open dialog is showing
 //   type TEXT    types TEXT into the open dialog's file name box, then presses Open
+//   button LEFT  clicks the window's button whose left edge is LEFT pixels into its client area
+//   folder       in the folder browser, selects the first folder it accepts and confirms it
+//   summary      succeeds when the export summary is showing
+//   answer       confirms the export summary
+//   enabled      succeeds when the window takes input
+//   top          succeeds when the window is the one seen at its own centre
+//   caption      prints the screen point "X Y" in the middle of the window's caption
 //   close        asks the window to close
 //   focus        prints 1 or 0 (the window is the foreground window) and the class of the
 //                window holding the keyboard focus in the program
@@ -87,6 +94,61 @@ HWND FileNameBox(HWND dialog) {
   return GetDlgItem(dialog, 0x480);  // edt1
 }
 
+HWND FolderBrowser() {
+  HWND dialog = nullptr;
+  while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)))
+    if (IsWindowVisible(dialog) && Child(dialog, WC_TREEVIEWA)) return dialog;
+  return nullptr;
+}
+
+HWND Summary() {
+  HWND box = FindWindowA("#32770", "TalvexMorvane");
+  return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+// Selects tree items breadth first, expanding each, until the dialog's OK button comes on.
+bool ChooseFirstFolder(HWND dialog) {
+  HWND tree = Child(dialog, WC_TREEVIEWA);
+  HWND ok = GetDlgItem(dialog, IDOK);
+  auto item = [&](UINT relation, LPARAM from) {
+    return reinterpret_cast<LPARAM>(reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, from)));
+  };
+  LPARAM level = item(TVGN_ROOT, 0);
+  for (int depth = 0; depth < 3 && level; ++depth) {
+    LPARAM next = 0;
+    for (LPARAM node = level; node; node = item(TVGN_NEXT, node)) {
+      SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, node);
+      Sleep(200);
+      if (IsWindowEnabled(ok)) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+        return true;
+      }
+      SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, node);
+      if (!next) next = item(TVGN_CHILD, node);
+    }
+    level = next;
+  }
+  return false;
+}
+
+struct ButtonSearch {
+  HWND main;
+  int left;
+  HWND found;
+};
+
+BOOL CALLBACK FindButtonAt(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ButtonSearch*>(param);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT corner = {r.left, r.top};
+  ScreenToClient(search->main, &corner);
+  if (_stricmp(name, "Button") == 0 && corner.x == search->left) search->found = window;
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,6 +209,37 @@ int main(int argc, char** argv) {
     GetWindowThreadProcessId(main, &process);
     EnumWindows(&FindModal, reinterpret_cast<LPARAM>(&process));
     return process == 0 ? 0 : 1;
+  }
+  if (command == "button" && argc > 2) {
+    ButtonSearch search{main, std::atoi(argv[2]), nullptr};
+    if (main) EnumChildWindows(main, &FindButtonAt, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    PostMessageA(search.found, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == "folder") {
+    HWND dialog = FolderBrowser();
+    return dialog && ChooseFirstFolder(dialog) ? 0 : 1;
+  }
+  if (command == "summary") return Summary() ? 0 : 1;
+  if (command == "answer") {
+    HWND box = Summary();
+    if (!box) return 1;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    return 0;
+  }
+  if (command == "enabled") return main && IsWindowEnabled(main) ? 0 : 1;
+  if (command == "top") {
+    RECT r;
+    if (!main || !GetWindowRect(main, &r)) return 1;
+    HWND seen = WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    return seen && GetAncestor(seen, GA_ROOT) == main ? 0 : 1;
+  }
+  if (command == "caption") {
+    RECT r;
+    if (!main || !GetWindowRect(main, &r)) return 1;
+    std::printf("%d %d\n", static_cast<int>((r.left + r.right) / 2), static_cast<int>(r.top + 10));
+    return 0;
   }
   if (command == "close") {
     if (!main) return 1;

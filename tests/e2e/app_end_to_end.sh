@@ -3,7 +3,9 @@
 # that a click into the list focuses the list, opens the fixture files through its open
 # dialog by typing their folder and names, checks the number of icons in its list from
 # another process, checks that the focus comes back to the list after the folder browser,
-# saves a screenshot and closes the program. Runs inside the test command's X server and Wine
+# saves a screenshot, saves all icons into the first folder the folder browser accepts, tries
+# to close the window while the summary shows (which must not end the program), and closes
+# it. Runs inside the test command's X server and Wine
 # environment.  Arguments: program, probe, fixture folder (Windows path), screenshot file.
 set -uo pipefail
 program=$1 probe=$2 fixtures=$3 shot=$4
@@ -25,7 +27,9 @@ fail() { echo "FAIL: $*"; import -window root "$shot" 2>/dev/null; wine "$probe"
 
 wine "$program" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
+# The folder browser's first accepted folder may be the user's desktop; the export is removed.
+remove_export() { rm -f "$WINEPREFIX"/drive_c/users/*/Desktop/[1-5]_fixture_icons[23].ico; }
+trap 'kill $pid 2>/dev/null; remove_export' EXIT
 
 wait_for 120 count_is 0 || fail "the window with an empty list did not appear"
 wait_for 10 focus_is Button || fail "at start the window is not active with its first button focused: $(probe focus)"
@@ -50,8 +54,31 @@ sleep 1
 import -window root "$shot" || fail "no screenshot"
 echo "screenshot: $shot"
 
+# Another program started later stays below the window, which is kept on top.
+wine notepad >/dev/null 2>&1 &
+other=$!
+sleep 3
+probe top || fail "a window started later covers the main window"
+kill "$other" 2>/dev/null
+
+probe button 224 || fail "no save-all button"
+wait_for 60 probe folder || fail "the folder browser did not appear or accepted no folder"
+wait_for 60 probe summary || fail "no summary after saving"
+probe enabled && fail "the window takes input under the summary"
+# Closing while the summary shows: a close request, then a click on the window's caption and
+# Alt+F4, as a user would try.
+probe close
+read -r x y < <(probe caption)
+xdotool mousemove "$x" "$y" click 1 key alt+F4
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "the program ended while the summary showed"
+[ "$(probe count)" = 5 ] || fail "the list holds $(probe count) items after closing under the summary"
+probe summary && probe answer
+wait_for 30 probe enabled || fail "the window stays disabled after the summary"
+echo "closing during the summary left the program running with $(probe count) items"
+
 probe close || fail "the window went away before it was closed"
 wait_for 60 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after its window closed"
-trap - EXIT
+trap remove_export EXIT
 wait "$pid"
 echo "program ended with status $?"

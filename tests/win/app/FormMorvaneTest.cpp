@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/IconNaming.h"
+#include "fixtures/FixtureIcons.h"
 #include "framework/core/Streams.h"
 #include "skin/shell/SkinShellCtrls.h"
 #include "win/framework/TestSupport.h"
@@ -88,21 +90,32 @@ private:
   std::string path_;
 };
 
-// A drop of these names, as the shell hands it to the window.
-HDROP MakeDrop(const std::vector<std::string>& names) {
+std::wstring Wide(const std::string& ansi) {
+  std::wstring wide(ansi.size(), L'\0');
+  wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), &wide[0], int(wide.size()))));
+  return wide;
+}
+
+// A drop of these names, as the shell hands it to the window: in the ANSI code page, or in
+// wide characters for names of any characters.
+template <class C>
+HDROP MakeDropOf(const std::vector<std::basic_string<C>>& names) {
   size_t chars = 1;
   for (const auto& n : names) chars += n.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(C));
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
   drop->pFiles = sizeof(DROPFILES);
-  char* text = reinterpret_cast<char*>(drop + 1);
+  drop->fWide = sizeof(C) > 1;
+  C* text = reinterpret_cast<C*>(drop + 1);
   for (const auto& n : names) {
-    memcpy(text, n.c_str(), n.size() + 1);
+    memcpy(text, n.c_str(), (n.size() + 1) * sizeof(C));
     text += n.size() + 1;
   }
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
 }
+
+HDROP MakeDrop(const std::vector<std::string>& names) { return MakeDropOf(names); }
 
 // Answers the folder dialog with a folder (an empty one cancels) and keeps what it was shown.
 class FolderAnswer {
@@ -113,6 +126,7 @@ public:
       prompt = info.lpszTitle ? info.lpszTitle : "";
       flags = info.ulFlags;
       startFolder = info.lpfn ? reinterpret_cast<const char*>(info.lParam) : "";
+      owner = info.hwndOwner;
       ownerEnabledWhileOpen = IsWindowEnabled(form) != FALSE;
       errorModeWhileOpen = SetErrorMode(0);
       SetErrorMode(errorModeWhileOpen);
@@ -128,7 +142,7 @@ public:
   int shown = 0;
   std::string prompt, startFolder;
   UINT flags = 0;
-  HWND form = nullptr;
+  HWND form = nullptr, owner = nullptr;
   bool ownerEnabledWhileOpen = true;
   UINT errorModeWhileOpen = 0;
 
@@ -151,14 +165,22 @@ struct MainWindow : testing::Test {
   void Drop(const std::vector<std::string>& names) {
     SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0);
   }
+  void DropWide(const std::vector<std::wstring>& names) {
+    SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropOf(names)), 0);
+  }
   // Names in one folder, chosen in the open dialog.
   void OpenFiles(const std::string& folder, const std::vector<std::string>& names) {
-    SetOpenFileDialogHook([folder, names](OPENFILENAMEA& ofn) {
-      std::string buffer = folder + '\0';
-      for (const auto& n : names) buffer += n + '\0';
-      buffer += '\0';
+    std::vector<std::wstring> wideNames;
+    for (const auto& n : names) wideNames.push_back(Wide(n));
+    OpenFilesWide(Wide(folder), wideNames);
+  }
+  void OpenFilesWide(const std::wstring& folder, const std::vector<std::wstring>& names) {
+    SetOpenFileDialogHook([folder, names](OPENFILENAMEW& ofn) {
+      std::wstring buffer = folder + L'\0';
+      for (const auto& n : names) buffer += n + L'\0';
+      buffer += L'\0';
       if (buffer.size() > ofn.nMaxFile) return FALSE;
-      memcpy(ofn.lpstrFile, buffer.data(), buffer.size());
+      memcpy(ofn.lpstrFile, buffer.data(), buffer.size() * sizeof(wchar_t));
       return TRUE;
     });
     Click(form->BTNSelFile);
@@ -288,9 +310,193 @@ TEST_F(MainWindow, FilesWithoutAnyPictureStillGetANumberedItem) {
 
 TEST_F(MainWindow, OpenDialogCancelledKeepsTheList) {
   Drop({Fixture("fixture_icons2.exe")});
-  SetOpenFileDialogHook([](OPENFILENAMEA&) { return FALSE; });
+  SetOpenFileDialogHook([](OPENFILENAMEW&) { return FALSE; });
   Click(form->BTNSelFile);
   ExpectListInStep(2);
+}
+
+// Copies of a library built with the tests, each damaged where the system's icon reader
+// trusts the file: the fields are found by following the library's own headers.
+class DamagedLibraries {
+public:
+  explicit DamagedLibraries(const std::string& folder) : folder_(folder) {
+    TMemoryStream file;
+    file.LoadFromFile(Fixture("fixture_icons3.dll"));
+    original_ = file.Bytes();
+    const size_t header = U32(0x3C), table = header + 24 + U16(header + 20);
+    for (size_t section = table; section < table + 40 * U16(header + 6); section += 40)
+      if (std::string(reinterpret_cast<const char*>(&original_[section])) == ".rsrc") {
+        rawOffsetField_ = section + 20;
+        root_ = U32(section + 20);
+        resourceAddress_ = U32(section + 12);
+      }
+    for (size_t entry = root_ + 16; entry < root_ + 16 + 8 * (U16(root_ + 12) + U16(root_ + 14)); entry += 8)
+      if (U32(entry) == 14) groups_ = Target(entry);
+    const size_t languages = Target(groups_ + 16), dataEntry = Target(languages + 16);
+    firstGroupHeader_ = U32(dataEntry) - resourceAddress_ + root_;
+  }
+
+  // name, the file's bytes with a 16-bit or 32-bit field set to value.
+  std::string With16(const char* name, size_t field, uint16_t value) {
+    std::vector<uint8_t> bytes = original_;
+    bytes[field] = uint8_t(value);
+    bytes[field + 1] = uint8_t(value >> 8);
+    return Write(name, bytes);
+  }
+  std::string With32(const char* name, size_t field, uint32_t value) {
+    With16(name, field + 2, uint16_t(value >> 16));
+    std::vector<uint8_t> bytes = Read(name);
+    bytes[field] = uint8_t(value);
+    bytes[field + 1] = uint8_t(value >> 8);
+    return Write(name, bytes);
+  }
+  std::string CutAt(size_t size) {
+    return Write(("cut" + std::to_string(size) + ".dll").c_str(),
+                 std::vector<uint8_t>(original_.begin(), original_.begin() + long(size)));
+  }
+
+  size_t Size() const { return original_.size(); }
+  size_t ResourcesStart() const { return root_; }
+  size_t RawOffsetField() const { return rawOffsetField_; }
+  size_t RootNamedCount() const { return root_ + 12; }
+  size_t RootNumberedCount() const { return root_ + 14; }
+  size_t GroupCount() const { return groups_ + 14; }
+  size_t FirstGroupsIconCount() const { return firstGroupHeader_ + 4; }
+
+private:
+  uint16_t U16(size_t at) const { return uint16_t(original_[at] | original_[at + 1] << 8); }
+  uint32_t U32(size_t at) const { return U16(at) | uint32_t(U16(at + 2)) << 16; }
+  size_t Target(size_t entry) const { return root_ + (U32(entry + 4) & 0x7FFFFFFF); }
+  std::string Write(const char* name, const std::vector<uint8_t>& bytes) {
+    TMemoryStream(bytes).SaveToFile(folder_ + "\\" + name);
+    return folder_ + "\\" + name;
+  }
+  std::vector<uint8_t> Read(const char* name) {
+    TMemoryStream file;
+    file.LoadFromFile(folder_ + "\\" + name);
+    return file.Bytes();
+  }
+
+  std::string folder_;
+  std::vector<uint8_t> original_;
+  size_t rawOffsetField_ = 0, root_ = 0, resourceAddress_ = 0, groups_ = 0, firstGroupHeader_ = 0;
+};
+
+COLORREF CentrePixel(TImageList& list, int index) {
+  UniqueIcon icon(list.GetIcon(index));
+  ICONINFO info{};
+  GetIconInfo(icon.Get(), &info);
+  UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, colour.Get());
+  const COLORREF pixel = GetPixel(dc, 20, 16);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return pixel;
+}
+
+TEST_F(MainWindow, DamagedLibrariesGiveTheShellsIconWhereTheyAreDamagedAndNothingIsLost) {
+  TempFolder folder;
+  DamagedLibraries library(folder.Path());
+  const std::vector<std::string> wholeFileDamage = {
+      library.With16("root_numbered.dll", library.RootNumberedCount(), 0xFFFF),
+      library.With16("root_named.dll", library.RootNamedCount(), 0xFFFF),
+      library.With16("group_directory.dll", library.GroupCount(), 0xFFFF),
+      library.With32("resources_past_end.dll", library.RawOffsetField(), uint32_t(library.Size() + 0x10000)),
+      library.CutAt(4096),
+  };
+  std::vector<std::string> drop = wholeFileDamage;
+  drop.push_back(library.With16("group_entries.dll", library.FirstGroupsIconCount(), 0xFFFF));
+  // Cuts through the headers, at half the length (past this library's resources), then every
+  // few hundred bytes through the resources.
+  std::vector<std::string> cuts;
+  for (size_t size : {size_t(64), size_t(300), size_t(1024), library.Size() / 2}) cuts.push_back(library.CutAt(size));
+  for (size_t size = library.ResourcesStart(); size < library.Size(); size += 1021) cuts.push_back(library.CutAt(size));
+  drop.insert(drop.end(), cuts.begin(), cuts.end());
+  drop.push_back(Fixture("fixture_icons3.dll"));
+  Drop(drop);
+
+  // One shell icon for each file damaged as a whole; the library with a damaged group keeps
+  // its two good icons; the intact library last gives its three.
+  const std::vector<std::string> captions = Captions();
+  ASSERT_GE(captions.size(), wholeFileDamage.size() + 3 + cuts.size() + 3);
+  for (size_t i = 0; i < wholeFileDamage.size(); ++i)
+    EXPECT_EQ(captions[i], IconCaption(int(i) + 1, wholeFileDamage[i]));
+  const int damagedGroup = int(wholeFileDamage.size());
+  EXPECT_EQ(captions[size_t(damagedGroup) + 3], IconCaption(damagedGroup + 4, cuts[0]));
+  EXPECT_NE(CentrePixel(*form->LargeImage, damagedGroup), fixtures::kIconColours[0]);
+  EXPECT_EQ(CentrePixel(*form->LargeImage, damagedGroup + 1), fixtures::kIconColours[1]);
+  EXPECT_EQ(CentrePixel(*form->LargeImage, damagedGroup + 2), fixtures::kIconColours[2]);
+  const int last = int(captions.size());
+  ExpectListInStep(last);
+  EXPECT_EQ(captions.back(), IconCaption(last, Fixture("fixture_icons3.dll")));
+  EXPECT_EQ(CentrePixel(*form->LargeImage, last - 3), fixtures::kIconColours[0]);
+  EXPECT_EQ(CentrePixel(*form->LargeImage, last - 1), fixtures::kIconColours[2]);
+}
+
+// Copies of a program of two icons under names the ANSI code page cannot express, one under a
+// Chinese name it can, and one at the end of a path longer than MAX_PATH.
+struct NamesOfAnyCharacters {
+  NamesOfAnyCharacters() {
+    const std::wstring base = Wide(folder.Path()) + L"\\";
+    std::wstring deep = base;
+    for (wchar_t part = L'a'; part < L'f'; ++part) {
+      deep += std::wstring(60, part) + L"\\";
+      CreateDirectoryW(deep.c_str(), nullptr);
+    }
+    files = {base + L"\uD55C\uAD6D.dll", base + L"a\u00F1o.exe", base + L"stra\u00DFe.ocx", base + L"图标.exe",
+             deep + L"long.exe"};
+    for (const std::wstring& file : files) CopyFileW(Wide(Fixture("fixture_icons2.exe")).c_str(), file.c_str(), FALSE);
+    // No such file, so no short name either.
+    missing = base + L"\uD55C.dll";
+  }
+  ~NamesOfAnyCharacters() {
+    for (const std::wstring& file : files) DeleteFileW(file.c_str());
+  }
+  TempFolder folder;
+  std::vector<std::wstring> files;
+  std::wstring missing;
+};
+
+// Each file gives its two icons under a name the ANSI calls reach it by.
+void ExpectListedByReachableNames(const std::vector<std::string>& captions, const std::vector<std::wstring>& files) {
+  ASSERT_EQ(captions.size(), 2 * files.size());
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string caption = captions[2 * i];
+    const std::string name = caption.substr(caption.find(':') + 1);
+    EXPECT_EQ(caption, IconCaption(int(2 * i + 1), name));
+    EXPECT_LT(name.size(), size_t(MAX_PATH)) << name;
+    wchar_t longName[1024] = L"";
+    GetLongPathNameW(Wide(name).c_str(), longName, 1024);
+    EXPECT_EQ(std::wstring(longName), files[i]) << name;
+  }
+}
+
+TEST_F(MainWindow, NamesOutsideTheCodePageOrPastMaxPathAreTakenByTheirShortNames) {
+  NamesOfAnyCharacters names;
+  std::vector<std::wstring> dropped = names.files;
+  dropped.insert(dropped.begin() + 1, names.missing);
+  DropWide(dropped);
+  ExpectListInStep(10);
+  ExpectListedByReachableNames(Captions(), names.files);
+  // The Chinese name is kept as it is.
+  EXPECT_EQ(Captions()[6], IconCaption(7, names.folder / "图标.exe"));
+
+  // Every icon is exported under the name it is listed by.
+  TempFolder target;
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes;
+  Click(form->BTNSaveAll);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.substr(0, 14), "10个文件被保存");
+  EXPECT_EQ(FilesIn(target.Path()).size(), 10u);
+  EXPECT_TRUE(FileExists(target / "7_图标.ico"));
+
+  // The same names chosen in the open dialog; the missing one is left out, the rest taken.
+  const std::wstring base = Wide(names.folder.Path());
+  OpenFilesWide(base, {L"\uD55C\uAD6D.dll", L"\uD55C.dll", L"a\u00F1o.exe"});
+  ExpectListInStep(4);
+  ExpectListedByReachableNames(Captions(), {names.files[0], names.files[1]});
 }
 
 TEST_F(MainWindow, SwitchingSizesKeepsTheItems) {
@@ -360,6 +566,133 @@ TEST_F(MainWindow, TheThousandAndFirstIconWithNothingSelectedSavesNoFile) {
   EXPECT_EQ(boxes.boxes[1].text.substr(0, 1 + 12), "0个文件被保存");
   EXPECT_TRUE(FilesIn(target.Path()).empty());
   ExpectListInStep(1);
+}
+
+// Another program's window, active while the user drops files from it.
+class OtherProgramWindow {
+public:
+  OtherProgramWindow()
+      : window_(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                nullptr, nullptr)) {
+    SetActiveWindow(window_);
+  }
+  ~OtherProgramWindow() { DestroyWindow(window_); }
+  HWND Handle() const { return window_; }
+
+private:
+  HWND window_;
+};
+
+TEST_F(MainWindow, EveryBoxIsOwnedByTheFormWhichTakesNoInputWhileItIsUp) {
+  TempFolder target;
+  CreateDirectoryA((target / "2_fixture_icon1.ico").c_str(), nullptr);
+  SaveAllMode = true;
+  FolderAnswer folder(target.Path());
+  folder.form = form->Handle();
+  BoxRecorder boxes(IDOK);
+  const OtherProgramWindow other;
+  // The question at the limit, the folder browser, then the error on the second file.
+  Drop(ThousandAndOneIcons());
+  EXPECT_EQ(folder.owner, form->Handle());
+  EXPECT_FALSE(folder.ownerEnabledWhileOpen);
+  // The summary, after the folder browser has closed.
+  Drop({Fixture("fixture_icon1.ocx")});
+  CreateDirectoryA((target / "sub").c_str(), nullptr);
+  FolderAnswer summaryFolder(target / "sub");
+  Click(form->BTNSaveAll);
+  // The request for icons first.
+  Drop({target.Path()});
+  Click(form->BTNSave);
+  ASSERT_EQ(boxes.boxes.size(), 4u);
+  for (const BoxRecorder::Box& box : boxes.boxes) {
+    EXPECT_EQ(box.owner, form->Handle()) << box.text;
+    EXPECT_FALSE(box.ownerEnabled) << box.text;
+  }
+  EXPECT_EQ(boxes.boxes[1].text.rfind("Cannot create file", 0), 0u);
+  EXPECT_NE(boxes.boxes[2].text.find("个文件被保存"), std::string::npos);
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+  EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+}
+
+TEST_F(MainWindow, NothingDoneWhileABoxIsUpClosesTheFormOrStartsOtherWork) {
+  TempFolder target;
+  Drop({Fixture("fixture_icons3.dll"), Fixture("fixture_icons2.exe")});
+  FolderAnswer folder(target.Path());
+  BoxRecorder boxes(IDOK);
+  SetOpenFileDialogHook([](OPENFILENAMEW&) {
+    ADD_FAILURE() << "the open dialog was shown while a box was up";
+    return FALSE;
+  });
+  HWND window = form->Handle();
+  boxes.whileShown = [&] {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({Fixture("fixture_icon1.ocx")})), 0);
+    Click(form->BTNSelFile);
+    Click(form->BTNSave);
+    Pump();
+  };
+  Click(form->BTNSaveAll);
+  ASSERT_TRUE(IsWindow(window));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.substr(0, 13), "5个文件被保存");
+  EXPECT_EQ(FilesIn(target.Path()).size(), 5u);
+  ExpectListInStep(5);
+  // The question at the limit, answered while the user tries the same.
+  boxes.boxes.clear();
+  boxes.whileShown = [&] {
+    boxes.whileShown = nullptr;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({Fixture("fixture_icons2.exe")})), 0);
+    Pump();
+  };
+  Drop(ThousandAndOneIcons());
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"1:" + Fixture("fixture_icon1.ocx")}));
+  // Once the work is done the window closes as before.
+  form->Close();
+  Pump();
+  EXPECT_FALSE(IsWindow(window));
+  form = nullptr;
+}
+
+// The system's own box: found from a timer while it runs, looked at, and answered.
+struct RealBoxSeen {
+  HWND owner = nullptr;
+  bool ownerEnabled = true, topmost = false;
+};
+RealBoxSeen realBox;
+
+void CALLBACK AnswerRealBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowA("#32770", "消息框");
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  realBox.owner = GetWindow(box, GW_OWNER);
+  realBox.ownerEnabled = realBox.owner && IsWindowEnabled(realBox.owner);
+  realBox.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(MainWindow, TheSystemsBoxStaysAboveTheFormAndGivesItTheActivationBack) {
+  SetMessageBoxHook(nullptr);
+  const OtherProgramWindow other;
+  SetTimer(nullptr, 0, 50, &AnswerRealBox);
+  Click(form->BTNSave);
+  FailUnexpectedMessageBoxes();
+  EXPECT_EQ(realBox.owner, form->Handle());
+  EXPECT_FALSE(realBox.ownerEnabled);
+  EXPECT_TRUE(realBox.topmost);
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+}
+
+TEST_F(MainWindow, StaysAboveWindowsStartedLater) {
+  const OtherProgramWindow other;
+  SetWindowPos(other.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Pump();
+  HWND above = other.Handle();
+  while (above && above != form->Handle()) above = GetWindow(above, GW_HWNDPREV);
+  EXPECT_EQ(above, form->Handle());
 }
 
 TEST(FolderSelection, OleIsReadyOnTheGuiThreadBeforeTheProgramRuns) {

@@ -126,20 +126,20 @@ TEST_F(ListViewOnForm, ViewStyleAndImageListsReachTheWindow) {
 }
 
 TEST(OpenDialog, MultipleSelectionIsSplitIntoFullNames) {
-  const char single[] = "C:\\Tools\\app.exe\0";
-  EXPECT_EQ(ParseOpenFileNames(single, sizeof single), std::vector<std::string>{"C:\\Tools\\app.exe"});
-  const char several[] = "C:\\Tools\0a.exe\0b c.dll\0\0";
-  EXPECT_EQ(ParseOpenFileNames(several, sizeof several),
-            (std::vector<std::string>{"C:\\Tools\\a.exe", "C:\\Tools\\b c.dll"}));
-  const char root[] = "D:\\\0a.ico\0b.ico\0\0";
-  EXPECT_EQ(ParseOpenFileNames(root, sizeof root), (std::vector<std::string>{"D:\\a.ico", "D:\\b.ico"}));
-  // "\xD5\x5C" is one double-byte character whose second byte looks like a backslash.
-  const char dbcs[] = "C:\\\xD5\x5C\0a.exe\0b.exe\0\0";
-  EXPECT_EQ(ParseOpenFileNames(dbcs, sizeof dbcs),
-            (std::vector<std::string>{"C:\\\xD5\x5C\\a.exe", "C:\\\xD5\x5C\\b.exe"}));
-  EXPECT_TRUE(ParseOpenFileNames("\0\0", 2).empty());
-  const char unterminated[] = {'C', ':', '\\', 'x'};
-  EXPECT_EQ(ParseOpenFileNames(unterminated, 4), std::vector<std::string>{"C:\\x"});
+  const wchar_t single[] = L"C:\\Tools\\app.exe\0";
+  EXPECT_EQ(ParseOpenFileNames(single, std::size(single)), std::vector<std::wstring>{L"C:\\Tools\\app.exe"});
+  const wchar_t several[] = L"C:\\Tools\0a.exe\0b c.dll\0\0";
+  EXPECT_EQ(ParseOpenFileNames(several, std::size(several)),
+            (std::vector<std::wstring>{L"C:\\Tools\\a.exe", L"C:\\Tools\\b c.dll"}));
+  const wchar_t root[] = L"D:\\\0a.ico\0b.ico\0\0";
+  EXPECT_EQ(ParseOpenFileNames(root, std::size(root)), (std::vector<std::wstring>{L"D:\\a.ico", L"D:\\b.ico"}));
+  // A folder named in characters of no code page.
+  const wchar_t korean[] = L"C:\\\uD55C\uAD6D\0a.exe\0b.exe\0\0";
+  EXPECT_EQ(ParseOpenFileNames(korean, std::size(korean)),
+            (std::vector<std::wstring>{L"C:\\\uD55C\uAD6D\\a.exe", L"C:\\\uD55C\uAD6D\\b.exe"}));
+  EXPECT_TRUE(ParseOpenFileNames(L"\0\0", 2).empty());
+  const wchar_t unterminated[] = {L'C', L':', L'\\', L'x'};
+  EXPECT_EQ(ParseOpenFileNames(unterminated, 4), std::vector<std::wstring>{L"C:\\x"});
 }
 
 TEST(OpenDialog, ExecuteFillsFilesOrLeavesThemOnCancel) {
@@ -147,12 +147,12 @@ TEST(OpenDialog, ExecuteFillsFilesOrLeavesThemOnCancel) {
   dialog.SetOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing);
   dialog.SetTitle("选择要提取图标的文件");
   DWORD flags = 0;
-  std::string title;
-  SetOpenFileDialogHook([&](OPENFILENAMEA& ofn) {
+  std::wstring title;
+  SetOpenFileDialogHook([&](OPENFILENAMEW& ofn) {
     flags = ofn.Flags;
     title = ofn.lpstrTitle;
     EXPECT_EQ(ofn.lpstrFilter, nullptr);
-    const char answer[] = "C:\\Tools\0a.exe\0b.dll\0\0";
+    const wchar_t answer[] = L"C:\\Tools\0a.exe\0b.dll\0\0";
     EXPECT_GE(ofn.nMaxFile, 0x10000u);
     memcpy(ofn.lpstrFile, answer, sizeof answer);
     return TRUE;
@@ -160,14 +160,14 @@ TEST(OpenDialog, ExecuteFillsFilesOrLeavesThemOnCancel) {
   ASSERT_TRUE(dialog.Execute());
   EXPECT_EQ(flags & (OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_ENABLESIZING | OFN_EXPLORER),
             DWORD(OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_ENABLESIZING | OFN_EXPLORER));
-  EXPECT_EQ(title, "选择要提取图标的文件");
+  EXPECT_EQ(title, L"选择要提取图标的文件");
   ASSERT_EQ(dialog.Files()->Count(), 2);
   EXPECT_EQ(dialog.Files()->Get(1), "C:\\Tools\\b.dll");
   EXPECT_EQ(dialog.FileName(), "C:\\Tools\\a.exe");
 
   dialog.SetFilter("图标|*.ico|全部|*.*");
-  SetOpenFileDialogHook([](OPENFILENAMEA& ofn) {
-    EXPECT_EQ(std::string(ofn.lpstrFilter, 17), std::string("图标\0*.ico\0全部\0*.*", 17));
+  SetOpenFileDialogHook([](OPENFILENAMEW& ofn) {
+    EXPECT_EQ(std::wstring(ofn.lpstrFilter, 15), std::wstring(L"图标\0*.ico\0全部\0*.*", 15));
     return FALSE;
   });
   EXPECT_FALSE(dialog.Execute());

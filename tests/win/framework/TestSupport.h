@@ -2,6 +2,7 @@
 // Helpers shared by the framework's window tests.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,20 @@ public:
   struct Box {
     std::string text, caption;
     UINT flags;
+    HWND owner;
+    bool ownerEnabled;  // while the box was up
   };
   explicit BoxRecorder(int answer = IDOK) {
-    SetMessageBoxHook([this, answer](HWND, const std::string& text, const std::string& caption, UINT flags) {
-      boxes.push_back({text, caption, flags});
+    SetMessageBoxHook([this, answer](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+      boxes.push_back({text, caption, flags, owner, IsWindowEnabled(owner) != FALSE});
+      if (whileShown) whileShown();
       return answer;
     });
   }
   ~BoxRecorder() { FailUnexpectedMessageBoxes(); }
   std::vector<Box> boxes;
+  // Called while each box is up, as a person would act then.
+  std::function<void()> whileShown;
 };
 
 // Receives events and keeps their order.
