@@ -180,7 +180,8 @@ void TspSkinHintWindow::PaintFace(TBitmap& face) {
   const int width = Width(), height = Height();
   face.SetSize(width, height);
   TCanvas& canvas = *face.Canvas();
-  if (skinData_) {
+  // The registry may have dropped its skin since the hint was placed.
+  if (skinData_ && HoldsPicture(*skinData_, Descriptor().WindowPictureIndex)) {
     const TspDataSkinHintWindow& d = Descriptor();
     TBitmap& picture = SkinPicture(d.WindowPictureIndex);
     ComposeNinePart(SourceDivision(d), division_,

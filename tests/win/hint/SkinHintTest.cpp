@@ -111,6 +111,9 @@ TEST_F(SkinnedHints, ARestingMouseShowsTheHintDrawnFromTheSkinPicture) {
   EXPECT_EQ(window.Caption(), "帮助");
   EXPECT_EQ(WindowBounds(window).left, cursor.x);
 
+  EXPECT_EQ(window.Font()->Charset(), DEFAULT_CHARSET);
+  EXPECT_EQ(window.Font()->Height(), data->HintWindow.FontHeight);
+
   TBitmap& picture = HintPicture();
   ASSERT_EQ(picture.Width(), 24);
   ASSERT_EQ(picture.Height(), 22);
@@ -181,6 +184,9 @@ TEST_F(SkinnedHints, FreeingTheComponentOrItsSkinWhileAHintShowsHidesIt) {
   TspSkinHintWindow& window = *AppHintWindow();
   ShowAt(window, 200, 200, "shown");
   ASSERT_TRUE(window.Showing());
+  // A skin dropped under a showing hint leaves it painting the plain look.
+  data->ClearSkin();
+  EXPECT_EQ(TFaceShot(window).At(0, 0), GetSysColor(COLOR_BTNSHADOW));
   delete data;
   EXPECT_FALSE(window.Showing());
   ShowAt(window, 200, 200, "plain now");
@@ -206,6 +212,20 @@ TEST_F(SkinnedHints, ALongTextIsCutBetweenWholeCharactersToFitTheScreen) {
   EXPECT_EQ(kept.size() % 2, 1u) << "a double-byte character was split";
   const RECT r = WindowBounds(window);
   EXPECT_LE(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+}
+
+TEST_F(SkinnedHints, TheRegistrysResourceStringsGiveTheCharacterSet) {
+  auto* strings = new TspResourceStrData(form);
+  strings->SetCharSet(GB2312_CHARSET);
+  data->SetResourceStrData(strings);
+  ShowAt(*AppHintWindow(), 200, 200, "字");
+  EXPECT_EQ(AppHintWindow()->Font()->Charset(), GB2312_CHARSET);
+  data->SetResourceStrData(nullptr);
+  hint->SetUseSkinFont(false);
+  ShowAt(*AppHintWindow(), 200, 200, "字");
+  EXPECT_EQ(AppHintWindow()->Font()->Charset(), DEFAULT_CHARSET);
+  EXPECT_EQ(AppHintWindow()->Font()->Name(), "MS Sans Serif");
+  EXPECT_EQ(AppHintWindow()->Font()->Color(), static_cast<TColor>(data->HintWindow.FontColor));
 }
 
 TEST_F(SkinnedHints, AHintPastTheScreenEdgeOpensBeforeThePoint) {
