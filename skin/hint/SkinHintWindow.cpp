@@ -39,6 +39,8 @@ THintWindow* MakeSkinHintWindow(TComponent* owner) { return new TspSkinHintWindo
 
 void TspSkinHintWindow::CreateParams(TCreateParams& params) {
   THintWindow::CreateParams(params);
+  // A class of its own: the shadow is a class style, and the plain hint's class has none.
+  params.FrameworkClassName = "TMSkinHintWindow";
   if (IsVersion51()) params.ClassStyle |= CS_DROPSHADOW;
 }
 
