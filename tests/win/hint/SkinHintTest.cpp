@@ -98,7 +98,19 @@ TEST_F(SkinnedHints, TheFormResourceSetsUpTheSkinHintForTheWholeApplication) {
   EXPECT_EQ(Application()->HintShortPause(), 100);
 }
 
+class HintRewriter : public TComponent {
+public:
+  HintRewriter() : TComponent(nullptr) {}
+  void Rewrite(std::string& text, bool&, THintInfo& info) {
+    seen = info.HintControl;
+    text += "!";
+  }
+  TControl* seen = nullptr;
+};
+
 TEST_F(SkinnedHints, ARestingMouseShowsTheHintDrawnFromTheSkinPicture) {
+  HintRewriter rewriter;
+  hint->SetOnShowHint(TShowHintEvent::Of<&HintRewriter::Rewrite>(&rewriter));
   POINT cursor = {150, 80};
   ClientToScreen(panel->Handle(), &cursor);
   SetCursorPos(cursor.x, cursor.y);
@@ -108,7 +120,8 @@ TEST_F(SkinnedHints, ARestingMouseShowsTheHintDrawnFromTheSkinPicture) {
   ASSERT_TRUE(PumpUntil([] { return Application()->HintWindow()->Showing(); }));
   TspSkinHintWindow& window = *AppHintWindow();
   EXPECT_TRUE(window.Skinned());
-  EXPECT_EQ(window.Caption(), "帮助");
+  EXPECT_EQ(window.Caption(), "帮助!");  // the component's OnShowHint had its say
+  EXPECT_EQ(rewriter.seen, panel);
   EXPECT_EQ(WindowBounds(window).left, cursor.x);
 
   EXPECT_EQ(window.Font()->Charset(), DEFAULT_CHARSET);
@@ -195,6 +208,7 @@ TEST_F(SkinnedHints, FreeingTheComponentOrItsSkinWhileAHintShowsHidesIt) {
 
   delete hint;
   EXPECT_FALSE(window.Showing());
+  EXPECT_FALSE(Application()->OnShowHint().Assigned());
   ShowAt(window, 200, 200, "nobody serves");
   EXPECT_FALSE(window.Showing());
 }
