@@ -16,6 +16,7 @@
 #include "framework/gui/Registration.h"
 #include "labels/RzRegistration.h"
 #include "skin/data/SkinData.h"
+#include "skin/hint/SkinHint.h"
 
 namespace tmv {
 
@@ -42,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace tmv;
   RegisterFrameworkClasses();
   RegisterSkinDataClasses();
+  RegisterSkinHintClasses();
   RegisterLabelClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
