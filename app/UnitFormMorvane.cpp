@@ -83,6 +83,24 @@ private:
   bool& working_;
 };
 
+// Lets a list view whose redrawing a gathering holds back redraw meanwhile: the question at
+// the icon limit is asked over the list as it stands, and the emptied list shows at once.
+class ListRedrawResumed {
+public:
+  explicit ListRedrawResumed(TListItems& items) : items_(items), held_(items.Updating()) {
+    if (held_) items_.EndUpdate();
+  }
+  ~ListRedrawResumed() {
+    if (held_) items_.BeginUpdate();
+  }
+  ListRedrawResumed(const ListRedrawResumed&) = delete;
+  ListRedrawResumed& operator=(const ListRedrawResumed&) = delete;
+
+private:
+  TListItems& items_;
+  bool held_;
+};
+
 // A file that cannot be read is no more trusted than a damaged one.
 TPeIconResources ReadIconResources(const std::string& fileName) {
   TMemoryStream contents;
@@ -172,6 +190,7 @@ void TFormMorvane::WMDropFiles(TMessage& message) {
   const WorkInProgress work(Working);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   if (count == 0) return;
+  const TListItemsUpdate update(*ListView1->Items());
   StartNewSet();
   for (UINT i = 0; i < count; ++i) {
     // Read at the name's full length: a name cut short could be another existing file.
@@ -184,6 +203,7 @@ void TFormMorvane::BTNSelFileClick(TObject*) {
   if (Working) return;
   const WorkInProgress work(Working);
   if (!OpenDialog1->Execute()) return;
+  const TListItemsUpdate update(*ListView1->Items());
   StartNewSet();
   const std::vector<std::string> names = OpenDialog1->Files()->ToVector();
   for (const std::string& name : names) TakeFile(name);
@@ -220,6 +240,7 @@ void TFormMorvane::GatherFileIcons(const std::string& fileName, int count, const
   for (int k = 0; k < count; ++k) {
     ++IconCount;
     if (IconCount > kMaxListedIcons) {
+      const ListRedrawResumed redraw(*ListView1->Items());
       if (Application()->MessageBox(MsgTooManyIcons, MsgCaption, MB_OKCANCEL | MB_ICONINFORMATION) == IDOK) {
         // An export that fails leaves the full list as it was, so it can still be saved
         // elsewhere; the gathering stops with the error.

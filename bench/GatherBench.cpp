@@ -1,7 +1,7 @@
 // Gathering every icon of the system's shell library into the main window's list, against a
 // bare loop measured in the same run that does only what the gathering cannot avoid: one
-// ExtractIconA, two image-list adds and one list-view insert per icon. Prints the median time
-// of each and the ratio.
+// ExtractIconA, two image-list adds and one list-view insert per icon, with the list view's
+// redrawing held back until the end. Prints the median time of each and the ratio.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -62,6 +62,7 @@ public:
     ImageList_Destroy(small_);
   }
   void Gather(const std::string& file, int count) {
+    SendMessageA(view_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(view_, LVM_DELETEALLITEMS, 0, 0);
     ImageList_Remove(large_, -1);
     ImageList_Remove(small_, -1);
@@ -78,6 +79,8 @@ public:
       SendMessageA(view_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
       DestroyIcon(icon);
     }
+    SendMessageA(view_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view_, nullptr, TRUE);
   }
   void Show(bool visible) { ShowWindow(view_, visible ? SW_SHOW : SW_HIDE); }
   int Count() const { return static_cast<int>(SendMessageA(view_, LVM_GETITEMCOUNT, 0, 0)); }

@@ -73,6 +73,19 @@ void TListItems::Clear() {
   items_.clear();
 }
 
+void TListItems::BeginUpdate() {
+  if (updateCount_++ > 0) return;
+  if (HWND w = owner_.Window()) SendMessageA(w, WM_SETREDRAW, FALSE, 0);
+}
+
+void TListItems::EndUpdate() {
+  if (updateCount_ == 0 || --updateCount_ > 0) return;
+  if (HWND w = owner_.Window()) {
+    SendMessageA(w, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(w, nullptr, TRUE);
+  }
+}
+
 TListItem* TListItems::Item(int index) const {
   if (index < 0 || index >= Count()) throw EListError(Format("List index out of bounds (%d)", index));
   return items_[static_cast<size_t>(index)].get();

@@ -44,6 +44,11 @@ public:
   TListItem* Add(const std::string& caption, int imageIndex);
   void Clear();
   int Count() const { return static_cast<int>(items_.size()); }
+  // Until the matching EndUpdate the list view is not redrawn, so many items are added for
+  // the cost of one repaint at the end. Calls nest.
+  void BeginUpdate();
+  void EndUpdate();
+  bool Updating() const { return updateCount_ > 0; }
   TListItem* Item(int index) const;
   TListItem* operator[](int index) const { return Item(index); }
 
@@ -52,6 +57,19 @@ private:
   friend class TListItem;
   TListView& owner_;
   std::vector<std::unique_ptr<TListItem>> items_;
+  int updateCount_ = 0;
+};
+
+// BeginUpdate for as long as the object lives.
+class TListItemsUpdate {
+public:
+  explicit TListItemsUpdate(TListItems& items) : items_(items) { items_.BeginUpdate(); }
+  ~TListItemsUpdate() { items_.EndUpdate(); }
+  TListItemsUpdate(const TListItemsUpdate&) = delete;
+  TListItemsUpdate& operator=(const TListItemsUpdate&) = delete;
+
+private:
+  TListItems& items_;
 };
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };

@@ -271,6 +271,39 @@ TEST_F(MainWindow, DroppedExecutablesGiveAllTheirIconsNumberedAcrossFiles) {
   EXPECT_EQ(form->Memo1->Lines()->ToVector(), (std::vector<std::string>{a, b}));
 }
 
+// What reaches the list view's window that decides how often it redraws: redrawing held back
+// and let go, the list emptied, and runs of inserted items.
+class ListViewLog : public TComponent {
+public:
+  explicit ListViewLog(TListView& view) : TComponent(nullptr), view_(view) {
+    view_.AddWindowHook(TWindowHook::Of<&ListViewLog::Hook>(this));
+  }
+  ~ListViewLog() override { view_.RemoveWindowHook(TWindowHook::Of<&ListViewLog::Hook>(this)); }
+  void Hook(TMessage& m, const TWindowHookNext& next) {
+    if (m.Msg == WM_SETREDRAW) entries.push_back(m.WParam ? "redraw on" : "redraw off");
+    if (m.Msg == LVM_DELETEALLITEMS) entries.push_back("clear");
+    if (m.Msg == LVM_INSERTITEMA) {
+      if (entries.empty() || entries.back().rfind("insert ", 0) != 0) entries.push_back("insert 0");
+      entries.back() = "insert " + std::to_string(std::stoi(entries.back().substr(7)) + 1);
+    }
+    next(m);
+  }
+  std::vector<std::string> entries;
+
+private:
+  TListView& view_;
+};
+
+TEST_F(MainWindow, AGatheringHoldsTheListsRedrawingBackUntilItEnds) {
+  ListViewLog log(*form->ListView1);
+  Drop({Fixture("fixture_icons3.dll"), Fixture("fixture_icons2.exe")});
+  OpenFiles(Fixture(""), {"fixture_icons3.dll"});
+  const std::vector<std::string> expected = {"redraw off", "clear", "insert 5", "redraw on",
+                                             "redraw off", "clear", "insert 3", "redraw on"};
+  EXPECT_EQ(log.entries, expected);
+  EXPECT_TRUE(IsWindowVisible(form->ListView1->Handle()));
+}
+
 TEST_F(MainWindow, DroppedFoldersAndMissingFilesAreSkippedAndTheListStartsAgain) {
   Drop({Fixture("fixture_icons3.dll")});
   TempFolder folder;
@@ -518,7 +551,14 @@ std::vector<std::string> ThousandAndOneIcons() {
 
 TEST_F(MainWindow, TheThousandAndFirstIconAsksAndBeginsANewListWhenCancelled) {
   BoxRecorder boxes(IDCANCEL);
+  ListViewLog log(*form->ListView1);
+  // The question is asked over the full list, redrawn; the emptied list shows at once.
+  boxes.whileShown = [&] { log.entries.push_back("question"); };
   Drop(ThousandAndOneIcons());
+  const std::vector<std::string> expected = {"redraw off", "clear",      "insert 1000", "redraw on",
+                                             "question",   "clear",      "redraw off",  "insert 1",
+                                             "redraw on"};
+  EXPECT_EQ(log.entries, expected);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "由于图标数量太多，请先保存已解出的图标。");
   EXPECT_EQ(boxes.boxes[0].caption, "消息框");
