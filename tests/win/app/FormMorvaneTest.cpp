@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,40 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 }
 
 // A fresh folder under the temporary folder, removed with everything in it at the end.
+// The 32×32 pixels an icon shows when drawn over a colour no fixture uses.
+std::vector<COLORREF> IconPixels(HICON icon) {
+  constexpr int kSize = 32;
+  constexpr COLORREF kBackground = RGB(1, 2, 3);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  HBRUSH brush = CreateSolidBrush(kBackground);
+  const RECT all = {0, 0, kSize, kSize};
+  FillRect(dc, &all, brush);
+  DeleteObject(brush);
+  DrawIconEx(dc, 0, 0, icon, kSize, kSize, 0, nullptr, DI_NORMAL);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+bool ShowsAnything(const std::vector<COLORREF>& pixels) {
+  return std::any_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c != pixels.front(); }) ||
+         pixels.front() != RGB(1, 2, 3);
+}
+
+// What a written icon file shows.
+std::vector<COLORREF> IconFilePixels(const std::string& name) {
+  UniqueIcon icon(static_cast<HICON>(LoadImageA(nullptr, name.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
+  return icon ? IconPixels(icon.Get()) : std::vector<COLORREF>{};
+}
+
 class TempFolder {
 public:
   TempFolder() {
@@ -329,8 +364,22 @@ TEST_F(MainWindow, ExtensionsAreMatchedInAnyCaseAndOnlyInTheFileName) {
 TEST_F(MainWindow, LibraryWithoutIconsGivesTheShellsIcon) {
   Drop({Fixture("fixture_noicons.dll")});
   ExpectListInStep(1);
-  UniqueIcon icon(form->LargeImage->GetIcon(0));
-  EXPECT_TRUE(icon);
+  UniqueIcon listed(form->LargeImage->GetIcon(0));
+  SHFILEINFOA info = {};
+  SHGetFileInfoA(Fixture("fixture_noicons.dll").c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON);
+  UniqueIcon shell(info.hIcon);
+  ASSERT_TRUE(listed && shell);
+  // The shell's picture as a list like the window's keeps it, not the transparent placeholder
+  // of a file without any.
+  TImageList kept(nullptr);
+  kept.SetWidth(32);
+  kept.SetHeight(32);
+  kept.SetMasked(form->LargeImage->Masked());
+  kept.SetColorDepth(form->LargeImage->ColorDepth());
+  ASSERT_EQ(kept.AddIcon(shell.Get()), 0);
+  UniqueIcon expected(kept.GetIcon(0));
+  EXPECT_TRUE(ShowsAnything(IconPixels(listed.Get())));
+  EXPECT_EQ(IconPixels(listed.Get()), IconPixels(expected.Get()));
 }
 
 TEST_F(MainWindow, FilesWithoutAnyPictureStillGetANumberedItem) {
@@ -769,6 +818,13 @@ TEST_F(Export, SavingAllWritesEveryIconAndSummarises) {
                                                               "3_fixture_icons3.ico", "4_fixture_icons2.ico",
                                                               "5_fixture_icons2.ico"}));
   EXPECT_EQ(FileSize(target / "1_fixture_icons3.ico"), 4286);
+  // Each file shows its own icon: the fixtures' pictures differ from one another.
+  const std::vector<std::string> written = FilesIn(target.Path());
+  for (size_t i = 0; i < written.size(); ++i) {
+    UniqueIcon listed(form->LargeImage->GetIcon(static_cast<int>(i)));
+    EXPECT_EQ(IconFilePixels(target / written[i]), IconPixels(listed.Get())) << written[i];
+    if (i > 0) EXPECT_NE(IconFilePixels(target / written[i]), IconFilePixels(target / written[i - 1]));
+  }
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text,
             "5\xB8\xF6\xCE\xC4\xBC\xFE\xB1\xBB\xB1\xA3\xB4\xE6\r"                  // 5个文件被保存
@@ -842,6 +898,22 @@ TEST_F(Export, BitmapsOfTheSelectionOnly) {
   Click(form->BTNSave);
   EXPECT_EQ(FilesIn(target.Path()), (std::vector<std::string>{"5_fixture_icons2.bmp"}));
   EXPECT_EQ(FileSize(target / "5_fixture_icons2.bmp"), 4150);
+  // The icon over white, as the list shows it over its white background.
+  HBITMAP written = static_cast<HBITMAP>(
+      LoadImageA(nullptr, (target / "5_fixture_icons2.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  ASSERT_TRUE(written);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, written);
+  UniqueIcon listed(form->LargeImage->GetIcon(4));
+  const std::vector<COLORREF> icon = IconPixels(listed.Get());
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const COLORREF expected = icon[size_t(y * 32 + x)] == RGB(1, 2, 3) ? RGB(255, 255, 255) : icon[size_t(y * 32 + x)];
+      ASSERT_EQ(GetPixel(dc, x, y), expected) << x << "," << y;
+    }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(written);
   EXPECT_EQ(form->Image2->Picture()->Bitmap()->Width(), 32);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_NE(boxes.boxes[0].text.find("[9999]_[filename].bmp"), std::string::npos);
