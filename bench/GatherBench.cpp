@@ -14,25 +14,13 @@
 #include <vector>
 
 #include "app/UnitFormMorvane.h"
+#include "bench/BenchTiming.h"
 #include "framework/gui/Registration.h"
 
 using namespace tmv;
+using namespace tmbench;
 
 namespace {
-
-double Milliseconds(const std::function<void()>& step) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  step();
-  QueryPerformanceCounter(&end);
-  return 1e3 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 HDROP MakeDrop(const std::string& name) {
   HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + name.size() + 2);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "framework/core/Streams.h"
 #include "framework/gui/Forms.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -16,24 +17,9 @@
 #include "skin/hint/SkinHintWindow.h"
 
 using namespace tmv;
+using namespace tmbench;
 
 namespace {
-
-double MedianMicroseconds(int runs, const std::function<void()>& prepare, const std::function<void()>& step) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    QueryPerformanceCounter(&start);
-    step();
-    GdiFlush();
-    QueryPerformanceCounter(&end);
-    times.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 }  // namespace
 

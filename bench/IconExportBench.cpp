@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "app/IconFileWriter.h"
+#include "bench/BenchTiming.h"
 #include "framework/gui/Handles.h"
 
 using namespace tmv;
+using namespace tmbench;
 
 namespace {
 
@@ -42,20 +44,6 @@ void BareExport(HICON icon, const std::string& fileName) {
   DWORD written = 0;
   WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
   CloseHandle(file);
-}
-
-double Milliseconds(const std::function<void()>& run) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  run();
-  QueryPerformanceCounter(&end);
-  return 1e3 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 }  // namespace

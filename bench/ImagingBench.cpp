@@ -8,32 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "framework/core/Bitmap.h"
 #include "framework/gui/Graphics.h"
 #include "skin/imaging/SPUtilsComposeGdi.h"
 #include "skin/imaging/SPUtilsMaskRegion.h"
 
 using namespace tmv;
+using namespace tmbench;
 
 namespace {
 
 // The main window: a client area of 667 x 363 inside the default skin's frame.
 constexpr int kClientWidth = 667, kClientHeight = 363;
-
-double MedianMicroseconds(int runs, const std::function<void()>& step) {
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    QueryPerformanceCounter(&start);
-    step();
-    GdiFlush();
-    QueryPerformanceCounter(&end);
-    times.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void Report(const char* what, double us, double baseline) {
   std::printf("%-44s %9.1f us   %6.2f x one full-size BitBlt\n", what, us, us / baseline);

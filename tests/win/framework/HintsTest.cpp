@@ -7,18 +7,6 @@
 namespace tmv {
 namespace {
 
-// Waits, handling messages, until done() holds or two seconds have passed.
-template <class F>
-bool PumpUntil(F done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;  // generous: a loaded machine is slow
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    Pump();
-  }
-  return true;
-}
-
 class RecordingHintWindow : public THintWindow {
 public:
   using THintWindow::THintWindow;

@@ -138,23 +138,6 @@ TEST(Lifetime, AFormReleasedFromATimerThatPumpsGoesAfterTheTimerHandler) {
   EXPECT_EQ(log, (Log{"handler goes on with caption Timed", "destroyed"}));
 }
 
-// A windowless control that counts its paints and may change its parent's children.
-class Swatch : public TControl {
-public:
-  Swatch(TComponent* owner, TColor colour) : TControl(owner), colour_(colour) {}
-  void Paint(TCanvas& canvas) override {
-    ++paints;
-    canvas.Brush()->SetColor(colour_);
-    canvas.FillRect({0, 0, Width(), Height()});
-    if (victim) delete std::exchange(victim, nullptr);
-  }
-  int paints = 0;
-  TControl* victim = nullptr;
-
-private:
-  TColor colour_;
-};
-
 TEST(Lifetime, PaintingChildrenSurvivesAChildFreeingAnother) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 200, 100);

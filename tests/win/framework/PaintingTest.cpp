@@ -7,18 +7,6 @@
 namespace tmv {
 namespace {
 
-class Swatch : public TControl {
-public:
-  Swatch(TComponent* owner, TColor colour) : TControl(owner), colour_(colour) {}
-  void Paint(TCanvas& canvas) override {
-    canvas.Brush()->SetColor(colour_);
-    canvas.FillRect({0, 0, Width(), Height()});
-  }
-
-private:
-  TColor colour_;
-};
-
 // Paints a form's background itself, as a skinned frame does, and leaves the rest alone.
 class BackgroundPainter : public TComponent {
 public:

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <utility>
 
 #include "framework/gui/Dialogs.h"
 #include "framework/gui/Forms.h"
@@ -67,5 +68,36 @@ private:
 
 // Handles every message already queued for this thread.
 inline void Pump() { Application()->ProcessMessages(); }
+
+// Waits, handling messages, until done() holds; false after ten seconds (generous: a loaded
+// machine is slow).
+template <class F>
+bool PumpUntil(F done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > 10000) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    Pump();
+  }
+  return true;
+}
+
+// A windowless control that fills itself with one colour, counts its paints and may free
+// another control while it paints.
+class Swatch : public TControl {
+public:
+  Swatch(TComponent* owner, TColor colour) : TControl(owner), colour_(colour) {}
+  void Paint(TCanvas& canvas) override {
+    ++paints;
+    canvas.Brush()->SetColor(colour_);
+    canvas.FillRect({0, 0, Width(), Height()});
+    if (victim) delete std::exchange(victim, nullptr);
+  }
+  int paints = 0;
+  TControl* victim = nullptr;
+
+private:
+  TColor colour_;
+};
 
 }  // namespace tmv

@@ -8,17 +8,6 @@
 namespace tmv {
 namespace {
 
-template <class F>
-bool PumpUntil(F done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;  // generous: a loaded machine is slow
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    Pump();
-  }
-  return true;
-}
-
 class THintForm : public TForm {
 public:
   explicit THintForm(TComponent* owner) : TForm(owner) { InitFormResource(); }

@@ -4,22 +4,10 @@
 #include "framework/gui/ExtCtrls.h"
 #include "framework/gui/Forms.h"
 #include "skin/imaging/SPUtilsParentBackground.h"
+#include "win/framework/TestSupport.h"
 
 namespace tmv {
 namespace {
-
-// A windowless control that fills itself with one colour.
-class Swatch : public TControl {
-public:
-  Swatch(TComponent* owner, TColor colour) : TControl(owner), colour_(colour) {}
-  void Paint(TCanvas& canvas) override {
-    canvas.Brush()->SetColor(colour_);
-    canvas.FillRect({0, 0, Width(), Height()});
-  }
-
-private:
-  TColor colour_;
-};
 
 // A windowless control that draws its parent under itself, as a transparent one does.
 class SeeThrough : public TControl {
