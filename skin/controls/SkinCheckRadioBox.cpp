@@ -221,6 +221,15 @@ void TspSkinCheckRadioBox::WndProc(TMessage& message) {
         if (!alive.expired()) ToggleState();
       }
       return;
+    case WM_ERASEBKGND:
+      // A transparent sibling captures the normal face through the erase; the box's own paint
+      // draws the whole face anyway.
+      if (!flat_ && !InPaintMessage && message.WParam) {
+        Perform(WM_PRINTCLIENT, message.WParam, PRF_CLIENT);
+        message.Result = 1;
+        return;
+      }
+      break;
     case WM_MOVE:
       TspSkinCustomControl::WndProc(message);
       // The flat look shows what lies behind, which changed with the place.

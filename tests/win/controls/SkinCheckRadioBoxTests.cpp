@@ -143,6 +143,13 @@ TEST_F(CheckRadioBehaviour, SpaceTogglesAndArrowsWalkTheRadioGroup) {
   EXPECT_FALSE(other->Checked());
   EXPECT_EQ(events.entries, (std::vector<std::string>{"click c", "click a", "click c"}));
 
+  // The caption's accelerator focuses and toggles the box.
+  other->SetCaption("&Other");
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'o'), 1);
+  EXPECT_TRUE(other->Focused());
+  EXPECT_TRUE(other->Checked());
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'q'), 0);
+
   // A box that cannot be focused ignores Space.
   check->SetFocus();
   check->SetCanFocused(false);
@@ -168,6 +175,17 @@ TEST_F(CheckRadioBehaviour, ABoxFreedByAClickHandlerIsNotTouchedAgain) {
   EXPECT_EQ(events.freeOnClick, nullptr);
   EXPECT_FALSE(groupCheck->Checked());
   EXPECT_EQ(events.entries, (std::vector<std::string>{"click groupCheck"}));
+
+  // The first check box's handler frees the second before the group reaches it.
+  auto* clicked = NewBox("clicked", 100, true, 4);
+  auto* first = NewBox("first", 130, false, 4);
+  auto* second = NewBox("second", 160, false, 4);
+  first->SetChecked(true);
+  events.entries.clear();
+  events.freeOnClick = second;
+  PostClick(*clicked, 5, 5, 5, 5);
+  EXPECT_TRUE(clicked->Checked());
+  EXPECT_EQ(events.entries, (std::vector<std::string>{"click first", "click clicked"}));
 
   auto* keyed = NewBox("keyed", 100, false, 0);
   keyed->SetFocus();
@@ -217,12 +235,18 @@ TEST_F(CheckRadioBehaviour, TheDefaultLookDrawsSquareMarkAndFocus) {
   radio->SetFocus();
   EXPECT_LT(TFaceShot(*radio).Count(behind, focusLeft), 20);
 
-  // The normal look fills the face and frames it when focused.
+  // The normal look fills the face and frames it when focused; it erases into a given DC
+  // with its face, for what lies over it.
   radio->SetFlat(false);
   TFaceShot normal(*radio);
   EXPECT_EQ(normal.At(0, 0), shadow);
   EXPECT_EQ(normal.At(1, 1), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(normal.Count(black, mark), 36);
+  TBitmap erased;
+  erased.SetBitCount(32);
+  erased.SetSize(radio->Width(), radio->Height());
+  radio->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.Canvas()->Handle()));
+  EXPECT_EQ(PictureAt(erased, 9, 11), black);
 }
 
 // ---------------------------------------------------------------------------------------
