@@ -10,6 +10,7 @@
 #include "skin/imaging/SPUtilsComposeGdi.h"
 #include "skin/imaging/SPUtilsGlyphs.h"
 #include "skin/imaging/SPUtilsParentBackground.h"
+#include "skin/imaging/spEffBmp.h"
 
 namespace tmv {
 
@@ -19,6 +20,7 @@ constexpr int32_t kMarkLeft = 3;         // the mark's left edge in both looks
 constexpr int32_t kDefaultTextLeft = 22;  // the flat default look's caption
 constexpr int32_t kNormalTextLeft = 19;   // the normal default look's caption
 constexpr TColor kHotFrameColour = 8388608;  // navy
+constexpr unsigned kFadeInterval = 20;
 
 const TRect& OrPlain(const TRect& r, const TRect& plain) { return r.IsEmpty() ? plain : r; }
 
@@ -51,7 +53,13 @@ TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* owner) : TspSkinCustomCon
 void TspSkinCheckRadioBox::LookupSkinDescriptor() {
   TspSkinCustomControl::LookupSkinDescriptor();
   auto* d = dynamic_cast<TspDataSkinCheckRadioControl*>(Descriptor());
-  if (!d) return;
+  if (!d) {
+    fadeEnabled_ = false;
+    fadeSteps_ = 0;
+    return;
+  }
+  fadeEnabled_ = d->Morphing && !flat_;
+  fadeKind_ = d->MorphKind;
   fontName_ = d->FontName;
   fontStyle_ = d->FontStyle;
   fontHeight_ = d->FontHeight;
@@ -72,7 +80,11 @@ void TspSkinCheckRadioBox::LookupSkinDescriptor() {
 
 void TspSkinCheckRadioBox::ApplySkinChange() {
   if (!flat_) {
+    StopFade();
+    const auto alive = Liveness();
     TspSkinCustomControl::ApplySkinChange();
+    if (alive.expired()) return;
+    if (fadeEnabled_ && SkinIndex() != -1 && HotOrFocused()) fadeSteps_ = kFadeSteps;
     return;
   }
   // A flat box keeps its size and has no region: only its marks and colours change.
@@ -188,7 +200,35 @@ void TspSkinCheckRadioBox::ToggleState() {
 void TspSkinCheckRadioBox::SetMouseInside(bool value) {
   if (mouseInside_ == value) return;
   mouseInside_ = value;
+  Refresh();
+}
+
+void TspSkinCheckRadioBox::Refresh() {
+  if (!fadeEnabled_ || SkinIndex() == -1) {
+    Invalidate();
+    return;
+  }
+  if (!fadeTimer_) {
+    fadeTimer_ = new TTimer(this);
+    fadeTimer_->SetInterval(kFadeInterval);
+    fadeTimer_->SetOnTimer(TNotifyEvent::Of<&TspSkinCheckRadioBox::FadeTick>(this));
+  }
+  fadeTimer_->SetEnabled(true);
+}
+
+void TspSkinCheckRadioBox::FadeTick(TObject*) {
+  const int32_t target = HotOrFocused() ? kFadeSteps : 0;
+  if (!fadeEnabled_ || SkinIndex() == -1)
+    fadeSteps_ = target;
+  else
+    fadeSteps_ += fadeSteps_ < target ? 1 : fadeSteps_ > target ? -1 : 0;
+  // Stopped on arrival: no tick is spent on a fade already finished.
+  if (fadeSteps_ == target) StopFade();
   Invalidate();
+}
+
+void TspSkinCheckRadioBox::StopFade() {
+  if (fadeTimer_) fadeTimer_->SetEnabled(false);
 }
 
 void TspSkinCheckRadioBox::WndProc(TMessage& message) {
@@ -294,17 +334,23 @@ void TspSkinCheckRadioBox::KeyUp(WORD& key, TShiftState shift) {
 }
 
 void TspSkinCheckRadioBox::DoEnter() {
+  const auto alive = Liveness();
   TspSkinCustomControl::DoEnter();
-  if (canFocused_) Invalidate();
+  if (!alive.expired() && canFocused_) Refresh();
 }
 
 void TspSkinCheckRadioBox::DoExit() {
+  const auto alive = Liveness();
   TspSkinCustomControl::DoExit();
-  if (canFocused_) Invalidate();
+  if (!alive.expired() && canFocused_) Refresh();
 }
 
 void TspSkinCheckRadioBox::EnabledChanged() {
   TspSkinCustomControl::EnabledChanged();
+  if (fadeEnabled_) {
+    StopFade();
+    fadeSteps_ = 0;
+  }
   mouseInside_ = false;
   Invalidate();
 }
@@ -433,8 +479,8 @@ void TspSkinCheckRadioBox::PaintSkinFace(TBitmap& face) {
     PaintDefaultFace(face);
     return;
   }
-  const bool hot = Hot() || Focused();
-  BuildSkinImage(face, SkinPicture(), hot ? hotFaceRect_ : FaceRect());
+  const bool hot = fadeEnabled_ ? fadeSteps_ == kFadeSteps : HotOrFocused();
+  BuildFace(face, hot);
   TCanvas& canvas = *face.Canvas();
   const TRect& mark = CheckImageRect();
   const int32_t y = sizedCheckImage_.Top + Half(sizedCheckImage_.Height()) -
@@ -448,6 +494,17 @@ void TspSkinCheckRadioBox::PaintSkinFace(TBitmap& face) {
     font.Assign(*DefaultFont());
   font.SetColor(colour);
   DrawCaptionText(canvas.Handle(), font, sizedTextArea_, sizedTextArea_.Left, Caption());
+}
+
+void TspSkinCheckRadioBox::BuildFace(TBitmap& face, bool hot) {
+  BuildSkinImage(face, SkinPicture(), hot ? hotFaceRect_ : FaceRect());
+  if (!fadeEnabled_ || fadeSteps_ == 0 || fadeSteps_ == kFadeSteps) return;
+  TBitmap hotFace;
+  hotFace.SetSize(face.Width(), face.Height());
+  BuildSkinImage(hotFace, SkinPicture(), hotFaceRect_);
+  TspEffectBmp mixed(face.Handle());
+  mixed.Morph(fadeKind_, TspEffectBmp(hotFace.Handle()), FadeFactor());
+  mixed.Draw(face.Canvas()->Handle(), 0, 0);
 }
 
 }  // namespace tmv

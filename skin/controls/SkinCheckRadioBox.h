@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/gui/ExtCtrls.h"
 #include "framework/gui/ImgList.h"
 #include "skin/controls/SkinCustomControl.h"
 #include "skin/imaging/SkinIniValues.h"
@@ -41,6 +42,9 @@ public:
   void SetImageIndex(int32_t value);
   bool MouseInside() const { return mouseInside_; }
   bool FocusingByClick() const { return focusingByClick_; }
+  // Progress of the normal look's fade towards the hot face, 0 to 1 in five 20 ms steps.
+  double FadeFactor() const { return fadeSteps_ / static_cast<double>(kFadeSteps); }
+  bool FadeEnabled() const { return fadeEnabled_; }
 
   // What the user's click or Space does: a check box flips, an unchecked radio box checks.
   void ToggleState();
@@ -78,6 +82,15 @@ private:
   bool SameGroup(const TspSkinCheckRadioBox& other) const;
   void SetMouseInside(bool value);
   bool Hot() const { return mouseInside_ && Enabled(); }
+  bool HotOrFocused() const { return Hot() || Focused(); }
+  // A fade towards the current state when the skin fades, else a plain repaint.
+  void Refresh();
+  void FadeTick(TObject* sender);
+  void StopFade();
+  // The face from the skin rectangle, with the fade's mix of the normal and hot faces.
+  void BuildFace(TBitmap& face, bool hot);
+
+  static constexpr int32_t kFadeSteps = 5;
 
   TImageList* images_ = nullptr;
   int32_t imageIndex_ = 0;
@@ -97,6 +110,10 @@ private:
   TRect checkedImageRect_, uncheckedImageRect_;
   TRect hotCheckedImageRect_, hotUncheckedImageRect_;
   TRect grayCheckedImageRect_, grayUncheckedImageRect_;
+  bool fadeEnabled_ = false;
+  TspMorphKind fadeKind_ = mkDefault;
+  int32_t fadeSteps_ = 0;  // whole steps, so the factor lands exactly on 0 and 1
+  TTimer* fadeTimer_ = nullptr;  // owned by the box as a component
   TRect sizedTextArea_, sizedCheckImage_;
 };
 

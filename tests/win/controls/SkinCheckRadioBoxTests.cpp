@@ -383,5 +383,59 @@ TEST(CheckRadioSkin, MarksOutsideThePictureDrawWhatExists) {
   EXPECT_EQ(normal.At(5, 5), PlaceColour(26, 0));
 }
 
+// The fade factors seen while the timer runs, until it reaches target or a second passes.
+std::vector<double> FadeUntil(TspSkinCheckRadioBox& box, double target) {
+  std::vector<double> seen;
+  for (int i = 0; i < 100 && box.FadeFactor() != target; ++i) {
+    Sleep(10);
+    Pump();
+    if (seen.empty() || seen.back() != box.FadeFactor()) seen.push_back(box.FadeFactor());
+  }
+  return seen;
+}
+
+TEST(CheckRadioSkin, TheNormalLookFadesBetweenItsFacesInFiveSteps) {
+  std::vector<std::unique_ptr<TBitmap>> pictures;
+  pictures.push_back(PlacePicture(32, 32));
+  TSkinSource skin;
+  skin.Load(SkinBytes({"[SKINCONTROLS]", "count=1", "0=fader:checkradio", "[fader]",
+                       "pictureindex=0", "skinrect=0,0,16,16", "activeskinrect=16,0,32,16",
+                       "morphing=1"},
+                      std::move(pictures)));
+  TRelayForm form(nullptr);
+  form.Show();
+  auto* box = new TspSkinCheckRadioBox(&form);
+  box->SetParent(&form);
+  box->SetFlat(false);
+  box->SetSkinDataName("fader");
+  box->SetSkinData(skin.data);
+  ASSERT_EQ(box->Width(), 16);
+  ASSERT_TRUE(box->FadeEnabled());
+  EXPECT_EQ(TFaceShot(*box).At(2, 2), PlaceColour(2, 2));
+
+  box->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(FadeUntil(*box, 1), (std::vector<double>{1 / 5.0, 2 / 5.0, 3 / 5.0, 4 / 5.0, 1}));
+  EXPECT_EQ(TFaceShot(*box).At(2, 2), PlaceColour(18, 2)) << "the hot face";
+  box->Perform(CM_MOUSELEAVE);
+  while (box->FadeFactor() == 1) {
+    Sleep(5);
+    Pump();
+  }
+  const COLORREF mixed = TFaceShot(*box).At(2, 2);
+  EXPECT_NE(mixed, PlaceColour(2, 2));
+  EXPECT_NE(mixed, PlaceColour(18, 2));
+  EXPECT_EQ(FadeUntil(*box, 0).back(), 0);
+  EXPECT_EQ(TFaceShot(*box).At(2, 2), PlaceColour(2, 2));
+
+  box->Perform(CM_MOUSEENTER);
+  FadeUntil(*box, 1);
+  box->SetEnabled(false);
+  EXPECT_EQ(box->FadeFactor(), 0) << "disabling ends the fade";
+  Sleep(50);
+  Pump();
+  EXPECT_EQ(box->FadeFactor(), 0);
+  EXPECT_EQ(TFaceShot(*box).At(2, 2), PlaceColour(2, 2));
+}
+
 }  // namespace
 }  // namespace tmv
