@@ -341,24 +341,36 @@ TEST_F(StoredSkinBoxes, ClickingTheOtherSizeMovesTheCheck) {
   EXPECT_EQ(log.entries, (std::vector<std::string>{"click RB16"}));
 }
 
+// A shown form with one box of a skin made in memory: the section "box" (its picture the
+// 32-pixel place picture) holds the keys given.
+struct TOneBoxSkin {
+  TOneBoxSkin(const std::vector<std::string>& keys, bool flat) {
+    std::vector<std::string> definition{"[SKINCONTROLS]", "count=1", "0=box:checkradio", "[box]",
+                                        "pictureindex=0"};
+    definition.insert(definition.end(), keys.begin(), keys.end());
+    std::vector<std::unique_ptr<TBitmap>> pictures;
+    pictures.push_back(PlacePicture(32, 32));
+    skin.Load(SkinBytes(definition, std::move(pictures)));
+    form.Show();
+    box = new TspSkinCheckRadioBox(&form);
+    box->SetParent(&form);
+    box->SetFlat(flat);
+    box->SetSkinDataName("box");
+    box->SetSkinData(skin.data);
+  }
+  TSkinSource skin;
+  TRelayForm form{nullptr};
+  TspSkinCheckRadioBox* box;
+};
+
 // A skin whose marks lie partly or wholly outside its 32-pixel picture.
 TEST(CheckRadioSkin, MarksOutsideThePictureDrawWhatExists) {
-  std::vector<std::unique_ptr<TBitmap>> pictures;
-  pictures.push_back(PlacePicture(32, 32));
-  TSkinSource skin;
-  skin.Load(SkinBytes({"[SKINCONTROLS]", "count=1", "0=box:checkradio", "[box]",
-                       "pictureindex=0", "skinrect=0,0,32,20", "lefttoppoint=4,4",
-                       "righttoppoint=28,4", "leftbottompoint=4,16", "rightbottompoint=28,16",
-                       "clientrect=4,4,28,16", "checkimagerect=26,0,36,10",
-                       "uncheckimagerect=40,40,50,50", "checkimagearea=0,0,20,20",
-                       "textarea=20,0,32,20"},
-                      std::move(pictures)));
-  TRelayForm form(nullptr);
-  form.Show();
-  auto* box = new TspSkinCheckRadioBox(&form);
-  box->SetParent(&form);
-  box->SetSkinDataName("box");
-  box->SetSkinData(skin.data);
+  TOneBoxSkin one({"skinrect=0,0,32,20", "lefttoppoint=4,4", "righttoppoint=28,4",
+                   "leftbottompoint=4,16", "rightbottompoint=28,16", "clientrect=4,4,28,16",
+                   "checkimagerect=26,0,36,10", "uncheckimagerect=40,40,50,50",
+                   "checkimagearea=0,0,20,20", "textarea=20,0,32,20"},
+                  true);
+  TspSkinCheckRadioBox* box = one.box;
   box->SetBounds(0, 0, 60, 20);
   box->SetChecked(true);
   const int y = 20 / 2 - 5;
@@ -383,32 +395,21 @@ TEST(CheckRadioSkin, MarksOutsideThePictureDrawWhatExists) {
   EXPECT_EQ(normal.At(5, 5), PlaceColour(26, 0));
 }
 
-// The fade factors seen while the timer runs, until it reaches target or a second passes.
+// The fade factors the timer steps through, until it reaches target or a second passes.
 std::vector<double> FadeUntil(TspSkinCheckRadioBox& box, double target) {
   std::vector<double> seen;
+  double last = box.FadeFactor();
   for (int i = 0; i < 100 && box.FadeFactor() != target; ++i) {
     Sleep(10);
     Pump();
-    if (seen.empty() || seen.back() != box.FadeFactor()) seen.push_back(box.FadeFactor());
+    if (box.FadeFactor() != last) seen.push_back(last = box.FadeFactor());
   }
   return seen;
 }
 
 TEST(CheckRadioSkin, TheNormalLookFadesBetweenItsFacesInFiveSteps) {
-  std::vector<std::unique_ptr<TBitmap>> pictures;
-  pictures.push_back(PlacePicture(32, 32));
-  TSkinSource skin;
-  skin.Load(SkinBytes({"[SKINCONTROLS]", "count=1", "0=fader:checkradio", "[fader]",
-                       "pictureindex=0", "skinrect=0,0,16,16", "activeskinrect=16,0,32,16",
-                       "morphing=1"},
-                      std::move(pictures)));
-  TRelayForm form(nullptr);
-  form.Show();
-  auto* box = new TspSkinCheckRadioBox(&form);
-  box->SetParent(&form);
-  box->SetFlat(false);
-  box->SetSkinDataName("fader");
-  box->SetSkinData(skin.data);
+  TOneBoxSkin one({"skinrect=0,0,16,16", "activeskinrect=16,0,32,16", "morphing=1"}, false);
+  TspSkinCheckRadioBox* box = one.box;
   ASSERT_EQ(box->Width(), 16);
   ASSERT_TRUE(box->FadeEnabled());
   EXPECT_EQ(TFaceShot(*box).At(2, 2), PlaceColour(2, 2));
