@@ -357,6 +357,7 @@ void TspSkinCheckRadioBox::EnabledChanged() {
 
 void TspSkinCheckRadioBox::CaptionChanged() {
   TspSkinCustomControl::CaptionChanged();
+  // The window's text changed, but the face that shows it is the box's own.
   Invalidate();
 }
 
