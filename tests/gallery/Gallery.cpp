@@ -15,7 +15,8 @@
 #include "framework/gui/Forms.h"
 #include "framework/gui/Registration.h"
 #include "labels/RzRegistration.h"
-#include "skin/data/SkinData.h"
+#include "skin/controls/SkinChangeRelay.h"
+#include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/hint/SkinHint.h"
 
 namespace tmv {
@@ -31,6 +32,11 @@ public:
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // The page's registry announces its skin to the skinned controls, as a skinned form does.
+  void WndProc(TMessage& message) override {
+    RelaySkinChange(*this, message);
+    TForm::WndProc(message);
+  }
   static std::string& PageName() {
     static std::string name;
     return name;
@@ -42,7 +48,7 @@ public:
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace tmv;
   RegisterFrameworkClasses();
-  RegisterSkinDataClasses();
+  RegisterSkinControlClasses();
   RegisterSkinHintClasses();
   RegisterLabelClasses();
   TGalleryPage::PageName() = Trim(commandLine);
