@@ -1,6 +1,7 @@
 #include "skin/controls/SkinCtrlsRegistration.h"
 
 #include "framework/core/ClassInfo.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
 
@@ -9,7 +10,8 @@ namespace tmv {
 void RegisterSkinControlClasses() {
   RegisterSkinDataClasses();
   RegisterClasses({&TspSkinPanel::StaticClassInfo(), &TspSkinStatusBar::StaticClassInfo(),
-                   &TspSkinLabel::StaticClassInfo(), &TspSkinStatusPanel::StaticClassInfo()});
+                   &TspSkinLabel::StaticClassInfo(), &TspSkinStatusPanel::StaticClassInfo(),
+                   &TspSkinButton::StaticClassInfo()});
 }
 
 }  // namespace tmv
