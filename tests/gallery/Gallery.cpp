@@ -15,6 +15,8 @@
 #include "framework/gui/Forms.h"
 #include "framework/gui/Registration.h"
 #include "labels/RzRegistration.h"
+#include "skin/controls/SkinChangeRelay.h"
+#include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/data/SkinData.h"
 
 namespace tmv {
@@ -30,6 +32,10 @@ public:
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void WndProc(TMessage& m) override {
+    RelaySkinChange(*this, m);
+    TForm::WndProc(m);
+  }
   static std::string& PageName() {
     static std::string name;
     return name;
@@ -41,7 +47,7 @@ public:
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace tmv;
   RegisterFrameworkClasses();
-  RegisterSkinDataClasses();
+  RegisterSkinControlClasses();
   RegisterLabelClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
