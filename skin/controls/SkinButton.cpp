@@ -286,19 +286,25 @@ void TspSkinButton::MouseMove(TShiftState shift, int x, int y) {
 void TspSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   auto alive = Liveness();
   if (button == mbLeft) {
+    // Where the button goes up decides, whatever enter and leave reports came before.
     const RECT r = ClientRect();
-    if (mouseInside_ && !PtInRect(&r, POINT{x, y})) MouseLeft();
+    const bool inside = PtInRect(&r, POINT{x, y}) != 0;
+    if (inside && !mouseInside_) MouseEntered();
+    if (!inside && mouseInside_) MouseLeft();
     pressedByMouse_ = false;
     if (groupIndex_ == 0) {
-      if (mouseInside_) {
+      if (inside) {
         SetDown(false);
         StopRepeat();
         ButtonClick();
       } else {
         down_ = false;
         StopRepeat();
+        // Leaving while down showed the hot face at once; a button that is neither hot nor
+        // focused now fades back instead of staying hot.
+        StartFade();
       }
-    } else if (down_ && allowAllUp_ && wasDownAtPress_ && mouseInside_) {
+    } else if (down_ && allowAllUp_ && wasDownAtPress_ && inside) {
       SetDown(false);
       ButtonClick();
     }

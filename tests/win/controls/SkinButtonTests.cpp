@@ -398,6 +398,15 @@ TEST_F(SkinButton, TheFadeSettlesExactlyOnItsEndsWithoutAnExtraTick) {
   EXPECT_EQ(b->FadeFactor(), 0.0) << "back to exactly 0, not a rounding error above it";
   EXPECT_EQ(TFaceShot(*b).At(10, 5), normal);
 
+  // Pressed, dragged off and released outside: back to the normal face.
+  b->SetCanFocused(false);
+  Press(*b, At(5, 5));
+  Release(*b, At(100, 5));
+  StepFade(*b);
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(b->FadeFactor(), 0.0);
+  EXPECT_EQ(TFaceShot(*b).At(10, 5), normal);
+
   // Leaving half-way turns back from where the fade stands.
   b->Perform(CM_MOUSEENTER);
   b->Perform(WM_TIMER, TspSkinButton::kFadeTimerID);
