@@ -321,6 +321,13 @@ TEST_F(SkinButton, ReturnGoesToTheDefaultButtonAndEscapeToTheCancelOne) {
   ok->Perform(CM_MOUSELEAVE);
   EXPECT_TRUE(ok->MouseInside()) << "the active default button keeps its hot look";
   form.SetModalResult(mrNone);
+
+  cancel->SetCaption("&Quit");
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'q'), 1);
+  Pump();
+  EXPECT_TRUE(cancel->Focused()) << "the accelerator focuses and clicks";
+  EXPECT_EQ(Clicks(), (std::vector<std::string>{"click cancel"}));
+  form.SetModalResult(mrNone);
 }
 
 TEST_F(SkinButton, AGroupKeepsOneButtonDownUnlessAllMayBeUp) {
@@ -392,6 +399,10 @@ TEST_F(SkinButton, TheFadeSettlesExactlyOnItsEndsWithoutAnExtraTick) {
   b->Perform(WM_TIMER, TspSkinButton::kFadeTimerID);
   EXPECT_EQ(b->FadeFactor(), 1.0) << "a queued tick after the end changes nothing";
   EXPECT_EQ(TFaceShot(*b).At(10, 5), hot);
+
+  skin.Load(ButtonSkin("mkdefault"));
+  EXPECT_FALSE(b->FadeRunning());
+  EXPECT_EQ(b->FadeFactor(), 1.0) << "a hot button stays hot through a skin change";
 
   b->Perform(CM_MOUSELEAVE);
   EXPECT_EQ(StepFade(*b), 5);
