@@ -107,6 +107,13 @@ void TspSkinControl::BlendWithBackground(TBitmap& face) {
   mixed.Draw(face.Canvas()->Handle(), 0, 0);
 }
 
+bool TspSkinControl::PaintIntoEraseDC(TMessage& message) {
+  if (InPaintMessage || !message.WParam) return false;
+  Perform(WM_PRINTCLIENT, message.WParam, PRF_CLIENT);
+  message.Result = 1;
+  return true;
+}
+
 void TspSkinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND:

@@ -69,6 +69,9 @@ protected:
   virtual void PaintDefaultFace(TBitmap& face) {}
   virtual void PaintSkinFace(TBitmap& face) {}
   void ApplySkinCursor();
+  // An erase that does not come from the control's own paint (a parent drawing its children
+  // into another device context) gets the whole face; true when it was painted.
+  bool PaintIntoEraseDC(TMessage& message);
 
   bool InPaintMessage = false;
   int32_t skinIndex_ = -1;

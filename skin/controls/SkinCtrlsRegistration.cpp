@@ -1,6 +1,7 @@
 #include "skin/controls/SkinCtrlsRegistration.h"
 
 #include "framework/core/ClassInfo.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadioBox.h"
 #include "skin/controls/SkinLabel.h"
 #include "skin/controls/SkinPanel.h"
@@ -11,7 +12,8 @@ void RegisterSkinControlClasses() {
   RegisterSkinDataClasses();
   RegisterClasses({&TspSkinPanel::StaticClassInfo(), &TspSkinStatusBar::StaticClassInfo(),
                    &TspSkinLabel::StaticClassInfo(), &TspSkinStatusPanel::StaticClassInfo(),
-                   &TspSkinCheckRadioBox::StaticClassInfo()});
+                   &TspSkinCheckRadioBox::StaticClassInfo(),
+                   &TspSkinButton::StaticClassInfo()});
 }
 
 }  // namespace tmv

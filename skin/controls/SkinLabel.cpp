@@ -64,11 +64,7 @@ void TspSkinLabel::UpdateSkinRegion() {
 }
 
 void TspSkinLabel::WndProc(TMessage& message) {
-  if (message.Msg == WM_ERASEBKGND && !InPaintMessage && message.WParam) {
-    Perform(WM_PRINTCLIENT, message.WParam, PRF_CLIENT);
-    message.Result = 1;
-    return;
-  }
+  if (message.Msg == WM_ERASEBKGND && PaintIntoEraseDC(message)) return;
   TspSkinCustomControl::WndProc(message);
 }
 

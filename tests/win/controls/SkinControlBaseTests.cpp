@@ -8,6 +8,8 @@
 
 #include "SkinControlsTestSupport.h"
 #include "framework/gui/ExtCtrls.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/data/SkinButtonDescriptors.h"
 
 namespace tmv {
 namespace {
@@ -326,8 +328,9 @@ TEST(SkinChange, StoredThenEmptyThenStoredEveryControlFollows) {
   auto* bar = form.Find<TspSkinStatusBar>("AppStatusBar");
   auto* status = form.Find<TspSkinStatusPanel>("spSkinStatusPanel1");
   auto* label = form.Find<TspSkinLabel>("spSkinLabel1");
-  ASSERT_TRUE(stored && data && panel && bar && status && label);
-  const std::vector<TspSkinCustomControl*> all{panel, bar, status, label};
+  auto* button = form.Find<TspSkinButton>("BTNSelFile");
+  ASSERT_TRUE(stored && data && panel && bar && status && label && button);
+  const std::vector<TspSkinCustomControl*> all{panel, bar, status, label, button};
   const std::vector<uint8_t> storedBytes = stored->CompressedData().Bytes();
 
   auto expectSkinned = [&](const char* step) {
@@ -341,6 +344,11 @@ TEST(SkinChange, StoredThenEmptyThenStoredEveryControlFollows) {
     EXPECT_EQ(TFaceShot(*bar).At(0, 0), PictureAt(controls, 186, 48));
     EXPECT_EQ(TFaceShot(*status).At(0, 0), PictureAt(controls, 0, 90));
     EXPECT_EQ(TFaceShot(*label).At(0, 0), PictureAt(controls, 41, 90));
+    const TRect face = button->FaceRect();
+    EXPECT_EQ(TFaceShot(*button).At(0, 0),
+              PictureAt(*data->ActivePictures.at(
+                            dynamic_cast<TspDataSkinButtonControl&>(*button->Descriptor()).PictureIndex),
+                        face.Left, face.Top));
   };
   expectSkinned("stored");
 
@@ -352,6 +360,8 @@ TEST(SkinChange, StoredThenEmptyThenStoredEveryControlFollows) {
   EXPECT_EQ(TFaceShot(*panel).At(0, 0), shadow);
   EXPECT_EQ(TFaceShot(*status).At(0, 0), shadow);
   EXPECT_EQ(TFaceShot(*label).At(0, 0), shadow);
+  EXPECT_EQ(TFaceShot(*button).At(0, 0), shadow);
+  EXPECT_EQ(TFaceShot(*button).At(3, 3), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(TFaceShot(*bar).At(0, 0), GetSysColor(COLOR_BTNFACE)) << "borderless";
 
   stored->SetCompressedData(storedBytes);
