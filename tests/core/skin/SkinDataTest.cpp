@@ -211,6 +211,23 @@ TEST(SkinData, CountsOfZeroOrBeyondTheSectionGiveShortLists) {
   EXPECT_TRUE(f.data->ActivePictures.empty());
 }
 
+TEST(SkinData, GapsInAListingDropNoEntryAfterThem) {
+  Fixture f;
+  std::vector<std::string> def = {"[VERSION]", "[FORMINFO]", "[SKINCONTROLS]", "count=4", "0=button:button",
+                                  "3=statusbar:panel", "[SKINAREAS]", "count=3", "2=bottom:0,10,10,20",
+                                  "[SKINOBJECTS]", "count=2147483647", "2147483646=caption:caption",
+                                  "01=zero:caption", "-1=minus:caption", "5=close:stdbutton"};
+  f.Apply(StoredBytes(3, def, 0));
+  ASSERT_FALSE(f.data->SkinEmpty()) << f.data->LastError();
+  ASSERT_EQ(2u, f.data->CtrlList.size());
+  EXPECT_EQ(1, f.data->FindControlIndex("statusbar"));
+  ASSERT_EQ(1u, f.data->AreaList.size());
+  EXPECT_EQ((TRect{0, 10, 10, 20}), f.data->AreaList[0]->AreaRect);
+  ASSERT_EQ(2u, f.data->ObjectList.size()) << "keys are plain decimal numbers below the count";
+  EXPECT_EQ(0, f.data->FindObjectIndex("close"));
+  EXPECT_EQ(1, f.data->FindObjectIndex("caption"));
+}
+
 TEST(SkinData, ANewerPackageLeavesTheRegistryEmptyAndStillAnnouncesIt) {
   Fixture f;
   f.Apply(StoredBytes(3, Definition()));
