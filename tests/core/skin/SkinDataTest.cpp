@@ -247,11 +247,8 @@ TEST(SkinData, ADamagedSkinNeverEscapesAndLeavesTheRegistryEmpty) {
   std::vector<uint8_t> good = StoredBytes(3, Definition());
   std::vector<uint8_t> truncatedPackage = skintest::PackageBytes(*skintest::MakePackage(3, Definition()));
   truncatedPackage.resize(30);
-  std::vector<uint8_t> trailing = good;
-  trailing.push_back(7);
   const std::vector<std::vector<uint8_t>> damaged = {
       std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(good.size() / 2)),
-      trailing,
       skintest::Compress(truncatedPackage),
       StoredBytes(3, {"[FORMINFO]", "clientrect=1,2"}),
       StoredBytes(3, {"[SKINCONTROLS]", "count=1", "0=b:button", "[b]", "skinrect=1,2,x,4"}),
@@ -271,6 +268,16 @@ TEST(SkinData, ADamagedSkinNeverEscapesAndLeavesTheRegistryEmpty) {
     EXPECT_TRUE(f.data->Picture().Empty()) << i;
     EXPECT_EQ(kFullChange, f.messages) << i;
   }
+}
+
+TEST(SkinData, PaddingAfterTheCompressedSkinIsIgnored) {
+  std::vector<uint8_t> padded = StoredBytes(3, Definition());
+  padded.resize(padded.size() + 512, 0);
+  Fixture f;
+  f.Apply(padded);
+  ASSERT_FALSE(f.data->SkinEmpty()) << f.data->LastError();
+  EXPECT_EQ(2u, f.data->ActivePictures.size());
+  EXPECT_EQ(5u, f.data->CtrlList.size());
 }
 
 TEST(SkinData, AnEmptyStoreOrADesignerChangesNothing) {
