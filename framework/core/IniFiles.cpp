@@ -1,5 +1,9 @@
 #include "framework/core/IniFiles.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
 #include "framework/core/TextUtils.h"
 
 namespace tmv {
@@ -28,25 +32,25 @@ void TMemIniFile::SetStrings(const TStrings& lines) {
     if (!current) continue;
     size_t eq = line.find('=');
     if (eq == std::string::npos)
-      current->Entries.push_back({line, std::string(), false});
+      current->Add({line, std::string(), false});
     else
-      current->Entries.push_back({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true});
+      current->Add({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true});
   }
 }
 
 TMemIniFile::TSection& TMemIniFile::AddSection(const std::string& name) {
-  sections_.push_back({name, {}});
-  index_.emplace(UpperCase(name), sections_.size() - 1);
+  sections_.emplace_back(name);
+  index_.emplace(name, sections_.size() - 1);
   return sections_.back();
 }
 
 void TMemIniFile::RebuildIndex() {
   index_.clear();
-  for (size_t i = 0; i < sections_.size(); ++i) index_.emplace(UpperCase(sections_[i].Name), i);
+  for (size_t i = 0; i < sections_.size(); ++i) index_.emplace(sections_[i].Name, i);
 }
 
 const TMemIniFile::TSection* TMemIniFile::FindSection(const std::string& name) const {
-  auto it = index_.find(UpperCase(name));
+  auto it = index_.find(name);
   return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
@@ -57,10 +61,34 @@ TMemIniFile::TSection* TMemIniFile::FindSection(const std::string& name) {
 const TMemIniFile::TEntry* TMemIniFile::FindEntry(const std::string& section,
                                                   const std::string& key) const {
   const TSection* s = FindSection(section);
-  if (!s) return nullptr;
-  for (const TEntry& e : s->Entries)
-    if (e.IsKey && SameText(e.Key, key)) return &e;
-  return nullptr;
+  return s ? s->Find(key) : nullptr;
+}
+
+void TMemIniFile::TSection::Add(TEntry entry) {
+  if (entry.IsKey) keyIndex_.emplace(entry.Key, entries_.size());
+  entries_.push_back(std::move(entry));
+}
+
+const TMemIniFile::TEntry* TMemIniFile::TSection::Find(const std::string& key) const {
+  auto it = keyIndex_.find(key);
+  return it == keyIndex_.end() ? nullptr : &entries_[it->second];
+}
+
+TMemIniFile::TEntry* TMemIniFile::TSection::Find(const std::string& key) {
+  return const_cast<TEntry*>(static_cast<const TSection&>(*this).Find(key));
+}
+
+void TMemIniFile::TSection::Erase(const std::string& key) {
+  auto it = keyIndex_.find(key);
+  if (it == keyIndex_.end()) return;
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(it->second));
+  RebuildKeyIndex();
+}
+
+void TMemIniFile::TSection::RebuildKeyIndex() {
+  keyIndex_.clear();
+  for (size_t i = 0; i < entries_.size(); ++i)
+    if (entries_[i].IsKey) keyIndex_.emplace(entries_[i].Key, i);
 }
 
 void TMemIniFile::GetStrings(TStrings& lines) const {
@@ -68,7 +96,7 @@ void TMemIniFile::GetStrings(TStrings& lines) const {
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i > 0) lines.Add("");
     lines.Add("[" + sections_[i].Name + "]");
-    for (const TEntry& e : sections_[i].Entries) lines.Add(e.IsKey ? e.Key + "=" + e.Value : e.Key);
+    for (const TEntry& e : sections_[i].Entries()) lines.Add(e.IsKey ? e.Key + "=" + e.Value : e.Key);
   }
 }
 
@@ -110,14 +138,14 @@ bool TMemIniFile::ReadBool(const std::string& section, const std::string& key, b
 void TMemIniFile::ReadSection(const std::string& section, TStrings& keys) const {
   keys.Clear();
   if (const TSection* s = FindSection(section))
-    for (const TEntry& e : s->Entries)
+    for (const TEntry& e : s->Entries())
       if (e.IsKey) keys.Add(e.Key);
 }
 
 void TMemIniFile::ReadSectionValues(const std::string& section, TStrings& lines) const {
   lines.Clear();
   if (const TSection* s = FindSection(section))
-    for (const TEntry& e : s->Entries)
+    for (const TEntry& e : s->Entries())
       if (e.IsKey) lines.Add(e.Key + "=" + e.Value);
 }
 
@@ -131,12 +159,10 @@ void TMemIniFile::WriteString(const std::string& section, const std::string& key
                               const std::string& value) {
   TSection* s = FindSection(section);
   if (!s) s = &AddSection(section);
-  for (TEntry& e : s->Entries)
-    if (e.IsKey && SameText(e.Key, key)) {
-      e.Value = value;
-      return;
-    }
-  s->Entries.push_back({key, value, true});
+  if (TEntry* e = s->Find(key))
+    e->Value = value;
+  else
+    s->Add({key, value, true});
 }
 
 void TMemIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -148,24 +174,14 @@ void TMemIniFile::WriteBool(const std::string& section, const std::string& key, 
 }
 
 void TMemIniFile::EraseSection(const std::string& section) {
-  size_t kept = 0;
-  for (size_t i = 0; i < sections_.size(); ++i)
-    if (!SameText(sections_[i].Name, section)) {
-      if (kept != i) sections_[kept] = std::move(sections_[i]);
-      ++kept;
-    }
-  sections_.resize(kept);
+  sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
+                                 [&section](const TSection& s) { return SameText(s.Name, section); }),
+                  sections_.end());
   RebuildIndex();
 }
 
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  TSection* s = FindSection(section);
-  if (!s) return;
-  for (auto it = s->Entries.begin(); it != s->Entries.end(); ++it)
-    if (it->IsKey && SameText(it->Key, key)) {
-      s->Entries.erase(it);
-      return;
-    }
+  if (TSection* s = FindSection(section)) s->Erase(key);
 }
 
 }  // namespace tmv

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "framework/core/Strings.h"
+#include "framework/core/TextUtils.h"
 
 namespace tmv {
 
@@ -59,9 +60,24 @@ private:
     std::string Value;
     bool IsKey;  // false: a line without "=", kept as Key
   };
-  struct TSection {
+  // The lines of one section; keys are found through an index, since skins read thousands.
+  class TSection {
+  public:
+    explicit TSection(std::string name) : Name(std::move(name)) {}
+    const std::vector<TEntry>& Entries() const { return entries_; }
+    void Add(TEntry entry);
+    // The first entry of that key, letter case ignored; nullptr when there is none.
+    const TEntry* Find(const std::string& key) const;
+    TEntry* Find(const std::string& key);
+    void Erase(const std::string& key);
+
     std::string Name;
-    std::vector<TEntry> Entries;
+
+  private:
+    void RebuildKeyIndex();
+    std::vector<TEntry> entries_;
+    // Key -> index of its first entry in entries_.
+    std::unordered_map<std::string, size_t, TSameTextHash, TSameTextEqual> keyIndex_;
   };
 
   const TSection* FindSection(const std::string& name) const;
@@ -71,8 +87,8 @@ private:
   void RebuildIndex();
 
   std::vector<TSection> sections_;
-  // Upper-cased section name -> index of its first section in sections_.
-  std::unordered_map<std::string, size_t> index_;
+  // Section name -> index of its first section in sections_.
+  std::unordered_map<std::string, size_t, TSameTextHash, TSameTextEqual> index_;
 };
 
 }  // namespace tmv

@@ -82,6 +82,17 @@ bool SameText(const std::string& a, const std::string& b) {
   return true;
 }
 
+size_t TSameTextHash::operator()(const std::string& s) const {
+  uint32_t hash = 2166136261u;  // FNV-1a over the bytes as SameText folds them
+  for (size_t i = 0; i < s.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    bool pair = IsLeadByte(c) && i + 1 < s.size();
+    hash = (hash ^ static_cast<unsigned char>(pair ? c : FoldUpper(c))) * 16777619u;
+    if (pair) hash = (hash ^ static_cast<unsigned char>(s[++i])) * 16777619u;
+  }
+  return hash;
+}
+
 std::string UpperCase(const std::string& s) { return FoldCase(s, FoldUpper); }
 std::string LowerCase(const std::string& s) { return FoldCase(s, FoldLower); }
 

@@ -17,15 +17,26 @@ namespace {
 
 const char kFormInfo[] = "FORMINFO";
 
-// Entries of a listing section; the count comes from the skin and is bounded by its lines.
+// The entries under the keys "0" to "count-1" that the section holds, in key order. Only
+// present keys are visited: the count comes from the skin and may be huge, and a gap in the
+// numbering must not hide the entries after it. A missing key reads as an empty entry,
+// which the listings skip anyway.
 std::vector<std::string> ListingEntries(const TMemIniFile& ini, const char* section) {
   int32_t count = ReadSkinInteger(ini, section, "count", 0);
   if (count <= 0) return {};
   TStringList keys;
   ini.ReadSection(section, keys);
-  count = std::min<int32_t>(count, keys.Count());
+  std::vector<int> indices;
+  for (int i = 0; i < keys.Count(); ++i) {
+    int index;
+    std::string key = keys.Get(i);
+    if (TryStrToInt(key, index) && index >= 0 && index < count && IntToStr(index) == key)
+      indices.push_back(index);
+  }
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   std::vector<std::string> entries;
-  for (int32_t i = 0; i < count; ++i) entries.push_back(ini.ReadString(section, IntToStr(i), ""));
+  for (int index : indices) entries.push_back(ini.ReadString(section, IntToStr(index), ""));
   return entries;
 }
 

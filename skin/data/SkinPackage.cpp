@@ -28,6 +28,14 @@ void WritePictureRecord(const TBitmap& picture, TStream& stream) {
   picture.SaveToStream(stream);
 }
 
+// Active pictures have no flag byte, so an empty one has no form the reader would take back.
+void CheckActivePicturesWritable(const std::vector<std::unique_ptr<TBitmap>>& pictures) {
+  for (size_t i = 0; i < pictures.size(); ++i)
+    if (pictures[i]->Empty())
+      throw EWriteError(Format("Cannot write the skin package: active picture %d is empty",
+                               static_cast<int>(i)));
+}
+
 // Either separator counts: the packer runs on the build machine as well as on Windows.
 std::string FolderOf(const std::string& path) {
   size_t slash = LastDelimiter("\\/:", path);
@@ -75,6 +83,7 @@ bool ReadSkinPackage(TStream& stream, TspSkinPackage& package) {
 }
 
 void WriteSkinPackage(const TspSkinPackage& package, TStream& stream) {
+  CheckActivePicturesWritable(package.ActivePictures);
   stream.WriteInt32(package.Version);
   for (TspFramePicture picture : FramePicturesOfVersion(package.Version))
     WritePictureRecord(*package.FramePictures[picture], stream);

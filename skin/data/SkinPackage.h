@@ -40,7 +40,8 @@ struct TspSkinPackage {
 // the version, when the version is newer than this program knows. A truncated or malformed
 // package raises the stream's or the bitmap's error.
 bool ReadSkinPackage(TStream& stream, TspSkinPackage& package);
-// Writes the package in the layout of its Version.
+// Writes the package in the layout of its Version. An empty active picture raises
+// EWriteError before anything is written.
 void WriteSkinPackage(const TspSkinPackage& package, TStream& stream);
 
 // Loads a skin folder: the definition file at iniPath and the BMP files its [PICTURES]

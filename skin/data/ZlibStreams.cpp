@@ -121,22 +121,15 @@ int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
       Progress();
     }
     int code = inflate(&zstrm_, Z_NO_FLUSH);
+    // Whatever follows the end, such as the padding a .skn length may cover, is not read.
     if (code == Z_STREAM_END) {
       ended_ = true;
-      CheckNothingFollows();
       break;
     }
     // Z_NEED_DICT is positive but no dictionary exists here; waiting for one never ends.
     if (code != Z_OK) CorruptData();
   }
   return count - static_cast<int32_t>(zstrm_.avail_out);
-}
-
-void TDecompressionStream::CheckNothingFollows() {
-  if (zstrm_.avail_in > 0) CorruptData();
-  uint8_t probe;
-  if (strm_.Read(&probe, 1) > 0) CorruptData();
-  strmPos_ = strm_.Position();
 }
 
 int32_t TDecompressionStream::Write(const void*, int32_t) {

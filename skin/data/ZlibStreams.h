@@ -69,8 +69,9 @@ private:
   bool finished_ = false;
 };
 
-// Reads one zlib stream that fills the source to its end. A source that ends before the
-// zlib stream does, bytes after it, or corrupt data raise EDecompressionError.
+// Reads one zlib stream from the source; bytes after its end are ignored. A source that ends
+// before the zlib stream does, a stream that asks for a preset dictionary, or corrupt data
+// raise EDecompressionError.
 class TDecompressionStream : public TCustomZlibStream {
 public:
   explicit TDecompressionStream(TStream& source);
@@ -86,7 +87,6 @@ public:
 private:
   void Restart();
   void SkipForward(int64_t count);
-  void CheckNothingFollows();
   int64_t startPos_;
   bool ended_ = false;
 };

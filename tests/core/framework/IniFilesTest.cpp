@@ -98,6 +98,21 @@ TEST(MemIniFile, WritesReplaceInPlaceAndRoundTrip) {
   EXPECT_TRUE(again.ReadBool("new", "stretch", false));
 }
 
+TEST(MemIniFile, DeletingAKeyLeavesTheLaterKeysAndDuplicatesFound) {
+  TMemIniFile ini = IniOf("[S]\nk=1\nloose\nK=2\nafter=3\n");
+  ini.DeleteKey("s", "K");
+  EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+  EXPECT_EQ(ini.ReadInteger("S", "after", 0), 3);
+  EXPECT_FALSE(ini.ValueExists("S", "loose"));
+  ini.DeleteKey("S", "k");
+  EXPECT_FALSE(ini.ValueExists("S", "k"));
+  ini.WriteInteger("S", "after", 4);
+  ini.WriteInteger("S", "k", 5);
+  TStringList lines;
+  ini.GetStrings(lines);
+  EXPECT_EQ(lines.ToVector(), (Lines{"[S]", "loose", "after=4", "k=5"}));
+}
+
 TEST(MemIniFile, EraseSectionRemovesEveryOccurrence) {
   TMemIniFile ini = IniOf("[A]\nk=1\n[B]\nk=2\n[a]\nk=3\n");
   ini.EraseSection("A");

@@ -211,6 +211,23 @@ TEST(SkinData, CountsOfZeroOrBeyondTheSectionGiveShortLists) {
   EXPECT_TRUE(f.data->ActivePictures.empty());
 }
 
+TEST(SkinData, GapsInAListingDropNoEntryAfterThem) {
+  Fixture f;
+  std::vector<std::string> def = {"[VERSION]", "[FORMINFO]", "[SKINCONTROLS]", "count=4", "0=button:button",
+                                  "3=statusbar:panel", "[SKINAREAS]", "count=3", "2=bottom:0,10,10,20",
+                                  "[SKINOBJECTS]", "count=2147483647", "2147483646=caption:caption",
+                                  "01=zero:caption", "-1=minus:caption", "5=close:stdbutton"};
+  f.Apply(StoredBytes(3, def, 0));
+  ASSERT_FALSE(f.data->SkinEmpty()) << f.data->LastError();
+  ASSERT_EQ(2u, f.data->CtrlList.size());
+  EXPECT_EQ(1, f.data->FindControlIndex("statusbar"));
+  ASSERT_EQ(1u, f.data->AreaList.size());
+  EXPECT_EQ((TRect{0, 10, 10, 20}), f.data->AreaList[0]->AreaRect);
+  ASSERT_EQ(2u, f.data->ObjectList.size()) << "keys are plain decimal numbers below the count";
+  EXPECT_EQ(0, f.data->FindObjectIndex("close"));
+  EXPECT_EQ(1, f.data->FindObjectIndex("caption"));
+}
+
 TEST(SkinData, ANewerPackageLeavesTheRegistryEmptyAndStillAnnouncesIt) {
   Fixture f;
   f.Apply(StoredBytes(3, Definition()));
@@ -230,11 +247,8 @@ TEST(SkinData, ADamagedSkinNeverEscapesAndLeavesTheRegistryEmpty) {
   std::vector<uint8_t> good = StoredBytes(3, Definition());
   std::vector<uint8_t> truncatedPackage = skintest::PackageBytes(*skintest::MakePackage(3, Definition()));
   truncatedPackage.resize(30);
-  std::vector<uint8_t> trailing = good;
-  trailing.push_back(7);
   const std::vector<std::vector<uint8_t>> damaged = {
       std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(good.size() / 2)),
-      trailing,
       skintest::Compress(truncatedPackage),
       StoredBytes(3, {"[FORMINFO]", "clientrect=1,2"}),
       StoredBytes(3, {"[SKINCONTROLS]", "count=1", "0=b:button", "[b]", "skinrect=1,2,x,4"}),
@@ -254,6 +268,16 @@ TEST(SkinData, ADamagedSkinNeverEscapesAndLeavesTheRegistryEmpty) {
     EXPECT_TRUE(f.data->Picture().Empty()) << i;
     EXPECT_EQ(kFullChange, f.messages) << i;
   }
+}
+
+TEST(SkinData, PaddingAfterTheCompressedSkinIsIgnored) {
+  std::vector<uint8_t> padded = StoredBytes(3, Definition());
+  padded.resize(padded.size() + 512, 0);
+  Fixture f;
+  f.Apply(padded);
+  ASSERT_FALSE(f.data->SkinEmpty()) << f.data->LastError();
+  EXPECT_EQ(2u, f.data->ActivePictures.size());
+  EXPECT_EQ(5u, f.data->CtrlList.size());
 }
 
 TEST(SkinData, AnEmptyStoreOrADesignerChangesNothing) {

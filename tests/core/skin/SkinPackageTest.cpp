@@ -100,6 +100,19 @@ TEST(SkinPackage, TruncatedOrLyingPackagesRaiseErrors) {
   EXPECT_TRUE(p.ActivePictures.empty());
 }
 
+TEST(SkinPackage, AnEmptyActivePictureIsRefusedBeforeAnythingIsWritten) {
+  auto package = skintest::MakePackage(3, kDefinition, 3);
+  package->ActivePictures[1] = std::make_unique<TBitmap>();
+  TMemoryStream s;
+  try {
+    WriteSkinPackage(*package, s);
+    ADD_FAILURE() << "an empty active picture was written";
+  } catch (const EWriteError& e) {
+    EXPECT_NE(std::string::npos, e.Message.find("active picture 1")) << e.Message;
+  }
+  EXPECT_EQ(0, s.Size());
+}
+
 TEST(SkinPackage, AFolderPackedAndReadBackGivesItsPicturesAndDefinition) {
   TspSkinPackage folder;
   ASSERT_TRUE(LoadSkinFolder(kDefaultSkin, folder));
