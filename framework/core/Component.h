@@ -2,6 +2,7 @@
 // The component model: objects with class information, owners that free what they own,
 // names, removal notices and the loading state.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,10 @@ public:
   // the enclosing windowed control as their parent.
   virtual void SetParentComponent(TComponent* parent) {}
 
+  // Expires when the component is freed. Code that calls a handler which may free the
+  // component checks it before touching the component again.
+  std::weak_ptr<const void> LifeToken() const { return life_; }
+
 protected:
   // opInsert when a component joins the owner; opRemove when one leaves or is freed.
   virtual void Notification(TComponent* component, TOperation operation);
@@ -97,6 +102,7 @@ private:
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;
   uint32_t state_ = 0;
+  std::shared_ptr<const void> life_ = std::make_shared<const char>(0);
 };
 
 }  // namespace tmv

@@ -672,9 +672,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP:
-    case WM_CHAR:
-      if (HandleKeyMessage(message)) return;
+    case WM_CHAR: {
+      // A key handler may free the control (closing what it belongs to, say).
+      const std::weak_ptr<const void> alive = LifeToken();
+      if (HandleKeyMessage(message) || alive.expired()) return;
       break;
+    }
     case CM_ENTER:
       DoEnter();
       return;

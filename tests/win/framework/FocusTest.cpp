@@ -412,3 +412,42 @@ end
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+// A panel that notes whether anything of it runs once it has been freed.
+bool gKeyPanelFreed = false;
+bool gKeyPanelTouchedAfterFree = false;
+
+class TKeyPanel : public TPanel {
+public:
+  using TPanel::TPanel;
+  ~TKeyPanel() override { gKeyPanelFreed = true; }
+  void DefaultHandler(TMessage& message) override {
+    if (gKeyPanelFreed) gKeyPanelTouchedAfterFree = true;
+    TPanel::DefaultHandler(message);
+  }
+};
+
+class KeyFreer : public TComponent {
+public:
+  KeyFreer() : TComponent(nullptr) {}
+  void FreeSender(TObject* sender, WORD&, TShiftState) { delete sender; }
+};
+
+TEST(KeyHandlers, AHandlerThatFreesItsControlEndsTheKeysHandling) {
+  TForm form(nullptr);
+  auto* panel = new TKeyPanel(&form);
+  panel->SetParent(&form);
+  KeyFreer freer;
+  panel->SetOnKeyUp(TKeyEvent::Of<&KeyFreer::FreeSender>(&freer));
+  gKeyPanelFreed = gKeyPanelTouchedAfterFree = false;
+  SendMessageA(panel->Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_TRUE(gKeyPanelFreed);
+  EXPECT_FALSE(gKeyPanelTouchedAfterFree);
+  EXPECT_EQ(form.ControlCount(), 0);
+}
+
+}  // namespace
+}  // namespace tmv
