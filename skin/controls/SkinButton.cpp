@@ -252,7 +252,7 @@ void TspSkinButton::MouseLeft() {
 }
 
 void TspSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  auto alive = Liveness();
+  auto alive = LifeToken();
   if (button == mbLeft) {
     pressedByMouse_ = true;
     if (!down_) {
@@ -284,7 +284,7 @@ void TspSkinButton::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TspSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  auto alive = Liveness();
+  auto alive = LifeToken();
   if (button == mbLeft) {
     // Where the button goes up decides, whatever enter and leave reports came before.
     const RECT r = ClientRect();
@@ -388,7 +388,7 @@ void TspSkinButton::WndProc(TMessage& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (canFocused_ && !Focused() && !IsDesigning()) {
-        auto alive = Liveness();
+        auto alive = LifeToken();
         focusingByClick_ = true;
         SetFocus();
         if (alive.expired()) return;
@@ -407,7 +407,7 @@ void TspSkinButton::WndProc(TMessage& message) {
       MouseLeft();
       break;
     case WM_SETFOCUS: {
-      auto alive = Liveness();
+      auto alive = LifeToken();
       TspSkinCustomControl::WndProc(message);
       if (!alive.expired() && canFocused_) StartFade();
       return;
@@ -415,7 +415,7 @@ void TspSkinButton::WndProc(TMessage& message) {
     case WM_KILLFOCUS: {
       StopRepeat();
       if (groupIndex_ == 0 && down_) down_ = false;
-      auto alive = Liveness();
+      auto alive = LifeToken();
       TspSkinCustomControl::WndProc(message);
       if (!alive.expired()) StartFade();
       return;
@@ -432,7 +432,7 @@ void TspSkinButton::WndProc(TMessage& message) {
       break;
     case CM_DIALOGCHAR:
       if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus() && canFocused_) {
-        auto alive = Liveness();
+        auto alive = LifeToken();
         SetFocus();
         if (alive.expired()) return;
         ButtonClick();

@@ -10,12 +10,12 @@ namespace tmv {
 
 namespace {
 
-using TLiveControls = std::vector<std::pair<TspSkinControl*, std::weak_ptr<const bool>>>;
+using TLiveControls = std::vector<std::pair<TspSkinControl*, std::weak_ptr<const void>>>;
 
 void Collect(TControl& control, const TspSkinData* registry, TLiveControls& found) {
   if (auto* skinned = dynamic_cast<TspSkinControl*>(&control)) {
     if (!registry || skinned->SkinData() == registry)
-      found.emplace_back(skinned, skinned->Liveness());
+      found.emplace_back(skinned, skinned->LifeToken());
   }
   if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
     for (int i = 0; i < windowed->ControlCount(); ++i) Collect(*windowed->Controls(i), registry, found);

@@ -81,7 +81,7 @@ void TspSkinCheckRadioBox::LookupSkinDescriptor() {
 void TspSkinCheckRadioBox::ApplySkinChange() {
   if (!flat_) {
     StopFade();
-    const auto alive = Liveness();
+    const auto alive = LifeToken();
     TspSkinCustomControl::ApplySkinChange();
     if (alive.expired()) return;
     if (fadeEnabled_ && SkinIndex() != -1 && HotOrFocused()) fadeSteps_ = kFadeSteps;
@@ -125,7 +125,7 @@ void TspSkinCheckRadioBox::SetChecked(bool value) {
   Invalidate();
   // A form being read sets each box as stored: no group rule, no handler yet.
   if (IsLoading()) return;
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   if (value && groupIndex_ != 0) {
     UncheckGroup();
     if (alive.expired()) return;
@@ -135,12 +135,12 @@ void TspSkinCheckRadioBox::SetChecked(bool value) {
 
 void TspSkinCheckRadioBox::UncheckGroup() {
   if (!Parent()) return;
-  std::vector<std::pair<TspSkinCheckRadioBox*, std::weak_ptr<const bool>>> others;
+  std::vector<std::pair<TspSkinCheckRadioBox*, std::weak_ptr<const void>>> others;
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* box = dynamic_cast<TspSkinCheckRadioBox*>(Parent()->Controls(i));
-    if (box && box != this && SameGroup(*box)) others.emplace_back(box, box->Liveness());
+    if (box && box != this && SameGroup(*box)) others.emplace_back(box, box->LifeToken());
   }
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   // An unchecked check box of the group fires its OnClick, whose handler may free boxes.
   for (auto& [box, boxAlive] : others) {
     if (alive.expired()) return;
@@ -240,7 +240,7 @@ void TspSkinCheckRadioBox::WndProc(TMessage& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (!Focused() && canFocused_ && CanFocus() && !IsDesigning()) {
-        const auto alive = Liveness();
+        const auto alive = LifeToken();
         focusingByClick_ = true;
         SetFocus();
         if (alive.expired()) return;
@@ -255,7 +255,7 @@ void TspSkinCheckRadioBox::WndProc(TMessage& message) {
       return;
     case CM_DIALOGCHAR:
       if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && canFocused_ && CanFocus()) {
-        const auto alive = Liveness();
+        const auto alive = LifeToken();
         SetFocus();
         message.Result = 1;
         if (!alive.expired()) ToggleState();
@@ -285,7 +285,7 @@ void TspSkinCheckRadioBox::MouseDown(TMouseButton button, TShiftState shift, int
 }
 
 void TspSkinCheckRadioBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   TspSkinCustomControl::MouseUp(button, shift, x, y);
   if (alive.expired()) return;
   // Captured, the box hears a release anywhere: only one over it is a click.
@@ -304,7 +304,7 @@ void TspSkinCheckRadioBox::KeyDown(WORD& key, TShiftState shift) {
   if (!next) return;
   // Taken: the key goes no further, so nothing touches this box after a handler freed it.
   key = 0;
-  const auto nextAlive = next->Liveness();
+  const auto nextAlive = next->LifeToken();
   next->SetFocus();
   if (!nextAlive.expired()) next->SetChecked(true);
 }
@@ -324,7 +324,7 @@ TspSkinCheckRadioBox* TspSkinCheckRadioBox::GroupNeighbour(int step) const {
 }
 
 void TspSkinCheckRadioBox::KeyUp(WORD& key, TShiftState shift) {
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   TspSkinCustomControl::KeyUp(key, shift);
   if (alive.expired()) return;
   if (key != VK_SPACE || !canFocused_ || !Focused()) return;
@@ -334,13 +334,13 @@ void TspSkinCheckRadioBox::KeyUp(WORD& key, TShiftState shift) {
 }
 
 void TspSkinCheckRadioBox::DoEnter() {
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   TspSkinCustomControl::DoEnter();
   if (!alive.expired() && canFocused_) Refresh();
 }
 
 void TspSkinCheckRadioBox::DoExit() {
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   TspSkinCustomControl::DoExit();
   if (!alive.expired() && canFocused_) Refresh();
 }

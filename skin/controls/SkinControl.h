@@ -3,7 +3,6 @@
 // it composes its face off-screen, from the skin or in its default look, and follows skin
 // changes.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "framework/core/Bitmap.h"
@@ -55,10 +54,6 @@ public:
   // into a canvas of the control's size.
   static void CaptureParentImage(TControl& control, TCanvas& canvas);
 
-  // Expires when the control is freed: code that runs on after an event handler or another
-  // control's work asks it whether the control still exists.
-  std::weak_ptr<const bool> Liveness() const { return liveness_; }
-
   void WndProc(TMessage& message) override;
 
 protected:
@@ -80,7 +75,6 @@ protected:
 private:
   void BlendWithBackground(TBitmap& face);
 
-  std::shared_ptr<const bool> liveness_ = std::make_shared<const bool>(true);
   TspSkinData* skinData_ = nullptr;
   std::string areaName_;
   std::string skinDataName_;

@@ -353,7 +353,7 @@ void TspSkinPanel::HandleCaptionClick(POINT at) {
   const TRect r = CaptionHitRect();
   if (at.x < r.Left || at.x >= r.Right || at.y < r.Top || at.y >= r.Bottom) return;
   // Both events may free the panel.
-  const auto alive = Liveness();
+  const auto alive = LifeToken();
   if (checkedMode_) {
     SetChecked(!checked_);
     if (alive.expired()) return;
@@ -363,7 +363,7 @@ void TspSkinPanel::HandleCaptionClick(POINT at) {
 
 void TspSkinPanel::WndProc(TMessage& message) {
   if (message.Msg == WM_LBUTTONUP) {
-    const auto alive = Liveness();
+    const auto alive = LifeToken();
     HandleCaptionClick({static_cast<short>(LOWORD(message.LParam)),
                         static_cast<short>(HIWORD(message.LParam))});
     if (alive.expired()) return;
