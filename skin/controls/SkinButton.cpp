@@ -387,18 +387,10 @@ void TspSkinButton::WndProc(TMessage& message) {
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (canFocused_ && !Focused() && !IsDesigning()) {
-        auto alive = LifeToken();
-        focusingByClick_ = true;
-        SetFocus();
-        if (alive.expired()) return;
-        focusingByClick_ = false;
-        // Focus refused (a handler moved it elsewhere): the press is dropped.
-        if (!Focused()) return;
-      }
+      if (canFocused_ && !Focused() && !IsDesigning() && !FocusOnPress()) return;
       break;
     case CN_COMMAND:
-      if (focusingByClick_) return;
+      if (FocusingByClick()) return;
       break;
     case CM_MOUSEENTER:
       MouseEntered();

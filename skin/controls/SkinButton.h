@@ -111,7 +111,6 @@ private:
   bool default_ = false;
   bool cancel_ = false;
   int32_t modalResult_ = 0;
-  bool focusingByClick_ = false;
   bool canFocused_ = true;
   TButtonFade fade_;
   bool fadeRunning_ = false;

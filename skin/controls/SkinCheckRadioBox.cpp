@@ -239,15 +239,7 @@ void TspSkinCheckRadioBox::WndProc(TMessage& message) {
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (!Focused() && canFocused_ && CanFocus() && !IsDesigning()) {
-        const auto alive = LifeToken();
-        focusingByClick_ = true;
-        SetFocus();
-        if (alive.expired()) return;
-        focusingByClick_ = false;
-        // A form that kept the focus elsewhere (a handler refused the change) takes no click.
-        if (!Focused()) return;
-      }
+      if (!Focused() && canFocused_ && CanFocus() && !IsDesigning() && !FocusOnPress()) return;
       break;
     case WM_GETDLGCODE:
       // Arrows move along a radio group instead of through the form's tab order.

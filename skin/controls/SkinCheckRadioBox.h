@@ -41,7 +41,6 @@ public:
   int32_t ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int32_t value);
   bool MouseInside() const { return mouseInside_; }
-  bool FocusingByClick() const { return focusingByClick_; }
   // Progress of the normal look's fade towards the hot face, 0 to 1 in five 20 ms steps.
   double FadeFactor() const { return fadeSteps_ / static_cast<double>(kFadeSteps); }
   bool FadeEnabled() const { return fadeEnabled_; }
@@ -95,7 +94,6 @@ private:
   TImageList* images_ = nullptr;
   int32_t imageIndex_ = 0;
   bool flat_ = true;
-  bool focusingByClick_ = false;
   bool canFocused_ = true;
   int32_t groupIndex_ = 0;
   bool checked_ = false;

@@ -114,6 +114,15 @@ bool TspSkinControl::PaintIntoEraseDC(TMessage& message) {
   return true;
 }
 
+bool TspSkinControl::FocusOnPress() {
+  const auto alive = LifeToken();
+  focusingByClick_ = true;
+  SetFocus();
+  if (alive.expired()) return false;
+  focusingByClick_ = false;
+  return Focused();
+}
+
 void TspSkinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND:

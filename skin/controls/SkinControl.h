@@ -57,6 +57,12 @@ public:
   void WndProc(TMessage& message) override;
 
 protected:
+  // Gives the focus to a control pressed while it had none. False when the press must go no
+  // further: a handler freed the control or kept the focus elsewhere.
+  bool FocusOnPress();
+  // True while FocusOnPress moves the focus, so the notices that causes are not taken as a
+  // click.
+  bool FocusingByClick() const { return focusingByClick_; }
   void Notification(TComponent* component, TOperation operation) override;
   // The face composed off-screen at the control's size and copied once.
   void Paint() override;
@@ -83,6 +89,7 @@ private:
   uint8_t alphaBlendValue_ = 200;
   bool useSkinCursor_ = false;
   int32_t skinCursor_ = -1;
+  bool focusingByClick_ = false;
 };
 
 }  // namespace tmv
