@@ -153,6 +153,13 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 }
 
 SIZE TCustomForm::FrameSize() {
+  // Once the window exists its frame is what WM_NCCALCSIZE made of it, whoever answered it.
+  if (HandleAllocated()) {
+    RECT window, client;
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
   TCreateParams params;
   CreateParams(params);
   RECT r = {0, 0, 0, 0};
