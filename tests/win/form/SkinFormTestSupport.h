@@ -78,6 +78,58 @@ inline std::string Describe(const RECT& r) {
          std::to_string(r.bottom);
 }
 
+// Real mouse input, as the system's move and size loops read it: the cursor to a screen
+// point, or the left button released.
+inline void QueueMouseMove(int x, int y) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+  in.mi.dy = static_cast<LONG>((y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(in));
+}
+// The cursor put at a screen point, and the motion that causes handled before going on.
+inline void SettleCursorAt(int x, int y) {
+  SetCursorPos(x, y);
+  for (int i = 0; i < 5; ++i) {
+    Sleep(20);
+    Pump();
+  }
+}
+inline void QueueLeftButtonUp() {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof(in));
+}
+
+// Drives a move or size loop from inside: once the loop runs, the mouse goes to the points
+// given and the left button is released; a loop that input failed to end is ended with Escape
+// after three seconds, so a broken test fails instead of hanging.
+class TLoopDriver {
+public:
+  TLoopDriver(HWND window, std::vector<POINT> path) : timer_(SetTimer(nullptr, 0, 100, &Tick)) {
+    target = window;
+    points = std::move(path);
+    ticks = 0;
+  }
+  ~TLoopDriver() { KillTimer(nullptr, timer_); }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (++ticks == 1) {
+      for (const POINT& p : points) QueueMouseMove(p.x, p.y);
+      QueueLeftButtonUp();
+    } else if (ticks == 30) {
+      PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+  }
+  static inline HWND target = nullptr;
+  static inline std::vector<POINT> points;
+  static inline int ticks = 0;
+  UINT_PTR timer_;
+};
+
 // Records the messages of a window that pass a hook put in front of the others.
 class TMessageRecorder : public TComponent {
 public:
