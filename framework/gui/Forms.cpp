@@ -130,18 +130,20 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
   if (icons == borderIcons_) return;
   RECT client = ClientRect();
   borderIcons_ = icons;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   if (style == borderStyle_) return;
   RECT client = ClientRect();
   borderStyle_ = style;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
