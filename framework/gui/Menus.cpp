@@ -275,7 +275,7 @@ void TMenu::ItemsChanged() { changed_ = true; }
 
 HMENU TMenu::Handle() {
   if (changed_ || !handle_) {
-    handle_.Reset(BuildSystemMenu(*items_, InheritsFrom(TPopupMenu::StaticClassInfo())));
+    handle_.Reset(BuildSystemMenu(*items_, IsPopup()));
     changed_ = false;
   }
   return handle_.Get();

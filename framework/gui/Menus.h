@@ -141,6 +141,8 @@ public:
 protected:
   friend class TMenuItem;
   virtual void ItemsChanged();
+  // A popup menu's system menu is made as one; a menu bar's is not.
+  virtual bool IsPopup() const { return false; }
   UniqueMenu DetachHandle() { return std::move(handle_); }
   // Owner-drawn items of the system menu are measured and drawn through the window that
   // shows them.
@@ -192,6 +194,7 @@ public:
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
+  bool IsPopup() const override { return true; }
   void DoPopup() { onPopup_(this); }
 
 private:

@@ -105,25 +105,39 @@ void TspSkinPopupWindow::PrepareFont() {
 
 void TspSkinPopupWindow::Build(TMenuItem* item, int first) {
   parentItem_ = item;
+  LookUpSkin();
+  PrepareFont();
+  TakeItems(item, first);
+  FitSize();
+}
+
+void TspSkinPopupWindow::LookUpSkin() {
   TspSkinData* data = menu_.SkinData();
   window_ = nullptr;
   itemSkin_ = nullptr;
   windowPicture_ = maskPicture_ = itemPicture_ = nullptr;
   if (data && !data->SkinEmpty()) {
     windowPicture_ = PictureAt(*data, data->PopupWindow.WindowPictureIndex);
+    // Items placed outside the window picture would give the window no room: built-in look.
+    if (windowPicture_ && !Inside(data->PopupWindow.ItemsRect, *windowPicture_)) windowPicture_ = nullptr;
     if (windowPicture_) {
       window_ = &data->PopupWindow;
       maskPicture_ = PictureAt(*data, window_->MaskPictureIndex);
       itemSkin_ = FindMenuItemSkin(*data);
       if (itemSkin_) {
         itemPicture_ = PictureAt(*data, itemSkin_->ActivePictureIndex);
-        // Item pictures must lie inside their picture, or the item is drawn by hand.
-        if (!itemPicture_ || !Inside(itemSkin_->SkinRect, *itemPicture_)) itemSkin_ = nullptr;
+        // An item picture must lie inside its picture and hold its text, or the item is drawn
+        // by hand.
+        const TRect& item = itemSkin_->SkinRect;
+        const TRect& text = itemSkin_->TextRect;
+        const bool textInside = text.Left >= 0 && text.Right <= item.Width() && text.Left < text.Right;
+        if (!itemPicture_ || !Inside(item, *itemPicture_) || !textInside) itemSkin_ = nullptr;
       }
     }
   }
-  PrepareFont();
+}
 
+void TspSkinPopupWindow::TakeItems(TMenuItem* item, int first) {
   items_.clear();
   for (int i = std::max(first, 0); i < item->Count(); ++i) {
     TMenuItem* sub = item->Items(i);
@@ -138,7 +152,9 @@ void TspSkinPopupWindow::Build(TMenuItem* item, int first) {
       entry.Height = sub->IsLine() ? kDividerHeight : menu_.DefMenuItemHeight();
     items_.push_back(entry);
   }
+}
 
+void TspSkinPopupWindow::FitSize() {
   int32_t widest = 0;
   for (const TspSkinMenuItem& entry : items_)
     if (!entry.MenuItem->IsLine()) {

@@ -71,7 +71,12 @@ protected:
 
 private:
   bool Skinned() const { return window_ != nullptr; }
+  // The popup window and menu item skins, when the chain's skin has their pictures.
+  void LookUpSkin();
   void PrepareFont();
+  void TakeItems(TMenuItem* item, int first);
+  // Sizes the window for the items, cutting captions that would pass the work area's width.
+  void FitSize();
   std::vector<int32_t> Heights() const;
   void Layout();
   TRect ItemsRect() const;

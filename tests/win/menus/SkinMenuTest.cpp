@@ -429,5 +429,45 @@ TEST_F(SkinMenus, DrawItemsFromTheStoredSkinOrTheBuiltInLook) {
   EXPECT_GT(colourIn(face, plain.Item(4).Rect, ColorToRGB(clBtnShadow)), 0);
 }
 
+// Skins whose rectangles lie outside their pictures draw what they hold and fall back for the rest.
+TEST_F(SkinMenus, SkinsWithRectanglesOutsideTheirPicturesFallBack) {
+  items.Add(root, "一");
+  items.Add(root, "-");
+  auto load = [&](const std::string& itemsRect, const std::string& skinRect, const std::string& dividerRect) {
+    std::vector<std::unique_ptr<TBitmap>> pictures;
+    pictures.push_back(PlacePicture(30, 30));
+    skin.Load(SkinBytes({"[POPUPWINDOW]", "windowpictureindex=0", "maskpictureindex=7", "lefttoppoint=2,2",
+                         "righttoppoint=28,2", "leftbottompoint=2,28", "rightbottompoint=28,28",
+                         "itemsrect=" + itemsRect, "[SKINOBJECTS]", "count=1", "0=menuitem:menuitem",
+                         "[menuitem]", "activepictureindex=0", "skinrect=" + skinRect, "activeskinrect=0,0,90,90",
+                         "dividerrect=" + dividerRect, "textrect=2,0,20,10"},
+                        std::move(pictures)));
+    ASSERT_FALSE(skin.data->SkinEmpty());
+    menu->PopupAt(root, 100, 100, skin.data, &form);
+    ASSERT_EQ(menu->WindowCount(), 1);
+  };
+  // The window picture is used, the item band too; the divider outside is left undrawn and the
+  // active band outside falls back to the normal one.
+  load("2,2,28,28", "0,0,30,10", "0,25,300,30");
+  TBitmap face;
+  Window(0).PaintFace(face);
+  const TRect first = Window(0).Item(0).Rect;
+  EXPECT_EQ(first.Height(), 10);
+  EXPECT_EQ(PictureAt(face, 0, 0), PlaceColour(0, 0));
+  EXPECT_EQ(PictureAt(face, first.Left + 1, first.Top + 1), PlaceColour(1, 1));
+  EXPECT_GT(Window(0).Width(), 30);
+
+  // Items outside the window picture: the whole window takes the built-in look.
+  load("2,2,280,28", "0,0,30,10", "0,25,30,30");
+  Window(0).PaintFace(face);
+  EXPECT_EQ(PictureAt(face, 0, 0), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Window(0).Item(0).Rect.Height(), 20);
+  // An item picture outside its picture: the items take the built-in look inside the skin's window.
+  load("2,2,28,28", "0,0,300,10", "0,25,30,30");
+  Window(0).PaintFace(face);
+  EXPECT_EQ(PictureAt(face, 0, 0), PlaceColour(0, 0));
+  EXPECT_EQ(Window(0).Item(0).Rect.Height(), 20);
+}
+
 }  // namespace
 }  // namespace tmv
