@@ -429,19 +429,27 @@ TEST_F(SkinMenus, DrawItemsFromTheStoredSkinOrTheBuiltInLook) {
   EXPECT_GT(colourIn(face, plain.Item(4).Rect, ColorToRGB(clBtnShadow)), 0);
 }
 
+// A popup window on a 30 x 30 picture whose pixels tell their place, with a frame of 2; the menu
+// items from the same picture, text 2 to 20.
+std::vector<uint8_t> MenuSkin(const std::string& itemsRect, const std::string& skinRect,
+                              const std::string& dividerRect, const std::vector<std::string>& more = {}) {
+  std::vector<std::unique_ptr<TBitmap>> pictures;
+  pictures.push_back(PlacePicture(30, 30));
+  std::vector<std::string> definition = {
+      "[POPUPWINDOW]", "windowpictureindex=0", "maskpictureindex=7", "lefttoppoint=2,2", "righttoppoint=28,2",
+      "leftbottompoint=2,28", "rightbottompoint=28,28", "itemsrect=" + itemsRect, "[SKINOBJECTS]", "count=1",
+      "0=menuitem:menuitem", "[menuitem]", "activepictureindex=0", "skinrect=" + skinRect,
+      "dividerrect=" + dividerRect, "textrect=2,0,20,10"};
+  definition.insert(definition.end(), more.begin(), more.end());
+  return SkinBytes(definition, std::move(pictures));
+}
+
 // Skins whose rectangles lie outside their pictures draw what they hold and fall back for the rest.
 TEST_F(SkinMenus, SkinsWithRectanglesOutsideTheirPicturesFallBack) {
   items.Add(root, "一");
   items.Add(root, "-");
   auto load = [&](const std::string& itemsRect, const std::string& skinRect, const std::string& dividerRect) {
-    std::vector<std::unique_ptr<TBitmap>> pictures;
-    pictures.push_back(PlacePicture(30, 30));
-    skin.Load(SkinBytes({"[POPUPWINDOW]", "windowpictureindex=0", "maskpictureindex=7", "lefttoppoint=2,2",
-                         "righttoppoint=28,2", "leftbottompoint=2,28", "rightbottompoint=28,28",
-                         "itemsrect=" + itemsRect, "[SKINOBJECTS]", "count=1", "0=menuitem:menuitem",
-                         "[menuitem]", "activepictureindex=0", "skinrect=" + skinRect, "activeskinrect=0,0,90,90",
-                         "dividerrect=" + dividerRect, "textrect=2,0,20,10"},
-                        std::move(pictures)));
+    skin.Load(MenuSkin(itemsRect, skinRect, dividerRect, {"activeskinrect=0,0,90,90"}));
     ASSERT_FALSE(skin.data->SkinEmpty());
     menu->PopupAt(root, 100, 100, skin.data, &form);
     ASSERT_EQ(menu->WindowCount(), 1);
@@ -467,6 +475,35 @@ TEST_F(SkinMenus, SkinsWithRectanglesOutsideTheirPicturesFallBack) {
   Window(0).PaintFace(face);
   EXPECT_EQ(PictureAt(face, 0, 0), PlaceColour(0, 0));
   EXPECT_EQ(Window(0).Item(0).Rect.Height(), 20);
+}
+
+// A morphing skin fades the current item from its normal band to its active one in five steps.
+TEST_F(SkinMenus, MorphingItemsFadeToTheirActiveBand) {
+  items.Add(root, "一");
+  items.Add(root, "二");
+  skin.Load(MenuSkin("2,2,28,28", "0,0,30,10", "0,25,30,30",
+                     {"activeskinrect=0,10,30,20", "morphing=1", "morphkind=mkdefault"}));
+  menu->PopupAt(root, 100, 100, skin.data, &form);
+  TspSkinPopupWindow& window = Window(0);
+  ASSERT_EQ(window.CurrentIndex(), 0);
+  const TRect first = window.Item(0).Rect;
+  TBitmap face;
+  auto pixel = [&] {
+    window.PaintFace(face);
+    return PictureAt(face, first.Left + 1, first.Top + 1);
+  };
+  EXPECT_EQ(pixel(), PlaceColour(1, 1));
+  window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  const COLORREF step = pixel();
+  EXPECT_NE(step, PlaceColour(1, 1));
+  EXPECT_NE(step, PlaceColour(1, 11));
+  for (int i = 0; i < 4; ++i) window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  EXPECT_EQ(pixel(), PlaceColour(1, 11));
+  // Moving on fades the first item back while the second comes up.
+  PostKey(form.Handle(), VK_DOWN);
+  window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  EXPECT_NE(pixel(), PlaceColour(1, 11));
+  ASSERT_TRUE(PumpUntil([&] { return pixel() == PlaceColour(1, 1); }));
 }
 
 }  // namespace
