@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/gui/ImgList.h"
 #include "framework/gui/Menus.h"
 #include "skin/imaging/SPUtilsDesktop.h"
 #include "skin/menus/SkinMenu.h"
@@ -504,6 +505,50 @@ TEST_F(SkinMenus, MorphingItemsFadeToTheirActiveBand) {
   window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
   EXPECT_NE(pixel(), PlaceColour(1, 11));
   ASSERT_TRUE(PumpUntil([&] { return pixel() == PlaceColour(1, 1); }));
+}
+
+// A 16 x 16 icon of one colour.
+UniqueIcon SolidIcon(TColor colour) {
+  TBitmap picture;
+  picture.SetSize(16, 16);
+  picture.Canvas()->Brush()->SetColor(colour);
+  picture.Canvas()->FillRect({0, 0, 16, 16});
+  const std::vector<uint8_t> opaque(2 * 16, 0);
+  UniqueBitmap mask(CreateBitmap(16, 16, 1, 1, opaque.data()));
+  ICONINFO info = {TRUE, 0, 0, mask.Get(), picture.Handle()};
+  return UniqueIcon(CreateIconIndirect(&info));
+}
+
+TEST_F(SkinMenus, DrawTheMenusPicturesInTheGlyphColumnFramedWhenChecked) {
+  auto* images = new TImageList(&items);
+  images->AddIcon(SolidIcon(clRed).Get());
+  auto* popup = new TPopupMenu(&items);
+  popup->SetImages(images);
+  items.Add(popup->Items(), "一");
+  TMenuItem* pictured = items.Add(popup->Items(), "二");
+  pictured->SetImageIndex(0);
+  pictured->SetChecked(true);
+  items.Add(popup->Items(), "三")->SetImageIndex(5);  // no such picture: nothing drawn
+  for (TspSkinData* data : {skin.data, static_cast<TspSkinData*>(nullptr)}) {
+    menu->PopupAt(popup->Items(), 100, 100, data, &form);
+    TspSkinPopupWindow& window = Window(0);
+    TBitmap face;
+    window.PaintFace(face);
+    const TRect r = window.Item(1).Rect;
+    const int left = r.Left + 2, top = r.Top + static_cast<int>(r.Height()) / 2 - 8;
+    EXPECT_EQ(PictureAt(face, left, top), ColorToRGB(clRed));
+    EXPECT_EQ(PictureAt(face, left + 15, top + 15), ColorToRGB(clRed));
+    EXPECT_NE(PictureAt(face, left + 16, top + 8), ColorToRGB(clRed));
+    const TRect none = window.Item(2).Rect;
+    EXPECT_NE(PictureAt(face, none.Left + 10, none.Top + static_cast<int>(none.Height()) / 2), ColorToRGB(clRed));
+    // The check frame is one pixel round the picture in the text colour.
+    const COLORREF text = PictureAt(face, left - 1, top - 1);
+    EXPECT_EQ(PictureAt(face, left + 16, top + 16), text);
+    EXPECT_EQ(text, data ? ColorToRGB(dynamic_cast<const TspDataSkinMenuItem&>(
+                                          *skin.data->ObjectList[static_cast<size_t>(skin.data->FindObjectIndex("menuitem"))])
+                                          .FontColor)
+                         : ColorToRGB(clWindowText));
+  }
 }
 
 }  // namespace
