@@ -10,6 +10,7 @@
 #include "skin/data/SkinStringLookup.h"
 #include "framework/gui/StringResource.h"
 #include "skin/hint/SkinHint.h"
+#include "framework/gui/Menus.h"
 #include "skin/imaging/SPUtilsDesktop.h"
 
 namespace tmv {
@@ -137,6 +138,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     : TComponent(owner), form_(FormOwner(owner)) {
   form_.SetBorderIcons(0);
   defaultSystemMenu_ = std::make_unique<TPopupMenu>(nullptr);
+  skinMenu_ = std::make_unique<TspSkinMenu>(nullptr);
   SetFont(defCaptionFont_, fsBold, clBtnText);
   SetFont(defInActiveCaptionFont_, fsBold, clBtnShadow);
   SetFont(defMenuItemFont_, 0, clWindowText);
@@ -166,6 +168,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   hoverTimer_.reset();
   animationTimer_.reset();
   objects_.clear();
+  skinMenu_.reset();
   if (skinHint_) skinHint_->HideObjectHint();
   // A form that stays gets its own frame back.
   if (hooked_ && !form_.IsDestroying() && form_.HandleAllocated()) {
@@ -185,7 +188,10 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   }
   if (component == menusSkinData_) menusSkinData_ = nullptr;
   if (component == mainMenu_) mainMenu_ = nullptr;
-  if (component == systemMenu_) systemMenu_ = nullptr;
+  if (component == systemMenu_) {
+    systemMenu_ = nullptr;
+    standardItems_.clear();
+  }
   if (component == mainMenuBar_) mainMenuBar_ = nullptr;
   if (component == mdiTabsBar_) mdiTabsBar_ = nullptr;
   if (component == trayIcon_) trayIcon_ = nullptr;
@@ -244,7 +250,12 @@ void TspDynamicSkinForm::SetAlphaBlend(bool v) {
   if (v) SetWindowAlpha(window, alphaBlendValue_);
 }
 
-void TspDynamicSkinForm::SetSystemMenu(TPopupMenu* v) { SetReference(systemMenu_, v); }
+void TspDynamicSkinForm::SetSystemMenu(TPopupMenu* v) {
+  if (v == systemMenu_) return;
+  for (TMenuItem* item : standardItems_) delete item;
+  standardItems_.clear();
+  SetReference(systemMenu_, v);
+}
 
 void TspDynamicSkinForm::SetSkinData(TspSkinData* v) {
   if (v == skinData_) return;
@@ -447,6 +458,10 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
         ApplySkin();
     }
     RelayToControls(m);
+    return false;
+  }
+  if (m.Msg == SKM_MENUCLOSED) {
+    MenuClosed();
     return false;
   }
   if (m.Msg == SKM_STRINGSCHANGED) {
@@ -1148,23 +1163,57 @@ std::vector<std::string> TspDynamicSkinForm::SystemMenuItems() const {
   return items;
 }
 
-void TspDynamicSkinForm::ShowSystemMenu(int x, int y) {
-  if (!form_.HandleAllocated()) return;
-  const std::vector<std::string> items = SystemMenuItems();
-  UniqueMenu menu(CreatePopupMenu());
-  const TspResourceStrData* strings = skinData_ ? skinData_->ResourceStrData() : nullptr;
-  for (size_t i = 0; i < items.size(); ++i) {
-    const std::string text = SkinResourceString(strings, items[i], &LoadStr);
-    AppendMenuA(menu.Get(), MF_STRING, i + 1, text.c_str());
+TMenu& TspDynamicSkinForm::PrepareSystemMenu() {
+  TMenu& menu = systemMenu_ ? static_cast<TMenu&>(*systemMenu_) : *defaultSystemMenu_;
+  TMenuItem* items = menu.Items();
+  if (systemMenu_) {
+    for (TMenuItem* item : standardItems_) delete item;
+    standardItems_.clear();
+    if (!useDefaultSysMenu_) return menu;
+  } else {
+    items->Clear();
   }
+  const TspResourceStrData* strings = skinData_ ? skinData_->ResourceStrData() : nullptr;
+  int at = 0;
+  for (const std::string& name : SystemMenuItems()) {
+    auto* item = new TMenuItem(nullptr);
+    item->SetName(name);
+    item->SetCaption(SkinResourceString(strings, name, &LoadStr));
+    if (name == "MI_CLOSECAPTION") item->SetShortCut(ShortCut(VK_F4, scAlt));
+    item->SetOnClick(TNotifyEvent::Of<&TspDynamicSkinForm::SystemMenuClick>(this));
+    items->Insert(at++, item);
+    if (systemMenu_) standardItems_.push_back(item);
+  }
+  return menu;
+}
+
+void TspDynamicSkinForm::SystemMenuClick(TObject* sender) {
+  if (auto* item = dynamic_cast<TMenuItem*>(sender)) RunSystemMenuCommand(item->Name());
+}
+
+void TspDynamicSkinForm::ShowSystemMenu(int x, int y) {
+  TMenu& menu = PrepareSystemMenu();
+  bool any = false;
+  for (int i = 0; i < menu.Items()->Count(); ++i) any = any || menu.Items()->Items(i)->Visible();
+  if (!any) return;
+  skinMenu_->SetUseSkinFont(useSkinFontInMenu_);
+  skinMenu_->SetDefMenuItemHeight(defMenuItemHeight_);
+  skinMenu_->DefMenuItemFont()->Assign(defMenuItemFont_);
+  skinMenu_->SetMaxMenuItemsInWindow(maxMenuItemsInWindow_);
+  skinMenu_->SetAlphaBlend({menusAlphaBlend_, menusAlphaBlendValue_, menusAlphaBlendAnimation_});
+  skinMenuOpen_ = true;
   OnSkinMenuOpen(this);
-  const auto alive = LifeToken();
-  const UINT chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0,
-                                     form_.Handle(), nullptr);
-  if (alive.expired()) return;
+  skinMenu_->PopupAt(menu.Items(), x, y, menusSkinData_ ? menusSkinData_ : skinData_, &form_);
+}
+
+void TspDynamicSkinForm::MenuClosed() {
+  if (!skinMenuOpen_) return;
+  skinMenuOpen_ = false;
+  // The system-menu button stays down while its menu shows.
+  for (auto& o : objects_)
+    if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu && b->Down())
+      b->SetDown(false);
   OnSkinMenuClose(this);
-  if (chosen == 0 || chosen > items.size()) return;
-  RunSystemMenuCommand(items[chosen - 1]);
 }
 
 void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {

@@ -20,6 +20,7 @@
 #include "skin/form/FrameMask.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/SkinFrameObjects.h"
+#include "skin/menus/SkinMenu.h"
 
 namespace tmv {
 
@@ -222,6 +223,11 @@ public:
   // resource strings ("MI_MINCAPTION" ...), in menu order.
   std::vector<std::string> SystemMenuItems() const;
   void RunSystemMenuCommand(const std::string& item);
+  // The menu the system menu shows now: SystemMenu with the standard items merged in, or the
+  // component's own one, rebuilt.
+  TMenu& PrepareSystemMenu();
+  TspSkinMenu& SkinMenu() const { return *skinMenu_; }
+  bool SkinMenuOpen() const { return skinMenuOpen_; }
   static SIZE SmallIconSize();
   // The built-in frame's caption area, in window coordinates.
   const TRect& DefaultCaptionArea() const { return defaultCaption_; }
@@ -278,6 +284,8 @@ private:
   void SetFormBounds(const RECT& bounds);
   TRect MonitorArea(bool workArea) const;
   void FadeIn();
+  void SystemMenuClick(TObject* sender);
+  void MenuClosed();
 
   TCustomForm& form_;
   bool useFormCursorInNCArea_ = false;
@@ -343,6 +351,9 @@ private:
   UniqueIcon smallIcon_;
   std::unique_ptr<TTimer> morphTimer_, hoverTimer_, animationTimer_;
   std::unique_ptr<TPopupMenu> defaultSystemMenu_;
+  std::unique_ptr<TspSkinMenu> skinMenu_;
+  std::vector<TMenuItem*> standardItems_;  // merged into SystemMenu, freed with it
+  bool skinMenuOpen_ = false;
   bool skinChanging_ = false;
 };
 

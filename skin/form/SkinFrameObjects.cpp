@@ -308,15 +308,12 @@ void TspSkinStdButtonObject::DrawDefault(HDC dc) const {
 void TspSkinStdButtonObject::HandleMouseDown(int x, int y, TMouseButton button) {
   if (button != mbLeft || !Enabled || down_) return;
   SetDown(true);
-  if (Command == cmSysMenu) {
-    // The menu runs modally; the button is up again when it returns.
-    const auto alive = Form().LifeToken();
-    Form().PopupSystemMenuUnder(ObjectRect);
-    if (!alive.expired()) SetDown(false);
-  }
+  // The button stays down until its menu closes.
+  if (Command == cmSysMenu) Form().PopupSystemMenuUnder(ObjectRect);
 }
 
 void TspSkinStdButtonObject::HandleMouseUp(int x, int y, TMouseButton button) {
+  if (Command == cmSysMenu && Form().SkinMenuOpen()) return;
   if (!(Active && button == mbLeft && Enabled)) {
     if (down_) SetDown(false);
     return;

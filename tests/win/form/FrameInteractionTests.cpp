@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "SkinFormTestSupport.h"
+#include "framework/gui/Menus.h"
+#include "skin/menus/SkinPopupWindow.h"
 
 namespace tmv {
 namespace {
@@ -288,6 +290,61 @@ TEST_F(FrameInteraction, SkinChangesAndSizeStepsLeaveNoObjectsBehind) {
   std::printf("Around 100 skin changes and 100 size steps: %s %ld -> %ld, USER objects %ld -> %ld\n",
               before.Gdi < 0 ? "free GDI handle slots" : "GDI objects", std::labs(before.Gdi),
               std::labs(after.Gdi), before.User, after.User);
+}
+
+}  // namespace
+}  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST_F(FrameInteraction, TheSystemMenuButtonShowsTheSkinnedSystemMenu) {
+  auto* button = dynamic_cast<TspSkinStdButtonObject*>(Frame().FindObject("sysmenubutton"));
+  ASSERT_TRUE(button);
+  const POINT at = CentreOf("sysmenubutton");
+  HoverAt(at);
+  PostMessageA(Window(), WM_NCLBUTTONDOWN, 19, ScreenPoint(at));
+  PostMessageA(Window(), WM_LBUTTONUP, 0, 0);
+  Pump();
+  TspSkinMenu& menu = Frame().SkinMenu();
+  ASSERT_TRUE(menu.Showing());
+  EXPECT_TRUE(button->Down()) << "the button stays down while its menu shows";
+  TspSkinPopupWindow& window = *menu.Windows(0);
+  std::vector<std::string> captions;
+  for (int i = 0; i < window.ItemCount(); ++i) captions.push_back(window.Item(i).MenuItem->Caption());
+  EXPECT_EQ(captions, (std::vector<std::string>{"最小化(&N)", "最大化(&X)", "卷起(&L)", "最小化到系统托盘区(&T)", "关闭(&C)"}));
+  const RECT w = WindowRectOf(Window());
+  EXPECT_EQ(window.BoundsRect().top, w.top + Frame().FindObject("sysmenubutton")->ObjectRect.Bottom)
+      << "under the button";
+
+  window.SetCurrent(1, true);
+  menu.KeyDown(VK_RETURN);
+  Pump();
+  EXPECT_FALSE(menu.Showing());
+  EXPECT_FALSE(button->Down());
+  EXPECT_EQ(Frame().SkinWindowState(), swsMaximized);
+
+  // A menu of the form's own gets the standard items in front of its own.
+  TPopupMenu own(form);
+  auto* extra = new TMenuItem(&own);
+  extra->SetCaption("关于");
+  own.Items()->Add(extra);
+  Frame().SetSystemMenu(&own);
+  Frame().ShowSystemMenu(100, 100);
+  ASSERT_TRUE(menu.Showing());
+  captions.clear();
+  for (int i = 0; i < menu.Windows(0)->ItemCount(); ++i) captions.push_back(menu.Windows(0)->Item(i).MenuItem->Caption());
+  EXPECT_EQ(captions, (std::vector<std::string>{"最小化(&N)", "恢复(&R)", "卷起(&L)", "最小化到系统托盘区(&T)", "关闭(&C)", "关于"}));
+  menu.CloseAll();
+  Pump();
+  Frame().ShowSystemMenu(100, 100);
+  EXPECT_EQ(menu.Windows(0)->ItemCount(), 6) << "the standard items are merged in once";
+  menu.CloseAll();
+  Frame().SetUseDefaultSysMenu(false);
+  Frame().ShowSystemMenu(100, 100);
+  EXPECT_EQ(menu.Windows(0)->ItemCount(), 1) << "the menu is shown as it is";
+  menu.CloseAll();
+  Frame().SetSystemMenu(nullptr);
 }
 
 }  // namespace
