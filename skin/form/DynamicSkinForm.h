@@ -205,6 +205,8 @@ public:
   // Geometry, object places, region and, without a region change, a repaint.
   void RecalcFrame(bool relayout);
   void RepaintFrame();
+  // Draws the frame as WM_NCPAINT does, on any DC in window coordinates.
+  void PaintFrameTo(HDC dc);
   // The minimize command of the buttons and the menu: to the tray when asked to.
   void MinimizeCommand();
   void RestoreCommand();

@@ -344,6 +344,17 @@ void TspSkinStdButtonObject::RunCommand() {
   }
 }
 
+// A built-in button has no active image to fade to: its own look follows the mouse at once.
+void TspSkinStdButtonObject::MouseEnter() {
+  TspSkinButtonObject::MouseEnter();
+  if (!HasDescriptor) Form().DrawObjectNow(*this);
+}
+
+void TspSkinStdButtonObject::MouseLeave() {
+  TspSkinButtonObject::MouseLeave();
+  if (!HasDescriptor) Form().DrawObjectNow(*this);
+}
+
 void TspSkinStdButtonObject::HandleDoubleClick() {
   if (Command == cmSysMenu) Form().Form().Close();
 }

@@ -105,6 +105,8 @@ public:
   void HandleMouseDown(int x, int y, TMouseButton button) override;
   void HandleMouseUp(int x, int y, TMouseButton button) override;
   void HandleDoubleClick() override;
+  void MouseEnter() override;
+  void MouseLeave() override;
   bool CanMorph() const override;
   const TspStdCommand Command;
   const bool HasDescriptor;

@@ -47,15 +47,18 @@ void TspDynamicSkinForm::RepaintFrame() {
 void TspDynamicSkinForm::PaintFrame() {
   if (!supportNCArea_ || form_.BorderStyle() == bsNone || !form_.HandleAllocated()) return;
   WholeWindowDC dc(form_.Handle());
-  if (!dc.Get()) return;
+  if (dc.Get()) PaintFrameTo(dc.Get());
+}
+
+void TspDynamicSkinForm::PaintFrameTo(HDC dc) {
   RECT r;
   GetWindowRect(form_.Handle(), &r);
   frameWidth_ = r.right - r.left;
   frameHeight_ = r.bottom - r.top;
   if (skinned_)
-    PaintSkinFrame(dc.Get());
+    PaintSkinFrame(dc);
   else
-    PaintDefaultFrame(dc.Get());
+    PaintDefaultFrame(dc);
 }
 
 void TspDynamicSkinForm::PaintSkinFrame(HDC dc) {

@@ -17,6 +17,7 @@
 #include "labels/RzRegistration.h"
 #include "skin/controls/SkinChangeRelay.h"
 #include "skin/controls/SkinCtrlsRegistration.h"
+#include "skin/form/DynamicSkinForm.h"
 #include "skin/hint/SkinHint.h"
 #include "skin/menus/SkinPopupMenu.h"
 
@@ -52,6 +53,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterSkinControlClasses();
   RegisterSkinHintClasses();
   RegisterSkinMenuClasses();
+  RegisterDynamicSkinFormClasses();
   RegisterLabelClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());

@@ -161,3 +161,56 @@ TEST_F(SkinnedForm, FindSkinFormFindsTheFormsFrame) {
 
 }  // namespace
 }  // namespace tmv
+
+namespace tmv {
+namespace {
+
+// The frame as the form paints it, read back from a memory DC.
+struct TFrameShot {
+  explicit TFrameShot(TSkinFormTestForm& form) {
+    bitmap.SetBitCount(32);
+    bitmap.SetSize(form.Width(), form.Height());
+    form.Frame().PaintFrameTo(bitmap.Canvas()->Handle());
+    GdiFlush();
+  }
+  COLORREF At(int x, int y) const {
+    const uint8_t* p = bitmap.ScanLine(y) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
+  }
+  TBitmap bitmap;
+};
+
+TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
+  TBitmap& picture = form->Skin().Picture();
+  ASSERT_EQ(picture.Width(), 300);
+  for (int w : {300, 520, 704, 1000}) {
+    form->SetBounds(0, 0, w, 250);
+    Pump();
+    TFrameShot shot(*form);
+    int wrong = 0;
+    for (int x = 0; x < w; ++x) {
+      // Corners fixed, the 220 pixels between the corner points repeated.
+      const int source = x < 40 ? x : x >= w - 40 ? 300 - (w - x) : 40 + (x - 40) % 220;
+      wrong += shot.At(x, 0) != PictureAt(picture, source, 0);
+      wrong += shot.At(x, 248) != PictureAt(picture, source, 118);
+    }
+    for (int y = 30; y < 246; ++y) {
+      const int source = 30 + (y - 30) % 86;
+      wrong += shot.At(1, y) != PictureAt(picture, 1, source);
+      wrong += shot.At(w - 2, y) != PictureAt(picture, 298, source);
+    }
+    EXPECT_EQ(wrong, 0) << "width " << w;
+  }
+  // An inactive form shows the inactive picture.
+  TForm other(nullptr);
+  other.Show();
+  SetForegroundWindow(other.Handle());
+  Pump();
+  ASSERT_FALSE(form->Frame().IsFormActive());
+  TFrameShot inactive(*form);
+  EXPECT_EQ(inactive.At(100, 0), PictureAt(form->Skin().InActivePicture(), 100, 0));
+  EXPECT_NE(PictureAt(form->Skin().InActivePicture(), 100, 0), PictureAt(picture, 100, 0));
+}
+
+}  // namespace
+}  // namespace tmv
