@@ -7,6 +7,9 @@
 #include <functional>
 #include <vector>
 
+#include "framework/core/Bitmap.h"
+#include "framework/gui/Graphics.h"
+
 namespace tmbench {
 
 inline double Milliseconds(const std::function<void()>& step) {
@@ -40,6 +43,16 @@ inline double MedianMicroseconds(int runs, const std::function<void()>& prepare,
 
 inline double MedianMicroseconds(int runs, const std::function<void()>& step) {
   return MedianMicroseconds(runs, [] {}, step);
+}
+
+// One BitBlt of a width x height area between two memory bitmaps: the baseline of drawing.
+inline double BlitMicroseconds(int width, int height) {
+  tmv::TBitmap from, to;
+  from.SetSize(width, height);
+  to.SetSize(width, height);
+  return MedianMicroseconds(200, [&] {
+    BitBlt(to.Canvas()->Handle(), 0, 0, width, height, from.Canvas()->Handle(), 0, 0, SRCCOPY);
+  });
 }
 
 }  // namespace tmbench

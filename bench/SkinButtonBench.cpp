@@ -32,16 +32,6 @@ public:
   }
 };
 
-// One BitBlt of a width x height area between two memory bitmaps.
-double BlitMicroseconds(int width, int height) {
-  TBitmap from, to;
-  from.SetSize(width, height);
-  to.SetSize(width, height);
-  return MedianMicroseconds(200, [&] {
-    BitBlt(to.Canvas()->Handle(), 0, 0, width, height, from.Canvas()->Handle(), 0, 0, SRCCOPY);
-  });
-}
-
 void Report(const char* what, double us, double baseline) {
   std::printf("%-40s %9.1f us   %7.2f x one BitBlt of the same area\n", what, us, us / baseline);
 }

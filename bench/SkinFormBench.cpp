@@ -33,15 +33,6 @@ struct TSkin {
   TspSkinData* data = new TspSkinData(&holder);
 };
 
-double BlitMicroseconds(int width, int height) {
-  TBitmap from, to;
-  from.SetSize(width, height);
-  to.SetSize(width, height);
-  return MedianMicroseconds(200, [&] {
-    BitBlt(to.Canvas()->Handle(), 0, 0, width, height, from.Canvas()->Handle(), 0, 0, SRCCOPY);
-  });
-}
-
 // A window of a class of the system's own drawing, shown and painted.
 double BareWindowMicroseconds() {
   return MedianMicroseconds(20, [] {

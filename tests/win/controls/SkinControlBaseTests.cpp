@@ -384,14 +384,7 @@ TEST(SkinChange, AHundredChangesLeaveNoObjectBehind) {
   change(0);
   const TGuiObjects before = CountGuiObjects();
   for (int i = 1; i <= 100; ++i) change(i);
-  const TGuiObjects after = CountGuiObjects();
-  EXPECT_EQ(before.Gdi, after.Gdi);
-  EXPECT_EQ(before.User, after.User);
-  EXPECT_NE(before.Gdi, 0);
-  EXPECT_NE(before.User, 0);
-  std::printf("Around 100 skin changes: %s %ld -> %ld, USER objects %ld -> %ld\n",
-              before.Gdi < 0 ? "free GDI handle slots" : "GDI objects", std::labs(before.Gdi),
-              std::labs(after.Gdi), before.User, after.User);
+  ExpectSameGuiObjects(before, CountGuiObjects(), "Around 100 skin changes");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -174,6 +176,17 @@ inline TGuiObjects CountGuiObjects() {
   counts.User = 0;
   EnumThreadWindows(GetCurrentThreadId(), &CountWindowTree, reinterpret_cast<LPARAM>(&counts.User));
   return counts;
+}
+
+// Both counts unchanged (and counted at all), with the numbers printed under what.
+inline void ExpectSameGuiObjects(const TGuiObjects& before, const TGuiObjects& after, const char* what) {
+  EXPECT_EQ(before.Gdi, after.Gdi);
+  EXPECT_EQ(before.User, after.User);
+  EXPECT_NE(before.Gdi, 0);
+  EXPECT_NE(before.User, 0);
+  std::printf("%s: %s %ld -> %ld, USER objects %ld -> %ld\n", what,
+              before.Gdi < 0 ? "free GDI handle slots" : "GDI objects", std::labs(before.Gdi),
+              std::labs(after.Gdi), before.User, after.User);
 }
 
 }  // namespace tmv
