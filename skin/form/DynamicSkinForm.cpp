@@ -282,7 +282,11 @@ void TspDynamicSkinForm::FormHook(TMessage& message, const TWindowHookNext& next
   const auto alive = LifeToken();
   if (HandleBefore(message, next)) return;
   next(message);
-  if (!alive.expired() && supportNCArea_) HandleMouseAfter(message);
+  if (alive.expired()) return;
+  if (supportNCArea_)
+    HandleMouseAfter(message);
+  else if (skinned_)
+    HandleClientMouse(message);
 }
 
 bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) {
@@ -372,7 +376,14 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
       return true;
     case WM_NCHITTEST: {
       if (!nc) {
-        m.Result = HTCLIENT;
+        if (!skinned_) return false;
+        POINT p = {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        ScreenToClient(form_.Handle(), &p);
+        if (!hoverTimer_->Enabled()) {
+          UpdateHover(p.x, p.y);
+          hoverTimer_->SetEnabled(true);
+        }
+        m.Result = HitTest(p);
         return true;
       }
       const POINT p = ToWindow(m.LParam);
@@ -534,6 +545,63 @@ void TspDynamicSkinForm::HandleMouseAfter(TMessage& m) {
   }
 }
 
+void TspDynamicSkinForm::HandleClientMouse(TMessage& m) {
+  const int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
+  switch (m.Msg) {
+    case WM_MOUSEMOVE:
+      if (dragging_)
+        DragTo();
+      else
+        MouseMoveTo(x, y);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      dragging_ = false;
+      UpdateHover(x, y);
+      if (ObjectAt(hoverIndex_))
+        MouseDownAt(m.Msg == WM_LBUTTONDOWN ? mbLeft : mbRight, x, y);
+      else if (m.Msg == WM_LBUTTONDOWN && skinWindowState_ != swsMaximized && draggAble_)
+        StartDrag();
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      MouseUpAt(m.Msg == WM_LBUTTONUP ? mbLeft : mbRight, x, y);
+      if (dragging_ && GetCapture() == form_.Handle()) ReleaseCapture();
+      dragging_ = false;
+      break;
+    case WM_LBUTTONDBLCLK: {
+      UpdateHover(x, y);
+      MouseDownAt(mbLeft, x, y);
+      DblClickAt(x, y);
+      if (dynamic_cast<TspSkinCaptionObject*>(ObjectAt(hoverIndex_))) {
+        if (rolledUp_)
+          SetRollUp(false);
+        else if (sizeable_)
+          SetSkinWindowState(skinWindowState_ == swsNormal ? swsMaximized : swsNormal);
+        else
+          SetRollUp(true);
+      }
+      break;
+    }
+  }
+}
+
+void TspDynamicSkinForm::StartDrag() {
+  dragging_ = true;
+  GetCursorPos(&dragPoint_);
+  SetCapture(form_.Handle());
+}
+
+void TspDynamicSkinForm::DragTo() {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  if (cursor.x == dragPoint_.x && cursor.y == dragPoint_.y) return;
+  TPoint at{form_.Left() + cursor.x - dragPoint_.x, form_.Top() + cursor.y - dragPoint_.y};
+  if (magnetic_) at = SnapToEdges(MonitorArea(true), magneticSize_, at, form_.Width(), form_.Height());
+  form_.SetBounds(at.X, at.Y, form_.Width(), form_.Height());
+  dragPoint_ = cursor;
+}
+
 void TspDynamicSkinForm::RelayToControls(TMessage& message) { RelaySkinChange(form_, message); }
 
 POINT TspDynamicSkinForm::ToWindow(LPARAM screenPoint) const {
@@ -566,7 +634,10 @@ void TspDynamicSkinForm::FreeObjects() {
 void TspDynamicSkinForm::ApplySkin() {
   hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
   skinned_ = skinData_ && !skinData_->SkinEmpty();
-  if (!supportNCArea_) return;
+  if (!supportNCArea_) {
+    ApplyClientAreaSkin();
+    return;
+  }
   FreeObjects();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
@@ -597,6 +668,35 @@ void TspDynamicSkinForm::ApplySkin() {
   skinChanging_ = false;
   if (clientWidth_ > 0) form_.SetClientWidth(clientWidth_);
   if (clientHeight_ > 0) form_.SetClientHeight(clientHeight_);
+}
+
+void TspDynamicSkinForm::ApplyClientAreaSkin() {
+  FreeObjects();
+  maskPixels_ = TFBitmap();
+  mask_ = TspFrameMask();
+  if (skinned_) {
+    objects_ = CreateFrameObjects(*this, *skinData_);
+    maskPixels_ = TFBitmap::FromBitmap(skinData_->Mask());
+    ConfigureObjects();
+    const int w = skinData_->Picture().Width(), h = skinData_->Picture().Height();
+    if (!FrameStretchable(skinData_->FormInfo)) {
+      // A frame that cannot follow the size fixes it.
+      form_.SetClientWidth(w);
+      form_.SetClientHeight(h);
+      sizeable_ = false;
+    } else if (!(minWidth_ > 0 && minHeight_ > 0)) {
+      if (form_.ClientWidth() < w) form_.SetClientWidth(w);
+      if (form_.ClientHeight() < h) form_.SetClientHeight(h);
+    }
+    frameWidth_ = form_.Width();
+    frameHeight_ = form_.Height();
+    RecalcFrame(true);
+    hoverTimer_->SetEnabled(true);
+  } else if (form_.HandleAllocated()) {
+    region_.Remove(form_.Handle());
+  }
+  form_.Invalidate();
+  OnChangeSkinData(this);
 }
 
 void TspDynamicSkinForm::ConfigureObjects() {
@@ -789,7 +889,10 @@ void TspDynamicSkinForm::RecalcFrame(bool relayout) {
   if (relayout) LayoutObjects();
   ApplyRegion();
   OnChangeClientRect(this, geometry_.ClientRect);
-  if (!region_.Shaped()) RepaintFrame();
+  if (!supportNCArea_)
+    form_.Invalidate();
+  else if (!region_.Shaped())
+    RepaintFrame();
 }
 
 void TspDynamicSkinForm::ForceFrameRecalc() {
@@ -901,7 +1004,7 @@ int TspDynamicSkinForm::HitTest(POINT p) {
   RECT r;
   GetWindowRect(form_.Handle(), &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
-  if (!UsableFrameSkin()) {
+  if (!UsableFrameSkin() && supportNCArea_) {
     LayoutDefaultButtons();
     return DefaultFrameHitTest({p.x, p.y}, w, h, DefaultCaptionHeight(), defaultCaption_, s);
   }
@@ -910,8 +1013,11 @@ int TspDynamicSkinForm::HitTest(POINT p) {
   CalcFrameRects();
   if (mask_.Empty() || mask_.Width() != w || mask_.Height() != h)
     mask_ = maskPixels_.Empty() ? TspFrameMask(TFBitmap(), geometry_) : TspFrameMask(maskPixels_, geometry_);
-  return SkinFrameHitTest(geometry_, {p.x, p.y}, skinData_->FormInfo.BorderWidth, s,
-                          [this](TPoint q) { return mask_.Contains(q); });
+  const int code = SkinFrameHitTest(geometry_, {p.x, p.y}, skinData_->FormInfo.BorderWidth, s,
+                                    [this](TPoint q) { return mask_.Contains(q); });
+  // Without a non-client area only the sizing borders are the system's.
+  if (!supportNCArea_ && (rolledUp_ || s.ObjectHovered || code < htLeft || code > htBottomRight)) return htClient;
+  return code;
 }
 
 void TspDynamicSkinForm::UpdateHover(int x, int y, bool track) {
@@ -961,8 +1067,11 @@ void TspDynamicSkinForm::MouseMoveTo(int x, int y) {
 void TspDynamicSkinForm::MouseDownAt(TMouseButton button, int x, int y) {
   TspActiveSkinObject* o = ObjectAt(hoverIndex_);
   if (!o) return;
-  if (!dynamic_cast<TspSkinCaptionObject*>(o)) SetCapture(form_.Handle());
+  const bool caption = dynamic_cast<TspSkinCaptionObject*>(o) != nullptr;
+  if (!caption) SetCapture(form_.Handle());
   captureIndex_ = hoverIndex_;
+  // Without a non-client area the caption moves the form itself.
+  if (caption && !supportNCArea_ && button == mbLeft && skinWindowState_ != swsMaximized) StartDrag();
   o->HandleMouseDown(x, y, button);
 }
 
@@ -1011,7 +1120,20 @@ void TspDynamicSkinForm::StartMorphing() { morphTimer_->SetEnabled(true); }
 void TspDynamicSkinForm::StartAnimation() { animationTimer_->SetEnabled(true); }
 
 void TspDynamicSkinForm::HoverTick(TObject*) {
-  if (!supportNCArea_ || !form_.HandleAllocated()) return;
+  if (!form_.HandleAllocated()) return;
+  if (!supportNCArea_) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const bool over = WindowFromPoint(cursor) == form_.Handle();
+    ScreenToClient(form_.Handle(), &cursor);
+    if (over && !dragging_) {
+      UpdateHover(cursor.x, cursor.y);
+    } else if (!over) {
+      UpdateHover(-1, -1);
+      hoverTimer_->SetEnabled(false);
+    }
+    return;
+  }
   if (inSizeMove_) {
     hoverTimer_->SetEnabled(false);
     return;

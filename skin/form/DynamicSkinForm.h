@@ -249,6 +249,10 @@ private:
   void FormHook(TMessage& message, const TWindowHookNext& next);
   bool HandleBefore(TMessage& message, const TWindowHookNext& next);
   void HandleMouseAfter(TMessage& message);
+  void HandleClientMouse(TMessage& message);
+  void ApplyClientAreaSkin();
+  void StartDrag();
+  void DragTo();
   void RemoveCaptionStyle(TMessage& message);
   bool UsableFrameSkin() const;
   void CalcFrameRects();
@@ -270,6 +274,7 @@ private:
   void PaintSkinFrame(HDC dc);
   void PaintDefaultFrame(HDC dc);
   void EraseClient(HDC dc);
+  void PaintClientAreaFrame(HDC dc, const RECT& client);
   int HitTest(POINT windowPoint);
   POINT ToWindow(LPARAM screenPoint) const;
   void UpdateHover(int x, int y, bool track = true);

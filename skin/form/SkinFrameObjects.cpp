@@ -41,8 +41,9 @@ TRect Sized(const TRect& r, const TRect& like) {
 // ---------------------------------------------------------------------------------------
 // TspActiveSkinObject
 
-TspActiveSkinObject::TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* d)
-    : IDName(d ? d->IDName : std::string()),
+TspActiveSkinObject::TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* d,
+                                         const std::string& builtInName)
+    : IDName(d ? d->IDName : builtInName),
       Hint(d ? d->Hint : std::string()),
       RollUp(d && d->RollUp),
       SkinRectInAPicture(!d || d->SkinRectInAPicture),
@@ -141,8 +142,9 @@ void TspActiveSkinObject::Redraw() {
 // ---------------------------------------------------------------------------------------
 // TspSkinButtonObject
 
-TspSkinButtonObject::TspSkinButtonObject(TspDynamicSkinForm& form, const TspDataSkinButton* d)
-    : TspActiveSkinObject(form, d) {
+TspSkinButtonObject::TspSkinButtonObject(TspDynamicSkinForm& form, const TspDataSkinButton* d,
+                                         const std::string& builtInName)
+    : TspActiveSkinObject(form, d, builtInName) {
   if (!d) return;
   downRect_ = d->DownRect;
   disabledRect_ = d->DisableSkinRect;
@@ -221,9 +223,7 @@ TspSkinStdButtonObject::TspSkinStdButtonObject(TspDynamicSkinForm& form, const T
 
 TspSkinStdButtonObject::TspSkinStdButtonObject(TspDynamicSkinForm& form, const std::string& name,
                                                TspStdCommand command)
-    : TspSkinButtonObject(form, nullptr), Command(command), HasDescriptor(false) {
-  const_cast<std::string&>(IDName) = name;
-}
+    : TspSkinButtonObject(form, nullptr, name), Command(command), HasDescriptor(false) {}
 
 bool TspSkinStdButtonObject::ShowsRestoreImage() const {
   const TspDynamicSkinForm& f = Form();

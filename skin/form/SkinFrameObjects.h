@@ -22,8 +22,9 @@ class TspDynamicSkinForm;
 
 class TspActiveSkinObject {
 public:
-  // data null: a built-in object with no skin behind it.
-  TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* data);
+  // data null: a built-in object with no skin behind it, named builtInName.
+  TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* data,
+                      const std::string& builtInName = std::string());
   virtual ~TspActiveSkinObject() = default;
   TspActiveSkinObject(const TspActiveSkinObject&) = delete;
   TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;
@@ -80,7 +81,8 @@ private:
 
 class TspSkinButtonObject : public TspActiveSkinObject {
 public:
-  TspSkinButtonObject(TspDynamicSkinForm& form, const TspDataSkinButton* data);
+  TspSkinButtonObject(TspDynamicSkinForm& form, const TspDataSkinButton* data,
+                      const std::string& builtInName = std::string());
   void DrawObject(HDC dc, bool inStrip) override;
   void HandleMouseDown(int x, int y, TMouseButton button) override;
   void HandleMouseUp(int x, int y, TMouseButton button) override;

@@ -101,7 +101,10 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC dc) {
 }
 
 void TspDynamicSkinForm::PaintDefaultFrame(HDC dc) {
-  if (objects_.empty()) objects_ = CreateDefaultFrameButtons(*this), ConfigureObjects();
+  if (objects_.empty()) {
+    objects_ = CreateDefaultFrameButtons(*this);
+    ConfigureObjects();
+  }
   LayoutDefaultButtons();
   const int captionHeight = DefaultCaptionHeight();
   const int w = frameWidth_, h = frameHeight_;
@@ -165,10 +168,38 @@ void TspDynamicSkinForm::DrawObjectNow(TspActiveSkinObject& object) {
   }
 }
 
+void TspDynamicSkinForm::PaintClientAreaFrame(HDC dc, const RECT& client) {
+  if (!skinned_) {
+    FillRectColour(dc, client, clBtnFace);
+    UniqueBrush black(CreateSolidBrush(RGB(0, 0, 0)));
+    FrameRect(dc, &client, black.Get());
+    return;
+  }
+  TBitmap& picture = skinData_->Picture();
+  const TspFormInfo& info = skinData_->FormInfo;
+  const int w = client.right, h = client.bottom;
+  TBitmap face;
+  face.SetBitCount(24);
+  face.SetSize(std::max<int>(w, 1), std::max<int>(h, 1));
+  const TPoint none{};
+  if (info.LTPoint != none || info.RTPoint != none || info.LBPoint != none || info.RBPoint != none)
+    ComposeNinePartTiled(geometry_.PictureDivision(), geometry_.TargetDivision(), true, w, h,
+                         {0, 0, picture.Width(), picture.Height()}, picture, face);
+  else
+    BitBlt(face.Canvas()->Handle(), 0, 0, picture.Width(), picture.Height(), picture.Canvas()->Handle(), 0, 0, SRCCOPY);
+  for (auto& o : objects_)
+    if (o->Visible && o->RollUp == rolledUp_) o->DrawObject(face.Canvas()->Handle(), true);
+  BitBlt(dc, 0, 0, w, h, face.Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
 void TspDynamicSkinForm::EraseClient(HDC dc) {
   if (!dc) return;
   RECT client;
   GetClientRect(form_.Handle(), &client);
+  if (!supportNCArea_) {
+    PaintClientAreaFrame(dc, client);
+    return;
+  }
   bool logo = true;
   if (supportNCArea_ && skinned_) {
     const TspFormInfo& info = skinData_->FormInfo;

@@ -5,6 +5,7 @@
 
 #include "SkinFormTestSupport.h"
 #include "framework/core/Exceptions.h"
+#include "skin/imaging/SPUtilsDesktop.h"
 
 namespace tmv {
 namespace {
@@ -210,6 +211,70 @@ TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
   TFrameShot inactive(*form);
   EXPECT_EQ(inactive.At(100, 0), PictureAt(form->Skin().InActivePicture(), 100, 0));
   EXPECT_NE(PictureAt(form->Skin().InActivePicture(), 100, 0), PictureAt(picture, 100, 0));
+}
+
+}  // namespace
+}  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST_F(SkinnedForm, WithoutANonClientAreaTheSkinIsTheClientBackground) {
+  TspDynamicSkinForm& f = form->Frame();
+  f.SetSupportNCArea(false);
+  f.SetSkinData(nullptr);
+  f.SetSkinData(&form->Skin());
+  form->SetBounds(10, 10, 500, 300);
+  Pump();
+  EXPECT_TRUE(SameRect(Borders(Window()), {0, 0, 0, 0})) << Describe(Borders(Window()));
+  EXPECT_FALSE(InRegion(Window(), 0, 0)) << "shaped by the mask still";
+  EXPECT_TRUE(InRegion(Window(), 250, 150));
+  EXPECT_EQ(HitTestAt(Window(), 1, 150), HTLEFT);
+  EXPECT_EQ(HitTestAt(Window(), 498, 298), HTBOTTOMRIGHT);
+  EXPECT_EQ(HitTestAt(Window(), 250, 15), HTCLIENT) << "the caption is the client's";
+
+  TBitmap face;
+  face.SetBitCount(32);
+  face.SetSize(500, 300);
+  form->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(face.Canvas()->Handle()));
+  GdiFlush();
+  TBitmap& picture = form->Skin().Picture();
+  auto at = [&](int x, int y) {
+    const uint8_t* p = face.ScanLine(y) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
+  };
+  EXPECT_EQ(at(220, 0), PictureAt(picture, 220, 0)) << "clear of the objects, which keep their skin places";
+  EXPECT_EQ(at(499, 150), PictureAt(picture, 299, 30 + (150 - 30) % 86));
+  EXPECT_EQ(at(250, 298), PictureAt(picture, 40 + (250 - 40) % 220, 118));
+}
+
+}  // namespace
+}  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST(DynamicSkinFormFade, AFormFadesInOnlyWhereTranslucentWindowsAreUsed) {
+  auto layered = [](TForm& f) { return (GetWindowLongA(f.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0; };
+  {
+    TSkinFormTestForm form(nullptr);
+    form.Frame().SetAlphaBlendAnimation(true);
+    form.Show();
+    EXPECT_FALSE(layered(form)) << "version 6 and later: shown opaque at once";
+  }
+  const TWindowsVersionQuery old = SetWindowsVersionQuery([]() -> DWORD { return 0x0105; });
+  {
+    TSkinFormTestForm form(nullptr);
+    form.Frame().SetAlphaBlendAnimation(true);
+    form.Show();
+    EXPECT_TRUE(layered(form)) << "translucent while it fades in";
+    EXPECT_TRUE(PumpUntil([&] { return !layered(form); })) << "opaque once faded in";
+    form.Frame().SetAlphaBlend(true);
+    EXPECT_TRUE(layered(form));
+    form.Frame().SetAlphaBlend(false);
+    EXPECT_FALSE(layered(form));
+  }
+  SetWindowsVersionQuery(old);
 }
 
 }  // namespace
