@@ -202,6 +202,18 @@ TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
     }
     EXPECT_EQ(wrong, 0) << "width " << w;
   }
+  // The caption in its active colour, and in its inactive one when another form is active.
+  constexpr COLORREF kActiveText = 4204568, kInactiveText = 9601656;
+  const TRect caption = form->Frame().FindObject("caption")->ObjectRect;
+  auto count = [&](const TFrameShot& shot, COLORREF colour) {
+    int n = 0;
+    for (int y = caption.Top; y < caption.Bottom; ++y)
+      for (int x = caption.Left; x < caption.Right; ++x) n += shot.At(x, y) == colour;
+    return n;
+  };
+  TFrameShot active(*form);
+  EXPECT_GT(count(active, kActiveText), 20);
+  EXPECT_EQ(count(active, kInactiveText), 0);
   // An inactive form shows the inactive picture.
   TForm other(nullptr);
   other.Show();
@@ -210,6 +222,8 @@ TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
   ASSERT_FALSE(form->Frame().IsFormActive());
   TFrameShot inactive(*form);
   EXPECT_EQ(inactive.At(100, 0), PictureAt(form->Skin().InActivePicture(), 100, 0));
+  EXPECT_GT(count(inactive, kInactiveText), 20);
+  EXPECT_EQ(count(inactive, kActiveText), 0);
   EXPECT_NE(PictureAt(form->Skin().InActivePicture(), 100, 0), PictureAt(picture, 100, 0));
 }
 

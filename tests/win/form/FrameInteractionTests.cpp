@@ -193,6 +193,13 @@ TEST_F(FrameInteraction, MaximizeRestoreAndRollUpSetTheirSizes) {
   SendMessageA(Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(caption));
   EXPECT_TRUE(SameRect(form->BoundsRect(), normal)) << "a second double-click restores";
 
+  // A form other than the application's main one minimizes to the work area's bottom-left.
+  Frame().SetSkinWindowState(swsMinimized);
+  EXPECT_TRUE(SameRect(form->BoundsRect(), {0, 768 - 34, 300, 768})) << Describe(form->BoundsRect());
+  EXPECT_EQ(HitTestAt(Window(), 150, 15), HTCAPTION);
+  Frame().RestoreCommand();
+  EXPECT_TRUE(SameRect(form->BoundsRect(), normal)) << Describe(form->BoundsRect());
+
   Frame().SetRollUp(true);
   EXPECT_EQ(form->Height(), 34);
   EXPECT_EQ(HitTestAt(Window(), 250, 20), HTCAPTION);
