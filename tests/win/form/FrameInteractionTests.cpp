@@ -9,6 +9,8 @@
 
 #include "SkinFormTestSupport.h"
 #include "framework/gui/Menus.h"
+#include "skin/hint/SkinHint.h"
+#include "skin/hint/SkinHintWindow.h"
 #include "skin/menus/SkinPopupWindow.h"
 
 namespace tmv {
@@ -270,6 +272,31 @@ TEST_F(FrameInteraction, EnteringAButtonFadesItInStepsOfAFifth) {
   for (size_t i = 1; i < steps.size(); ++i) EXPECT_NEAR(steps[i] - steps[i - 1], 0.2, 1e-9);
   PumpUntil([&] { return !Frame().MorphTimerRunning(); });
   EXPECT_FALSE(Frame().MorphTimerRunning()) << "the timer stops once nothing morphs";
+}
+
+TEST_F(FrameInteraction, ACaptionButtonShowsItsStandardHint) {
+  // Hints show only once the application has its main form.
+  delete std::exchange(form, Application()->CreateForm<TSkinFormTestForm>());
+  form->SetBounds(60, 50, 500, 300);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  Pump();
+  auto* hint = new TspSkinHint(form);
+  hint->SetSkinData(&form->Skin());
+  Frame().SetSkinHint(hint);
+  Application()->SetHintPause(50);
+  HoverAt(CentreOf("closebutton"));
+  EXPECT_TRUE(PumpUntil([&] { return hint->HintWindow()->Showing(); }));
+  EXPECT_EQ(hint->HintWindow()->Caption(), "关闭");
+  HoverAt(CentreOf("maximizebutton"));
+  EXPECT_TRUE(PumpUntil([&] { return hint->HintWindow()->Showing() && hint->HintWindow()->Caption() == "最大化"; }));
+  Frame().SetShowObjectHint(false);
+  hint->HideObjectHint();
+  HoverAt(CentreOf("closebutton"));
+  Sleep(100);
+  Pump();
+  EXPECT_FALSE(hint->HintWindow()->Showing()) << "object hints only when asked for";
+  Application()->SetHintPause(500);
 }
 
 TEST_F(FrameInteraction, AFormFreedWhileItsFrameFadesLeavesNothingRunning) {
