@@ -1038,7 +1038,7 @@ void TspDynamicSkinForm::UpdateHover(int x, int y, bool track) {
   if (oldHoverIndex_ >= 0) {
     TspActiveSkinObject& old = *objects_[oldHoverIndex_];
     if (old.Enabled && old.Visible) old.MouseLeave();
-    if (showObjectHint_ && skinHint_ && !old.Hint.empty()) skinHint_->HideObjectHint();
+    if (showObjectHint_ && skinHint_ && !ObjectHintOf(old).empty()) skinHint_->HideObjectHint();
   }
   if (hoverIndex_ >= 0) {
     TspActiveSkinObject& now = *objects_[hoverIndex_];

@@ -17,11 +17,13 @@ namespace tmv {
 namespace {
 
 struct FrameInteraction : testing::Test {
-  FrameInteraction() {
+  FrameInteraction() { ShowActive(); }
+  // The frame follows the mouse only while its form is active.
+  void ShowActive() {
     form->SetBounds(60, 50, 500, 300);
     form->Show();
     SetForegroundWindow(form->Handle());
-    Pump();
+    PumpUntil([&] { return Frame().IsFormActive(); });
   }
   ~FrameInteraction() override {
     if (GetCapture()) ReleaseCapture();
@@ -277,10 +279,7 @@ TEST_F(FrameInteraction, EnteringAButtonFadesItInStepsOfAFifth) {
 TEST_F(FrameInteraction, ACaptionButtonShowsItsStandardHint) {
   // Hints show only once the application has its main form.
   delete std::exchange(form, Application()->CreateForm<TSkinFormTestForm>());
-  form->SetBounds(60, 50, 500, 300);
-  form->Show();
-  SetForegroundWindow(form->Handle());
-  Pump();
+  ShowActive();
   auto* hint = new TspSkinHint(form);
   hint->SetSkinData(&form->Skin());
   Frame().SetSkinHint(hint);
@@ -289,7 +288,10 @@ TEST_F(FrameInteraction, ACaptionButtonShowsItsStandardHint) {
   EXPECT_TRUE(PumpUntil([&] { return hint->HintWindow()->Showing(); }));
   EXPECT_EQ(hint->HintWindow()->Caption(), "关闭");
   HoverAt(CentreOf("maximizebutton"));
-  EXPECT_TRUE(PumpUntil([&] { return hint->HintWindow()->Showing() && hint->HintWindow()->Caption() == "最大化"; }));
+  PumpUntil([&] { return Frame().HoverIndex() == 3; });
+  EXPECT_FALSE(hint->HintWindow()->Showing()) << "leaving a button hides its hint";
+  EXPECT_TRUE(PumpUntil([&] { return hint->HintWindow()->Showing(); }));
+  EXPECT_EQ(hint->HintWindow()->Caption(), "最大化");
   Frame().SetShowObjectHint(false);
   hint->HideObjectHint();
   HoverAt(CentreOf("closebutton"));
