@@ -1254,6 +1254,31 @@ void TspDynamicSkinForm::MinimizeCommand() {
     SetSkinWindowState(swsMinimized);
 }
 
+void TspDynamicSkinForm::RunFrameCommand(TspStdCommand command) {
+  switch (command) {
+    case cmClose:
+      form_.Close();
+      break;
+    case cmMaximize:
+      SetSkinWindowState(skinWindowState_ == swsMaximized ? swsNormal : swsMaximized);
+      break;
+    case cmMinimize:
+      if (!alwaysMinimizeToTray_ && skinWindowState_ == swsMinimized && supportNCArea_)
+        SetSkinWindowState(swsNormal);
+      else
+        MinimizeCommand();
+      break;
+    case cmRollUp:
+      SetRollUp(!rolledUp_);
+      break;
+    case cmMinimizeToTray:
+      MinimizeToTray();
+      break;
+    default:
+      break;
+  }
+}
+
 void TspDynamicSkinForm::RestoreCommand() {
   if (rollUpFromMaximized_ || (rolledUp_ && skinWindowState_ == swsNormal))
     SetRollUp(false);

@@ -210,6 +210,9 @@ public:
   // The minimize command of the buttons and the menu: to the tray when asked to.
   void MinimizeCommand();
   void RestoreCommand();
+  // What a caption button's command does when it is clicked; the system menu's and a custom
+  // button's do nothing here.
+  void RunFrameCommand(TspStdCommand command);
 
   // Used by the frame objects.
   void DrawObjectNow(TspActiveSkinObject& object);

@@ -328,21 +328,7 @@ void TspSkinStdButtonObject::HandleMouseUp(int x, int y, TMouseButton button) {
   if (!alive.expired() && down_) SetDown(false);
 }
 
-void TspSkinStdButtonObject::RunCommand() {
-  TspDynamicSkinForm& f = Form();
-  switch (Command) {
-    case cmClose: f.Form().Close(); break;
-    case cmMaximize: f.SetSkinWindowState(f.SkinWindowState() == swsMaximized ? swsNormal : swsMaximized); break;
-    case cmMinimize:
-      if (f.AlwaysMinimizeToTray()) f.MinimizeToTray();
-      else if (f.SkinWindowState() == swsMinimized && f.SupportNCArea()) f.SetSkinWindowState(swsNormal);
-      else f.SetSkinWindowState(swsMinimized);
-      break;
-    case cmRollUp: f.SetRollUp(!f.RolledUp()); break;
-    case cmMinimizeToTray: f.MinimizeToTray(); break;
-    default: break;
-  }
-}
+void TspSkinStdButtonObject::RunCommand() { Form().RunFrameCommand(Command); }
 
 // A built-in button has no active image to fade to: its own look follows the mouse at once.
 void TspSkinStdButtonObject::MouseEnter() {
@@ -491,15 +477,13 @@ bool TspSkinAnimateObject::AnimationStep() {
 
 void TspSkinAnimateObject::HandleMouseUp(int x, int y, TMouseButton button) {
   if (MouseIn && data_.ButtonStyle && button == mbLeft) {
-    TspDynamicSkinForm& f = Form();
-    switch (Command) {
-      case cmClose: f.Form().Close(); return;
-      case cmMaximize: f.SetSkinWindowState(f.SkinWindowState() == swsMaximized ? swsNormal : swsMaximized); return;
-      case cmMinimize: f.MinimizeCommand(); return;
-      case cmRollUp: f.SetRollUp(!f.RolledUp()); return;
-      case cmMinimizeToTray: f.MinimizeToTray(); return;
-      case cmSysMenu: f.PopupSystemMenuUnder(ObjectRect); return;
-      default: break;
+    if (Command == cmSysMenu) {
+      Form().PopupSystemMenuUnder(ObjectRect);
+      return;
+    }
+    if (Command != cmDefault) {
+      Form().RunFrameCommand(Command);
+      return;
     }
   }
   TspActiveSkinObject::HandleMouseUp(x, y, button);
