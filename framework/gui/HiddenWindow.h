@@ -11,6 +11,8 @@ namespace tmv {
 class THiddenWindow : public TObject {
 public:
   explicit THiddenWindow(TWndMethod handler, const char* title = "");
+  // A window made to other parameters: the application's window, which shows on the taskbar.
+  THiddenWindow(TWndMethod handler, const TCreateParams& params);
   THiddenWindow(const THiddenWindow&) = delete;
   THiddenWindow& operator=(const THiddenWindow&) = delete;
   HWND Handle() const { return attachment_.Handle(); }
