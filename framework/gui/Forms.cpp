@@ -616,7 +616,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::Run() {
   if (terminated_ || !mainForm_) return;
-  if (mainForm_) mainForm_->Show();
+  if (showMainForm_) mainForm_->Show();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
   terminated_ = true;

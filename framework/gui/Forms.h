@@ -228,9 +228,12 @@ public:
   }
   TCustomForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and handles messages until Terminate (or the main form closes);
-  // without a main form there is nothing to run.
+  // Shows the main form (unless ShowMainForm is off: a program that starts hidden) and handles
+  // messages until Terminate (or the main form closes); without a main form there is nothing
+  // to run.
   void Run();
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
   // Handles every message waiting now, then returns.
   void ProcessMessages();
   void Terminate();
@@ -309,6 +312,7 @@ private:
   TIcon icon_;
   std::unique_ptr<THiddenWindow> window_;
   bool minimized_ = false;
+  bool showMainForm_ = true;
   // The forms minimizing hid, given back their windows when restored.
   std::vector<HWND> hiddenForms_;
   TNotifyEvent onMinimize_;
