@@ -60,7 +60,7 @@ void TspTrayIcon::Loaded() {
     Application()->SetShowMainForm(false);
     ShowWindow(Application()->Handle(), SW_HIDE);
   }
-  UpdateTrayIcon();
+  // Adding the icon again brings the shell up to date with what was read.
   SetIconVisible(iconVisible_);
 }
 
@@ -87,7 +87,7 @@ void TspTrayIcon::AddTrayIcon() {
 
 void TspTrayIcon::RemoveTrayIcon() {
   iconVisible_ = false;
-  if (inTray_) SendRecord(NIM_DELETE);
+  if (inTray_ && !IsLoading()) SendRecord(NIM_DELETE);
 }
 
 void TspTrayIcon::UpdateTrayIcon() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/FormReader.h"
 #include "framework/gui/Handles.h"
 #include "skin/tray/TrayShell.h"
 #include "skin/tray/spTrayIcon.h"
@@ -275,6 +276,72 @@ TEST(TrayIcon, TheAnimationStepsThroughTheListAndTheIndexStaysInIt) {
   Pump();
   // The restart and the new list each showed their first picture; nothing came after.
   EXPECT_EQ(shell.calls.size(), sent + 2);
+}
+
+// Finds the menu open on the screen from a timer, notes the foreground window, and closes it.
+struct OpenMenuSeen {
+  int count = 0;
+  HWND foreground = nullptr;
+};
+OpenMenuSeen openMenu;
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, timer);
+  ++openMenu.count;
+  openMenu.foreground = GetForegroundWindow();
+  EndMenu();
+}
+
+TEST(TrayIcon, TheRightButtonOpensThePopupMenuWithTheIconsWindowInFront) {
+  ShellCalls shell;
+  TspTrayIcon tray(nullptr);
+  TPopupMenu menu(nullptr);
+  AppendMenuA(menu.Handle(), MF_STRING, 1, "还原");
+  tray.SetPopupMenu(&menu);
+  openMenu = {};
+  SetTimer(nullptr, 0, 50, &CloseOpenMenu);
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
+  EXPECT_EQ(openMenu.count, 1);
+  EXPECT_EQ(openMenu.foreground, tray.Handle());
+  // Posted after the menu, so that the menu ends cleanly.
+  MSG posted;
+  EXPECT_TRUE(PeekMessageA(&posted, tray.Handle(), WM_NULL, WM_NULL, PM_REMOVE));
+
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  EXPECT_EQ(openMenu.count, 1);
+  tray.SetPopupByLeftButton(true);
+  SetTimer(nullptr, 0, 50, &CloseOpenMenu);
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  EXPECT_EQ(openMenu.count, 2);
+  {
+    TPopupMenu gone(nullptr);
+    tray.SetPopupMenu(&gone);
+  }
+  EXPECT_EQ(tray.PopupMenu(), nullptr);
+}
+
+TEST(TrayIcon, AFormThatStartsMinimizedRunsHiddenInTheTray) {
+  ShellCalls shell;
+  TForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  object Tray: TspTrayIcon
+    IconVisible = False
+    Hint = "托盘"
+    MinimizedOnStart = True
+  end
+end)");
+  auto* tray = dynamic_cast<TspTrayIcon*>(form.FindComponent("Tray"));
+  ASSERT_NE(tray, nullptr);
+  EXPECT_FALSE(Application()->ShowMainForm());
+  EXPECT_FALSE(IsWindowVisible(Application()->Handle()));
+  EXPECT_TRUE(tray->MinimizeToTray());
+  EXPECT_TRUE(tray->IconVisible());
+  // Nothing of what was read reaches the shell before the whole form is read.
+  EXPECT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
+  EXPECT_EQ(shell.LastTip(), "托盘");
+  Application()->SetShowMainForm(true);
 }
 
 // The program's main form shown, with a tray icon that hides it on minimizing.
