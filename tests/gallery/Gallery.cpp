@@ -18,6 +18,7 @@
 #include "skin/controls/SkinChangeRelay.h"
 #include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/hint/SkinHint.h"
+#include "skin/tray/spTrayIcon.h"
 
 namespace tmv {
 
@@ -51,6 +52,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterSkinControlClasses();
   RegisterSkinHintClasses();
   RegisterLabelClasses();
+  RegisterTrayClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
   Application()->CreateForm<TGalleryPage>();
