@@ -1,5 +1,6 @@
 #pragma once
-// An invisible window whose messages go to a method: the application's window and timers.
+// A window of no size whose messages go to a method: the application's window, timers and
+// the tray icon's window.
 #include <windows.h>
 
 #include "framework/core/Component.h"

@@ -121,6 +121,13 @@ TEST_F(ApplicationWindow, MinimizingTheMainFormHidesTheFormsUntilTheApplicationI
   EXPECT_EQ(main->WindowState(), wsNormal);
   EXPECT_EQ(GetActiveWindow(), main->Handle());
   EXPECT_EQ(events.entries, (std::vector<std::string>{"minimize 00", "restore 11"}));
+
+  // A click on the taskbar button activates the application's window, which hands the
+  // activation to the form that had it.
+  SetActiveWindow(other.Handle());
+  SetActiveWindow(app);
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), other.Handle());
 }
 
 TEST_F(ApplicationWindow, AFormHiddenWhileMinimizedStaysHiddenAndTheWindowStateMinimizesTheApplication) {
