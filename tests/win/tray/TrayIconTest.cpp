@@ -50,7 +50,7 @@ struct ShellCalls {
   ShellCalls() {
     SetShellNotifyIconHook([this](DWORD message, const NOTIFYICONDATAA& data) {
       calls.push_back({message, data, data.hIcon ? IconColour(data.hIcon) : CLR_INVALID});
-      return TRUE;
+      return answer;
     });
   }
   ~ShellCalls() { SetShellNotifyIconHook(nullptr); }
@@ -62,6 +62,7 @@ struct ShellCalls {
   const NOTIFYICONDATAA& Last() const { return calls.back().data; }
   std::string LastTip() const { return std::string(Last().szTip, strnlen(Last().szTip, sizeof Last().szTip)); }
   std::vector<Call> calls;
+  BOOL answer = TRUE;
 };
 
 bool TipIsAllZero(const NOTIFYICONDATAA& data) {
@@ -138,6 +139,15 @@ TEST(TrayIconRecord, HasTheSizeAndFieldsTheShellReadsAndFollowsThePicture) {
   EXPECT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_DELETE, NIM_ADD}));
   EXPECT_EQ(shell.calls[0].data.hWnd, tray.Handle());
   EXPECT_EQ(shell.calls[0].data.uID, 1u);
+
+  // An icon the shell refused (no taskbar yet) is added, not changed, when shown again.
+  tray.SetIconVisible(false);
+  shell.answer = FALSE;
+  tray.SetIconVisible(true);
+  shell.answer = TRUE;
+  tray.SetHint("拒绝后");
+  tray.SetIconVisible(true);
+  EXPECT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_DELETE, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_ADD}));
 }
 
 TEST(TrayIconRecord, ALongTipIsCutWhereACharacterStartsToWhatTheRecordHolds) {
@@ -170,6 +180,10 @@ TEST(TrayIcon, FreedItLeavesTheTrayAndNoHookOrTimerCallsIt) {
   shell.calls.clear();
   SendMessageA(Application()->Handle(), taskbarCreated, 0, 0);
   EXPECT_EQ(shell.Messages(), std::vector<DWORD>{NIM_ADD});
+
+  // The window the shell reports to stays as long as the icon, whatever asks it to close.
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(window));
 
   delete tray;
   ASSERT_EQ(shell.calls.back().message, DWORD(NIM_DELETE));
