@@ -18,6 +18,7 @@
 #include "skin/controls/SkinChangeRelay.h"
 #include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/hint/SkinHint.h"
+#include "skin/menus/SkinPopupMenu.h"
 #include "skin/tray/spTrayIcon.h"
 
 namespace tmv {
@@ -51,6 +52,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterFrameworkClasses();
   RegisterSkinControlClasses();
   RegisterSkinHintClasses();
+  RegisterSkinMenuClasses();
   RegisterLabelClasses();
   RegisterTrayClasses();
   TGalleryPage::PageName() = Trim(commandLine);
