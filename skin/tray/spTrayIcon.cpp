@@ -253,6 +253,7 @@ void TspTrayIcon::IconMouseMessage(UINT mouseMessage) {
     case WM_LBUTTONDBLCLK:
       clicks_.DoubleClick();
       onDblClick_(this);
+      if (!life.expired() && popupMenu_ && popupMenu_->AutoPopup() && !popupByLeftButton_) ClickDefaultItem();
       break;
     case WM_RBUTTONDOWN:
       onMouseDown_(this, mbRight, shift | ssRight, at.x, at.y);
@@ -274,13 +275,24 @@ void TspTrayIcon::SingleClick(TObject*) { onClick_(this); }
 
 void TspTrayIcon::ShowMenu() {
   POINT at;
-  if (!popupMenu_ || !GetCursorPos(&at)) return;
-  // A menu opened from the tray closes on a click elsewhere only when its window is in the
+  if (!popupMenu_ || !popupMenu_->AutoPopup() || !GetCursorPos(&at)) return;
+  // A menu opened from the tray closes on a click elsewhere only when the program is in the
   // foreground, and the message posted after it lets the menu end cleanly.
   HWND window = window_->Handle();
   SetForegroundWindow(window);
-  TrackPopupMenu(popupMenu_->Handle(), TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
-  PostMessageA(window, WM_NULL, 0, 0);
+  popupMenu_->SetPopupComponent(this);
+  const auto life = LifeToken();
+  popupMenu_->Popup(at.x, at.y);
+  if (!life.expired()) PostMessageA(window, WM_NULL, 0, 0);
+}
+
+void TspTrayIcon::ClickDefaultItem() {
+  TMenuItem* items = popupMenu_->Items();
+  for (int i = 0; i < items->Count(); ++i)
+    if (items->Items(i)->Default()) {
+      items->Items(i)->Click();
+      return;
+    }
 }
 
 void RegisterTrayClasses() { RegisterClasses({&TspTrayIcon::StaticClassInfo()}); }

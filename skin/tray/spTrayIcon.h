@@ -54,6 +54,7 @@ public:
   // Shows that picture of IconList, the last one for an index beyond its end; a negative
   // index is ignored.
   void SetIconIndex(int index);
+  // Shown on the right button (or the left, with PopupByLeftButton) while its AutoPopup is on.
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu);
   bool PopupByLeftButton() const { return popupByLeftButton_; }
@@ -112,6 +113,8 @@ private:
   void IconMouseMessage(UINT mouseMessage);
   void SingleClick(TObject*);
   void ShowMenu();
+  // A double click runs the menu's first item marked as its default.
+  void ClickDefaultItem();
 
   bool designPreview_ = false;
   TImageList* iconList_ = nullptr;

@@ -292,43 +292,71 @@ TEST(TrayIcon, TheAnimationStepsThroughTheListAndTheIndexStaysInIt) {
   EXPECT_EQ(shell.calls.size(), sent + 2);
 }
 
-// Finds the menu open on the screen from a timer, notes the foreground window, and closes it.
-struct OpenMenuSeen {
-  int count = 0;
-  HWND foreground = nullptr;
-};
-OpenMenuSeen openMenu;
+// Closes the menu open on the screen from a timer, counting the menus it closed.
+int menusClosed = 0;
 
 void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND menu = FindWindowA("#32768", nullptr);
   if (!menu || !IsWindowVisible(menu)) return;
   KillTimer(nullptr, timer);
-  ++openMenu.count;
-  openMenu.foreground = GetForegroundWindow();
+  ++menusClosed;
   EndMenu();
 }
 
-TEST(TrayIcon, TheRightButtonOpensThePopupMenuWithTheIconsWindowInFront) {
+// A tray menu of two items, the first its default; notes what held the foreground and which
+// component the menu was shown for when it opened, and which items ran.
+struct TrayMenu : TComponent {
+  TrayMenu() : TComponent(nullptr) {
+    for (const char* caption : {"还原", "关闭"}) {
+      auto* item = new TMenuItem(&menu);
+      item->SetCaption(caption);
+      item->SetOnClick(TNotifyEvent::Of<&TrayMenu::Ran>(this));
+      menu.Items()->Add(item);
+    }
+    menu.Items()->Items(0)->SetDefault(true);
+    menu.SetOnPopup(TNotifyEvent::Of<&TrayMenu::Opened>(this));
+  }
+  void Opened(TObject*) {
+    foreground = GetForegroundWindow();
+    shownFor = menu.PopupComponent();
+    SetTimer(nullptr, 0, 50, &CloseOpenMenu);
+  }
+  void Ran(TObject* item) { ran.push_back(static_cast<TMenuItem*>(item)->Caption()); }
+  TPopupMenu menu{nullptr};
+  HWND foreground = nullptr;
+  TComponent* shownFor = nullptr;
+  std::vector<std::string> ran;
+};
+
+TEST(TrayIcon, TheRightButtonOpensThePopupMenuWithTheProgramInFrontAndADoubleClickRunsItsDefault) {
   ShellCalls shell;
   TspTrayIcon tray(nullptr);
-  TPopupMenu menu(nullptr);
-  AppendMenuA(menu.Handle(), MF_STRING, 1, "还原");
-  tray.SetPopupMenu(&menu);
-  openMenu = {};
-  SetTimer(nullptr, 0, 50, &CloseOpenMenu);
+  TrayMenu menu;
+  tray.SetPopupMenu(&menu.menu);
+  menusClosed = 0;
   SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
-  EXPECT_EQ(openMenu.count, 1);
-  EXPECT_EQ(openMenu.foreground, tray.Handle());
+  EXPECT_EQ(menusClosed, 1);
+  EXPECT_EQ(menu.foreground, tray.Handle());
+  EXPECT_EQ(menu.shownFor, &tray);
   // Posted after the menu, so that the menu ends cleanly.
   MSG posted;
   EXPECT_TRUE(PeekMessageA(&posted, tray.Handle(), WM_NULL, WM_NULL, PM_REMOVE));
 
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(menu.ran, std::vector<std::string>{"还原"});
   SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
-  EXPECT_EQ(openMenu.count, 1);
+  EXPECT_EQ(menusClosed, 1);
+
   tray.SetPopupByLeftButton(true);
-  SetTimer(nullptr, 0, 50, &CloseOpenMenu);
   SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
-  EXPECT_EQ(openMenu.count, 2);
+  EXPECT_EQ(menusClosed, 2);
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+  EXPECT_EQ(menu.ran.size(), 1u);
+
+  // A menu that does not pop up by itself stays closed.
+  menu.menu.SetAutoPopup(false);
+  SendMessageA(tray.Handle(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
+  EXPECT_EQ(menusClosed, 2);
   {
     TPopupMenu gone(nullptr);
     tray.SetPopupMenu(&gone);
