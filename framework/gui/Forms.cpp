@@ -525,7 +525,11 @@ void TApplication::WindowRestored() {
 
 void TApplication::MainFormShown(bool shown) {
   HWND window = Handle();
-  if (shown && !IsWindowVisible(window))
+  // The main form cannot show while the application is minimized: showing it restores the
+  // application.
+  if (shown && minimized_)
+    Restore();
+  else if (shown && !IsWindowVisible(window))
     ShowWindow(window, SW_SHOWNA);
   else if (!shown && !minimized_)
     ShowWindow(window, SW_HIDE);

@@ -144,7 +144,20 @@ TEST_F(ApplicationWindow, AFormHiddenWhileMinimizedStaysHiddenAndTheWindowStateM
   main->SetWindowState(wsNormal);
   EXPECT_FALSE(IsIconic(app));
   EXPECT_TRUE(Visible(*main));
-  EXPECT_EQ(events.entries, (std::vector<std::string>{"minimize 00", "restore 10", "minimize 00", "restore 10"}));
+
+  // Showing the main form while the application is minimized restores the application, also
+  // when the form is maximized and no change of its state restores anything.
+  main->SetWindowState(wsMaximized);
+  other.Show();
+  Application()->Minimize();
+  main->Hide();
+  main->Show();
+  EXPECT_FALSE(IsIconic(app));
+  EXPECT_TRUE(IsZoomed(main->Handle()));
+  EXPECT_TRUE(Visible(*main));
+  EXPECT_TRUE(Visible(other));
+  EXPECT_EQ(events.entries, (std::vector<std::string>{"minimize 00", "restore 10", "minimize 00", "restore 10",
+                                                      "minimize 00", "restore 11"}));
 }
 
 TEST_F(ApplicationWindow, TheTaskbarButtonsCloseClosesTheMainForm) {
