@@ -132,18 +132,20 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
   if (icons == borderIcons_) return;
   RECT client = ClientRect();
   borderIcons_ = icons;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   if (style == borderStyle_) return;
   RECT client = ClientRect();
   borderStyle_ = style;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
@@ -155,6 +157,13 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 }
 
 SIZE TCustomForm::FrameSize() {
+  // Once the window exists its frame is what WM_NCCALCSIZE made of it, whoever answered it.
+  if (HandleAllocated()) {
+    RECT window, client;
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
   TCreateParams params;
   CreateParams(params);
   RECT r = {0, 0, 0, 0};
