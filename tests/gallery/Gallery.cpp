@@ -20,6 +20,7 @@
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/hint/SkinHint.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "skin/tray/spTrayIcon.h"
 
 namespace tmv {
 
@@ -55,6 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterSkinMenuClasses();
   RegisterDynamicSkinFormClasses();
   RegisterLabelClasses();
+  RegisterTrayClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
   Application()->CreateForm<TGalleryPage>();
