@@ -139,6 +139,8 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
   form_.SetBorderIcons(0);
   defaultSystemMenu_ = std::make_unique<TPopupMenu>(nullptr);
   skinMenu_ = std::make_unique<TspSkinMenu>(nullptr);
+  trayPopupMenu_ = std::make_unique<TspSkinPopupMenu>(nullptr);
+  FillTrayPopupMenu();
   SetFont(defCaptionFont_, fsBold, clBtnText);
   SetFont(defInActiveCaptionFont_, fsBold, clBtnShadow);
   SetFont(defMenuItemFont_, 0, clWindowText);
@@ -169,6 +171,8 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   animationTimer_.reset();
   objects_.clear();
   skinMenu_.reset();
+  if (trayIcon_ && trayIcon_->OnDblClick().Data() == this) trayIcon_->SetOnDblClick(TNotifyEvent());
+  trayPopupMenu_.reset();
   if (skinHint_) skinHint_->HideObjectHint();
   // A form that stays gets its own frame back.
   if (hooked_ && !form_.IsDestroying() && form_.HandleAllocated()) {
@@ -224,9 +228,33 @@ void TspDynamicSkinForm::SetShowIcon(bool v) {
 
 void TspDynamicSkinForm::SetSkinHint(TspSkinHint* v) { SetReference(skinHint_, v); }
 
-void TspDynamicSkinForm::SetTrayIcon(TComponent* v) {
+void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* v) {
   SetReference(trayIcon_, v);
-  if (IsDesigning()) SetBorderIcons(v ? borderIcons_ | biMinimizeToTray : borderIcons_ & ~biMinimizeToTray);
+  if (IsDesigning()) {
+    SetBorderIcons(v ? borderIcons_ | biMinimizeToTray : borderIcons_ & ~biMinimizeToTray);
+    return;
+  }
+  if (!v) return;
+  if (!alwaysShowInTray_) v->SetIconVisible(false);
+  if (!v->PopupMenu()) v->SetPopupMenu(trayPopupMenu_.get());
+  if (!v->OnDblClick()) v->SetOnDblClick(TNotifyEvent::Of<&TspDynamicSkinForm::TrayDblClick>(this));
+}
+
+void TspDynamicSkinForm::FillTrayPopupMenu() {
+  TMenuItem* items = trayPopupMenu_->Items();
+  items->Clear();
+  const TspResourceStrData* strings = skinData_ ? skinData_->ResourceStrData() : nullptr;
+  for (const char* name : {"MI_RESTORECAPTION", "-", "MI_CLOSECAPTION"}) {
+    auto* item = new TMenuItem(nullptr);
+    if (std::string(name) == "-") {
+      item->SetCaption("-");
+    } else {
+      item->SetName(name);
+      item->SetCaption(SkinResourceString(strings, name, &LoadStr));
+      item->SetOnClick(TNotifyEvent::Of<&TspDynamicSkinForm::SystemMenuClick>(this));
+    }
+    items->Add(item);
+  }
 }
 
 void TspDynamicSkinForm::SetSupportNCArea(bool v) {
@@ -261,6 +289,7 @@ void TspDynamicSkinForm::SetSkinData(TspSkinData* v) {
   if (v == skinData_) return;
   if (skinData_) ReleaseSkin();
   SetReference(skinData_, v);
+  trayPopupMenu_->SetSkinData(v);
   if (!IsDesigning() && !IsLoading()) ApplySkin();
 }
 
@@ -1199,7 +1228,7 @@ void TspDynamicSkinForm::SetSkinWindowState(int state) {
   switch (state) {
     case swsMinimized:
       if (mainForm || !supportNCArea_) {
-        ShowWindow(form_.Handle(), SW_MINIMIZE);
+        Application()->Minimize();
         return;
       }
       if (EmptyRect(restoreBounds_)) restoreBounds_ = bounds;
@@ -1288,13 +1317,13 @@ void TspDynamicSkinForm::RestoreCommand() {
 
 void TspDynamicSkinForm::MinimizeToTray() {
   if (!trayIcon_) return;
-  ShowWindow(form_.Handle(), SW_MINIMIZE);
+  trayIcon_->HideToTray();
   OnMinimizeToTray(this);
 }
 
 void TspDynamicSkinForm::RestoreFromTray() {
   if (!trayIcon_) return;
-  ShowWindow(form_.Handle(), SW_RESTORE);
+  trayIcon_->RestoreFromTray(alwaysShowInTray_);
   OnRestoreFromTray(this);
 }
 
@@ -1366,6 +1395,7 @@ void TspDynamicSkinForm::MenuClosed() {
 void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
   if (item == "MI_MINCAPTION") MinimizeCommand();
   else if (item == "MI_MAXCAPTION") SetSkinWindowState(swsMaximized);
+  else if (item == "MI_RESTORECAPTION" && trayIcon_ && trayIcon_->MinimizeToTray()) RestoreFromTray();
   else if (item == "MI_RESTORECAPTION") RestoreCommand();
   else if (item == "MI_ROLLUPCAPTION") SetRollUp(true);
   else if (item == "MI_MINTOTRAYCAPTION") MinimizeToTray();

@@ -21,6 +21,8 @@
 #include "skin/form/FrameRegion.h"
 #include "skin/form/SkinFrameObjects.h"
 #include "skin/menus/SkinMenu.h"
+#include "skin/menus/SkinPopupMenu.h"
+#include "skin/tray/spTrayIcon.h"
 
 namespace tmv {
 
@@ -93,8 +95,11 @@ public:
   int DefMenuItemHeight() const { return defMenuItemHeight_; }
   void SetDefMenuItemHeight(int v) { if (v > 0) defMenuItemHeight_ = v; }
   TFont* DefMenuItemFont() { return &defMenuItemFont_; }
-  TComponent* TrayIcon() const { return trayIcon_; }
-  void SetTrayIcon(TComponent* v);
+  TspTrayIcon* TrayIcon() const { return trayIcon_; }
+  // Outside the designer the icon hides while the form shows (unless AlwaysShowInTray), gets
+  // the restore and close menu when it has none, and a double click restores the form.
+  void SetTrayIcon(TspTrayIcon* v);
+  TspSkinPopupMenu* TrayPopupMenu() const { return trayPopupMenu_.get(); }
   bool UseDefaultSysMenu() const { return useDefaultSysMenu_; }
   void SetUseDefaultSysMenu(bool v) { useDefaultSysMenu_ = v; }
   TComponent* MainMenuBar() const { return mainMenuBar_; }
@@ -295,6 +300,8 @@ private:
   TRect MonitorArea(bool workArea) const;
   void FadeIn();
   void SystemMenuClick(TObject* sender);
+  void TrayDblClick(TObject*) { RestoreFromTray(); }
+  void FillTrayPopupMenu();
   void MenuClosed();
 
   TCustomForm& form_;
@@ -316,7 +323,7 @@ private:
   TFont defCaptionFont_, defInActiveCaptionFont_;
   int defMenuItemHeight_ = 20;
   TFont defMenuItemFont_;
-  TComponent* trayIcon_ = nullptr;
+  TspTrayIcon* trayIcon_ = nullptr;
   bool useDefaultSysMenu_ = true;
   TComponent* mainMenuBar_ = nullptr;
   TComponent* mdiTabsBar_ = nullptr;
@@ -362,6 +369,7 @@ private:
   std::unique_ptr<TTimer> morphTimer_, hoverTimer_, animationTimer_;
   std::unique_ptr<TPopupMenu> defaultSystemMenu_;
   std::unique_ptr<TspSkinMenu> skinMenu_;
+  std::unique_ptr<TspSkinPopupMenu> trayPopupMenu_;
   std::vector<TMenuItem*> standardItems_;  // merged into SystemMenu, freed with it
   bool skinMenuOpen_ = false;
   bool skinChanging_ = false;

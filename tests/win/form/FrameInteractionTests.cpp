@@ -12,6 +12,7 @@
 #include "skin/hint/SkinHint.h"
 #include "skin/hint/SkinHintWindow.h"
 #include "skin/menus/SkinPopupWindow.h"
+#include "skin/tray/TrayShell.h"
 
 namespace tmv {
 namespace {
@@ -386,6 +387,57 @@ TEST_F(FrameInteraction, TheSystemMenuButtonShowsTheSkinnedSystemMenu) {
   EXPECT_EQ(menu.Windows(0)->ItemCount(), 1) << "the menu is shown as it is";
   menu.CloseAll();
   Frame().SetSystemMenu(nullptr);
+}
+
+}  // namespace
+}  // namespace tmv
+
+namespace tmv {
+namespace {
+
+TEST(SkinFormTray, TheFormMinimizesToItsTrayIconAndComesBack) {
+  std::vector<DWORD> shell;
+  SetShellNotifyIconHook([&](DWORD message, const NOTIFYICONDATAA&) {
+    shell.push_back(message);
+    return TRUE;
+  });
+  auto* form = Application()->CreateForm<TSkinFormTestForm>();
+  form->Show();
+  Pump();
+  TspDynamicSkinForm& frame = form->Frame();
+  EventLog log;
+  frame.OnMinimizeToTray = TNotifyEvent::Of<&EventLog::Clicked>(&log);
+  frame.OnRestoreFromTray = TNotifyEvent::Of<&EventLog::Clicked>(&log);
+  frame.MinimizeToTray();
+  EXPECT_TRUE(log.entries.empty()) << "nothing without a tray icon";
+
+  auto* tray = new TspTrayIcon(form);
+  frame.SetTrayIcon(tray);
+  EXPECT_FALSE(tray->IconVisible()) << "hidden while the form shows";
+  EXPECT_EQ(tray->PopupMenu(), frame.TrayPopupMenu());
+  ASSERT_EQ(frame.TrayPopupMenu()->Items()->Count(), 3);
+  EXPECT_EQ(frame.TrayPopupMenu()->Items()->Items(0)->Caption(), "恢复(&R)");
+  EXPECT_TRUE(frame.TrayPopupMenu()->Items()->Items(1)->IsLine());
+  EXPECT_EQ(frame.TrayPopupMenu()->Items()->Items(2)->Caption(), "关闭(&C)");
+  EXPECT_TRUE(static_cast<bool>(tray->OnDblClick()));
+
+  frame.MinimizeToTray();
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(tray->MinimizeToTray());
+  EXPECT_FALSE(shell.empty()) << "the icon went into the tray";
+
+  tray->OnDblClick()(tray);  // as a double click on the icon does
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_FALSE(tray->MinimizeToTray());
+  EXPECT_EQ(log.entries.size(), 2u);
+
+  delete &frame;
+  EXPECT_FALSE(static_cast<bool>(tray->OnDblClick())) << "no event into the freed frame";
+  EXPECT_EQ(tray->PopupMenu(), nullptr);
+  delete form;
+  SetShellNotifyIconHook(nullptr);
 }
 
 }  // namespace
