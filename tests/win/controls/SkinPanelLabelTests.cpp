@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SkinControlsTestSupport.h"
+#include "framework/core/FormReader.h"
 
 namespace tmv {
 namespace {
@@ -160,6 +161,58 @@ TEST_F(StoredSkinControls, ARolledPanelTakesTheRolledHeightOfEachSkin) {
   panel->SetRollUpState(false);
   EXPECT_EQ(panel->Height(), 60);
   EXPECT_TRUE(label->Visible());
+}
+
+TEST(SkinPanelResource, TabOrderConstraintsAndAlignAreReadAndKept) {
+  TRelayForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  ClientWidth = 300
+  ClientHeight = 240
+  object First: TspSkinPanel
+    Align = alTop
+    Height = 10
+    TabStop = True
+    TabOrder = 1
+    Constraints.MinHeight = 40
+  end
+  object Second: TspSkinPanel
+    Align = alLeft
+    Width = 500
+    TabStop = True
+    TabOrder = 0
+    Constraints.MaxWidth = 90
+  end
+  object Plain: TspSkinPanel
+    Align = alClient
+  end
+end
+)");
+  auto* first = static_cast<TspSkinPanel*>(form.FindComponent("First"));
+  auto* second = static_cast<TspSkinPanel*>(form.FindComponent("Second"));
+  auto* plain = static_cast<TspSkinPanel*>(form.FindComponent("Plain"));
+  EXPECT_EQ(first->Height(), 40) << "the minimum height wins over the stored one";
+  EXPECT_EQ(first->Width(), 300);
+  EXPECT_EQ(second->Top(), 40);
+  EXPECT_EQ(second->Width(), 90) << "the maximum width wins over the stored one";
+  EXPECT_EQ(plain->Left(), 90);
+  EXPECT_EQ(plain->Width(), 210);
+  EXPECT_FALSE(plain->TabStop());
+
+  form.Show();
+  Pump();
+  form.SelectNext(nullptr, true, true);
+  EXPECT_EQ(form.ActiveControl(), second) << "tab order 0 comes first";
+  form.SelectNext(second, true, true);
+  EXPECT_EQ(form.ActiveControl(), first);
+  form.SelectNext(first, true, true);
+  EXPECT_EQ(form.ActiveControl(), second) << "a panel without TabStop is passed over";
+
+  first->Constraints()->SetMaxHeight(30);
+  EXPECT_EQ(first->Constraints()->MinHeight(), 30) << "the limits never cross";
+  EXPECT_EQ(first->Height(), 30) << "a new limit applies at once";
+  EXPECT_EQ(second->Top(), 30) << "and the panels below follow";
+  SetWindowPos(first->Handle(), nullptr, 0, 0, 300, 5, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(first->Height(), 30) << "a size the system imposes keeps the limits too";
 }
 
 // ---------------------------------------------------------------------------------------
