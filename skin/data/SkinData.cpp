@@ -9,6 +9,7 @@
 
 #ifdef _WIN32
 #include "skin/data/SkinChangeNotifier.h"
+#include "skin/data/SkinCursors.h"
 #endif
 
 namespace tmv {
@@ -64,6 +65,16 @@ void LoadDescriptors(const TMemIniFile& ini, const char* section,
 }
 
 bool IsUnset(const TPoint& p) { return p.X == 0 || p.Y == 0; }
+
+TspSkinCursorData ParseCursorEntry(const std::string& entry) {
+  TspSkinCursorData cursor;
+  std::string index, hotSpot;
+  if (SplitNameAndKind(entry, index, hotSpot) && ParseSkinInteger(index, cursor.PictureIndex))
+    cursor.HotSpot = ParseSkinPoint(hotSpot);
+  else
+    cursor.PictureIndex = -1;
+  return cursor;
+}
 
 }  // namespace
 
@@ -179,6 +190,9 @@ void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
     ClearSkin();
     lastError_ = e.what();
   }
+#ifdef _WIN32
+  if (!skinEmpty_) cursors_ = std::make_unique<TspSkinCursors>(*this);
+#endif
   BroadcastSkinMessage(SKM_SKINCHANGED);
   BroadcastSkinMessage(SKM_SKINCHANGEDONE);
 }
@@ -211,6 +225,8 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
   RollUpPictureName = ini.ReadString("PICTURES", "rolluppicture", "");
   RollUpMaskName = ini.ReadString("PICTURES", "rollupmask", "");
   ActivePictureNames = ReadSkinStringList(ini, "PICTURES", "activepictures");
+  for (const std::string& entry : ReadSkinStringList(ini, "CURSORS", "cursors"))
+    Cursors.push_back(ParseCursorEntry(entry));
 
   FormInfo.LoadFromIni(ini);
   FormInfo.Adjust(!MaskName.empty());
@@ -240,11 +256,15 @@ void TspSkinData::ClearDescriptors() {
   CtrlList.clear();
   ActivePictures.clear();
   ActivePictureNames.clear();
+  Cursors.clear();
   PopupWindow.WindowPictureIndex = -1;
   HintWindow.WindowPictureIndex = -1;
 }
 
 void TspSkinData::ClearSkin() {
+#ifdef _WIN32
+  cursors_.reset();
+#endif
   ClearDescriptors();
   FramePictures = MakeFramePictures();
   PictureName.clear();
