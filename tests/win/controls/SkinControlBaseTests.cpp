@@ -10,6 +10,7 @@
 #include "framework/gui/ExtCtrls.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinButtonDescriptors.h"
+#include "skin/data/SkinPanelDescriptors.h"
 
 namespace tmv {
 namespace {
@@ -199,6 +200,7 @@ TEST_F(SkinControlBase, TheSkinnedCaptionDrawsTheMarkThePictureHas) {
   TspSkinPanel* panel = NewPanel("captioned", skin.data);
   panel->SetBounds(0, 0, 60, 40);
   panel->SetCaption("W");
+  panel->SetCaptionMode(true);
   panel->SetCheckedMode(true);
   panel->SetChecked(true);
   const COLORREF red = RGB(255, 0, 0);
@@ -387,10 +389,14 @@ TEST(SkinChange, StoredThenEmptyThenStoredEveryControlFollows) {
     EXPECT_EQ(status->Height(), 19);
     EXPECT_EQ(label->Height(), 19);
     TBitmap& controls = *data->ActivePictures[1];
-    EXPECT_EQ(TFaceShot(*panel).At(0, 0), PictureAt(controls, 145, 48));
-    EXPECT_EQ(TFaceShot(*bar).At(0, 0), PictureAt(controls, 186, 48));
-    EXPECT_EQ(TFaceShot(*status).At(0, 0), PictureAt(controls, 0, 90));
-    EXPECT_EQ(TFaceShot(*label).At(0, 0), PictureAt(controls, 41, 90));
+    auto corner = [&](TspSkinCustomControl& c, int rowsLeftOut) {
+      return PictureAt(controls, c.FaceRect().Left, c.FaceRect().Top + rowsLeftOut);
+    };
+    const int captionRows =
+        dynamic_cast<TspDataSkinPanelControl&>(*panel->Descriptor()).CaptionRect.Bottom;
+    EXPECT_EQ(TFaceShot(*panel).At(0, 0), corner(*panel, captionRows)) << "no caption bar";
+    for (TspSkinCustomControl* c : std::vector<TspSkinCustomControl*>{bar, status, label})
+      EXPECT_EQ(TFaceShot(*c).At(0, 0), corner(*c, 0)) << c->Name();
     const TRect face = button->FaceRect();
     EXPECT_EQ(TFaceShot(*button).At(0, 0),
               PictureAt(*data->ActivePictures.at(
