@@ -198,9 +198,7 @@ void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
 }
 
 bool TspSkinData::LoadPackage(TspCompressedStoredSkin& skin) {
-  TMemoryStream packed;
-  skin.ExtractPackage(packed);
-  packed.SetPosition(0);
+  TMemoryStream packed(skin.InflatedPackage());
   TspSkinPackage package;
   if (!ReadSkinPackage(packed, package)) {
     lastError_ = Format("Skin package version %d is not supported", package.Version);
