@@ -207,9 +207,13 @@ void TBitmap::LoadFromStream(TStream& stream) {
   }
   Reallocate(l.width, l.height, l.bitCount);
   palette_ = std::move(palette);
+  if (height_ == 0) return;
+  // Rows lie one after the other from scan line 0; asking for each would flush GDI each time.
+  uint8_t* rows = ScanLine(0);
   for (int y = 0; y < height_; ++y) {
     const int fileRow = l.topDown ? y : height_ - 1 - y;
-    std::memcpy(ScanLine(y), image + l.pixelOffset + size_t(fileRow) * l.rowBytes, l.rowBytes);
+    std::memcpy(rows + size_t(y) * size_t(RowBytes()),
+                image + l.pixelOffset + size_t(fileRow) * l.rowBytes, l.rowBytes);
   }
 }
 
