@@ -160,11 +160,15 @@ std::vector<uint8_t> MaskPartsRegionData(const TMaskRegionParts& parts) {
   if (!parts.HasRegion) return {};
   // Every run is one row high; the client rectangle is the only taller piece. Between two
   // neighbouring row edges the spans stay the same, so each such slab is one band.
+  // Each band's runs come row by row: merging the bands' lists sorts them all.
   std::vector<TRect> runs;
-  for (const TMaskBand& band : parts.Bands)
+  auto byRow = [](const TRect& a, const TRect& b) { return a.Top < b.Top; };
+  for (const TMaskBand& band : parts.Bands) {
+    const size_t before = runs.size();
     for (const TRect& run : MaskRuns(band.Picture, band.OffsetX, band.OffsetY))
       if (int64_t{run.Bottom} - run.Top == 1) runs.push_back(run);
-  std::sort(runs.begin(), runs.end(), [](const TRect& a, const TRect& b) { return a.Top < b.Top; });
+    std::inplace_merge(runs.begin(), runs.begin() + before, runs.end(), byRow);
+  }
   const TRect& n = parts.Client;
   std::vector<int64_t> rowEdges;
   for (const TRect& run : runs)
