@@ -18,26 +18,12 @@ namespace {
 
 const char kFormInfo[] = "FORMINFO";
 
-// The entries under the keys "0" to "count-1" that the section holds, in key order. Only
-// present keys are visited: the count comes from the skin and may be huge, and a gap in the
-// numbering must not hide the entries after it. A missing key reads as an empty entry,
-// which the listings skip anyway.
+// The entries under the keys "0" to "count-1" that the section holds, in key order; a gap in
+// the numbering hides none of the entries after it.
 std::vector<std::string> ListingEntries(const TMemIniFile& ini, const char* section) {
-  int32_t count = ReadSkinInteger(ini, section, "count", 0);
-  if (count <= 0) return {};
-  TStringList keys;
-  ini.ReadSection(section, keys);
-  std::vector<int> indices;
-  for (int i = 0; i < keys.Count(); ++i) {
-    int index;
-    std::string key = keys.Get(i);
-    if (TryStrToInt(key, index) && index >= 0 && index < count && IntToStr(index) == key)
-      indices.push_back(index);
-  }
-  std::sort(indices.begin(), indices.end());
-  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   std::vector<std::string> entries;
-  for (int index : indices) entries.push_back(ini.ReadString(section, IntToStr(index), ""));
+  for (int32_t index : ItemKeysPresent(ini, section, "", ReadSkinInteger(ini, section, "count", 0)))
+    entries.push_back(ini.ReadString(section, IntToStr(index), ""));
   return entries;
 }
 
