@@ -5,6 +5,8 @@
 
 #include "SkinControlsTestSupport.h"
 #include "framework/core/FormReader.h"
+#include "framework/gui/Menus.h"
+#include "skin/controls/SkinButton.h"
 #include "skin/data/SkinPanelDescriptors.h"
 
 namespace tmv {
@@ -231,6 +233,67 @@ end
   EXPECT_EQ(second->Top(), 30) << "and the panels below follow";
   SetWindowPos(first->Handle(), nullptr, 0, 0, 300, 5, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(first->Height(), 30) << "a size the system imposes keeps the limits too";
+}
+
+// Records what it was asked to show instead of showing it.
+class TRecordingPopup : public TPopupMenu {
+public:
+  using TPopupMenu::TPopupMenu;
+  void Popup(int x, int y) override { shown.push_back({x, y}); }
+  std::vector<POINT> shown;
+};
+
+TEST(SkinPanelResource, SkinnedControlsShowTheirPopupMenu) {
+  TRelayForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object Popup1: TPopupMenu
+  end
+  object Panel: TspSkinPanel
+    PopupMenu = Popup1
+    object Button: TspSkinButton
+      Left = 10
+      Top = 10
+    end
+  end
+end
+)");
+  auto* panel = static_cast<TspSkinPanel*>(form.FindComponent("Panel"));
+  auto* button = static_cast<TspSkinButton*>(form.FindComponent("Button"));
+  EXPECT_EQ(panel->PopupMenu(), form.FindComponent("Popup1"));
+  auto* panelMenu = new TRecordingPopup(&form);
+  auto* buttonMenu = new TRecordingPopup(&form);
+  panel->SetPopupMenu(panelMenu);
+  button->SetPopupMenu(buttonMenu);
+  EventLog events;
+  button->SetOnClick(TNotifyEvent::Of<&EventLog::Clicked>(&events));
+  form.Show();
+  Pump();
+
+  // A right click as the system delivers it: the release asks for the context menu.
+  PostMessageA(panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(120, 100));
+  PostMessageA(panel->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(120, 100));
+  Pump();
+  ASSERT_EQ(panelMenu->shown.size(), 1u);
+  EXPECT_EQ(panelMenu->PopupComponent(), panel);
+  PostMessageA(button->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(button->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+  ASSERT_EQ(buttonMenu->shown.size(), 1u) << "the button's own menu, not the panel's";
+  EXPECT_EQ(panelMenu->shown.size(), 1u);
+  EXPECT_TRUE(events.entries.empty()) << "the right button does not click";
+
+  // The menu key on the focused button asks at its top-left corner.
+  button->SetFocus();
+  Pump();
+  PostMessageA(button->Handle(), WM_KEYUP, VK_APPS, 0);
+  Pump();
+  ASSERT_EQ(buttonMenu->shown.size(), 2u);
+  POINT corner{0, 0};
+  ClientToScreen(button->Handle(), &corner);
+  EXPECT_EQ(buttonMenu->shown[1].x, corner.x);
+  EXPECT_EQ(buttonMenu->shown[1].y, corner.y);
 }
 
 // ---------------------------------------------------------------------------------------
