@@ -5,7 +5,6 @@
 
 #include "SkinControlsTestSupport.h"
 #include "framework/core/FormReader.h"
-#include "framework/gui/Menus.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinPanelDescriptors.h"
 
@@ -234,14 +233,6 @@ end
   SetWindowPos(first->Handle(), nullptr, 0, 0, 300, 5, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(first->Height(), 30) << "a size the system imposes keeps the limits too";
 }
-
-// Records what it was asked to show instead of showing it.
-class TRecordingPopup : public TPopupMenu {
-public:
-  using TPopupMenu::TPopupMenu;
-  void Popup(int x, int y) override { shown.push_back({x, y}); }
-  std::vector<POINT> shown;
-};
 
 TEST(SkinPanelResource, SkinnedControlsShowTheirPopupMenu) {
   TRelayForm form(nullptr);

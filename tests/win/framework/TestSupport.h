@@ -9,6 +9,7 @@
 
 #include "framework/gui/Dialogs.h"
 #include "framework/gui/Forms.h"
+#include "framework/gui/Menus.h"
 
 namespace tmv {
 
@@ -98,6 +99,14 @@ public:
 
 private:
   TColor colour_;
+};
+
+// A popup menu that records what it was asked to show instead of showing it.
+class TRecordingPopup : public TPopupMenu {
+public:
+  using TPopupMenu::TPopupMenu;
+  void Popup(int x, int y) override { shown.push_back({x, y}); }
+  std::vector<POINT> shown;
 };
 
 // Live GDI and USER objects of the process. Where the system does not count them (Wine
