@@ -9,10 +9,10 @@
 namespace tmv {
 
 UniqueCursor CursorFromPicture(const TBitmap& picture, const TPoint& hotSpot) {
-  TFBitmap colour = TFBitmap::FromBitmap(picture);
-  const int32_t w = colour.Width(), h = colour.Height();
-  if (colour.Empty() || w > kMaxSkinCursorSide || h > kMaxSkinCursorSide) return {};
+  const int32_t w = picture.Width(), h = picture.Height();
+  if (picture.Empty() || w > kMaxSkinCursorSide || h > kMaxSkinCursorSide) return {};
   if (hotSpot.X < 0 || hotSpot.Y < 0 || hotSpot.X >= w || hotSpot.Y >= h) return {};
+  TFBitmap colour = TFBitmap::FromBitmap(picture);
   // Where the mask is set the screen shows through; the colour there must be black.
   const TBgr transparent = colour.Pixel(0, h - 1);
   const int32_t maskStride = (w + 15) / 16 * 2;

@@ -72,8 +72,9 @@ struct TspFormInfo {
 };
 
 // A cursor of the skin: an active picture, whose bottom-left colour is transparent, and the
-// hot spot in it. Entries of [CURSORS] read "pictureindex:x,y"; an unreadable entry keeps its
-// place (and so the numbers of the cursors after it) with no picture.
+// hot spot in it. The string list "cursors" of [CURSORS] ("cursorscount", then the keys 0,
+// 1, ...) holds them as "pictureindex:x,y"; an unreadable entry keeps its place (and so the
+// numbers of the cursors after it) with no picture.
 struct TspSkinCursorData {
   int32_t PictureIndex = -1;
   TPoint HotSpot;
