@@ -43,13 +43,13 @@ void addButtons(Skin& skin, Atlas& atlas) {
   writeButtonKeys(controlSection(skin, "resizebutton", "button", small.normal).ninePart(small.normal, 3, 3, 3, 3), small);
 }
 
-// The colour behind the flat boxes on the tool panel; the mark pictures use it as their
-// transparent colour (their bottom-left pixel).
-Rgb panelAt(double y) { return verticalGradient({{0, theme::kPanelTop}, {41, theme::kPanelBottom}})(0, y); }
+// The colour of the tool panel's middle, behind its flat boxes; the mark pictures use it as
+// their transparent colour (their bottom-left pixel).
+Rgb panelMiddle() { return mix(theme::kPanelTop, theme::kPanelBottom, 0.3); }
 
 Raster markPicture(bool radio, bool checked, int state) {
   constexpr int kSize = 13;
-  const Rgb key = quantize(panelAt(20));
+  const Rgb key = quantize(panelMiddle());
   Raster r(kSize, kSize, key);
   const Look& look = state == 1 ? theme::kHotFace : state == 2 ? theme::kDisabledFace : theme::kNormalFace;
   const Rgb border = state == 0 ? rgb(132, 152, 182) : look.border;
@@ -130,7 +130,7 @@ void addPanels(Skin& skin, Atlas& atlas, const CheckMarks& marks) {
   // the bar's rows out and shows the tool panel alone. The panel's middle is of one colour,
   // so a panel of any height repeats it without seams; its shade lies in the bottom edge.
   constexpr int kBar = 22, kBody = 41, kSide = 6, kShade = 5;
-  const Rgb middle = mix(theme::kPanelTop, theme::kPanelBottom, 0.3);
+  const Rgb middle = panelMiddle();
   Raster panel = background(40, kBar + kBody, solid(middle));
   panel.fillRect({0, 0, 40, kBar}, verticalGradient({{1, rgb(244, 248, 253)}, {kBar - 1, rgb(216, 228, 244)}}));
   panel.fillRect({0, 0, 40, 1}, solid(rgb(255, 255, 255)));
