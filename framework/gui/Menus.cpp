@@ -101,70 +101,12 @@ void TMenuItem::Changed() {
   if (TMenu* menu = GetParentMenu()) menu->ItemsChanged();
 }
 
-void TMenuItem::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  Changed();
-}
-
-void TMenuItem::SetShortCut(TShortCut shortCut) {
-  shortCut_ = shortCut;
-  Changed();
-}
-
-void TMenuItem::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-  Changed();
-}
-
-void TMenuItem::SetVisible(bool visible) {
-  visible_ = visible;
-  Changed();
-}
-
-void TMenuItem::SetChecked(bool checked) {
-  checked_ = checked;
-  if (checked && radioItem_) UncheckGroupSiblings();
-  Changed();
-}
-
-void TMenuItem::SetRadioItem(bool radio) {
-  radioItem_ = radio;
-  if (radio && checked_) UncheckGroupSiblings();
-  Changed();
-}
-
-void TMenuItem::SetGroupIndex(int index) {
-  groupIndex_ = index;
-  if (radioItem_ && checked_) UncheckGroupSiblings();
-  Changed();
-}
-
 void TMenuItem::UncheckGroupSiblings() {
   // A form resource checks items while their siblings are still being read; the last one
   // read checked wins, as it would at run time.
-  if (!parent_) return;
+  if (!parent_ || !radioItem_ || !checked_) return;
   for (TMenuItem* sibling : parent_->items_)
     if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
-}
-
-void TMenuItem::SetDefault(bool value) {
-  default_ = value;
-  Changed();
-}
-
-void TMenuItem::SetBreak(TMenuBreak value) {
-  break_ = value;
-  Changed();
-}
-
-void TMenuItem::SetImageIndex(int index) {
-  imageIndex_ = index;
-  Changed();
-}
-
-void TMenuItem::SetOnDrawItem(TMenuDrawItemEvent event) {
-  onDrawItem_ = event;
-  Changed();
 }
 
 void TMenuItem::Click() {
@@ -184,7 +126,7 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
   if (index < 0 || index > Count()) index = Count();
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
-  if (item->checked_ && item->radioItem_) item->UncheckGroupSiblings();
+  item->UncheckGroupSiblings();
   Changed();
 }
 

@@ -36,36 +36,36 @@ public:
 
   // "&" marks the accelerator; "-" makes the item a separator line.
   const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
+  void SetCaption(const std::string& caption) { Update(caption_, caption); }
   bool IsLine() const { return caption_ == "-"; }
   TShortCut ShortCut() const { return shortCut_; }
-  void SetShortCut(TShortCut shortCut);
+  void SetShortCut(TShortCut shortCut) { Update(shortCut_, shortCut); }
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled);
+  void SetEnabled(bool enabled) { Update(enabled_, enabled); }
   bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
+  void SetVisible(bool visible) { Update(visible_, visible); }
   // Checking a radio item unchecks the radio items of its group among its siblings.
   bool Checked() const { return checked_; }
-  void SetChecked(bool checked);
+  void SetChecked(bool checked) { Update(checked_, checked); }
   bool RadioItem() const { return radioItem_; }
-  void SetRadioItem(bool radio);
+  void SetRadioItem(bool radio) { Update(radioItem_, radio); }
   int GroupIndex() const { return groupIndex_; }
-  void SetGroupIndex(int index);
+  void SetGroupIndex(int index) { Update(groupIndex_, index); }
   // Shown in bold; the item a double click on a tray icon runs.
   bool Default() const { return default_; }
-  void SetDefault(bool value);
+  void SetDefault(bool value) { Update(default_, value); }
   TMenuBreak Break() const { return break_; }
-  void SetBreak(TMenuBreak value);
+  void SetBreak(TMenuBreak value) { Update(break_, value); }
   // A picture of the menu's Images; -1 for none.
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int index);
+  void SetImageIndex(int index) { Update(imageIndex_, index); }
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint) { hint_ = hint; }
 
   TNotifyEvent OnClick() const { return onClick_; }
   void SetOnClick(TNotifyEvent event) { onClick_ = event; }
   TMenuDrawItemEvent OnDrawItem() const { return onDrawItem_; }
-  void SetOnDrawItem(TMenuDrawItemEvent event);
+  void SetOnDrawItem(TMenuDrawItemEvent event) { Update(onDrawItem_, event); }
   TMenuMeasureItemEvent OnMeasureItem() const { return onMeasureItem_; }
   void SetOnMeasureItem(TMenuMeasureItemEvent event) { onMeasureItem_ = event; }
   // Runs OnClick when the item is enabled.
@@ -90,6 +90,13 @@ public:
 
 private:
   friend class TMenu;
+  // Every change of an item is a change of its menu; a checked radio item unchecks its group.
+  template <class T>
+  void Update(T& field, const T& value) {
+    field = value;
+    UncheckGroupSiblings();
+    Changed();
+  }
   void Changed();
   void UncheckGroupSiblings();
 

@@ -107,6 +107,11 @@ TMaskBits::TMaskBits(int32_t width, int32_t height)
   bytes_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0xFF);
 }
 
+TBgr TMaskBits::Pixel(int32_t x, int32_t y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_ || Row(y)[x] == 0) return {};
+  return {0xFF, 0xFF, 0xFF};
+}
+
 TMaskBits TMaskBits::FromPicture(const TFBitmap& picture) {
   TMaskBits mask(picture.Width(), picture.Height());
   for (int32_t y = 0; y < mask.Height(); ++y) {
@@ -206,6 +211,11 @@ std::vector<uint8_t> MaskPartsRegionData(const TMaskRegionParts& parts) {
   }
   if (rects.empty()) return {};
   return RegionDataOf(rects, BoundsOf(rects));
+}
+
+TMaskRegionParts ComposeMaskRegionParts(const TFBitmap& mask, const TSkinDivision& source,
+                                        const TSkinDivision& target, int32_t width) {
+  return ComposeMaskRegionParts(TMaskBits::FromPicture(mask), source, target, width);
 }
 
 TMaskRegionParts ComposeMaskRegionParts(const TMaskBits& mask, const TSkinDivision& source,

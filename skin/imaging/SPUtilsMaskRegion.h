@@ -25,6 +25,8 @@ public:
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
+  // Black inside, white outside; outside the picture a read gives black, as TFBitmap's does.
+  TBgr Pixel(int32_t x, int32_t y) const;
   uint8_t* Row(int32_t y) { return bytes_.data() + static_cast<size_t>(y) * width_; }
   const uint8_t* Row(int32_t y) const { return bytes_.data() + static_cast<size_t>(y) * width_; }
 
@@ -63,6 +65,8 @@ struct TMaskRegionParts {
 
 TMaskRegionParts ComposeMaskRegionParts(const TMaskBits& mask, const TSkinDivision& source,
                                         const TSkinDivision& target, int32_t width);
+TMaskRegionParts ComposeMaskRegionParts(const TFBitmap& mask, const TSkinDivision& source,
+                                        const TSkinDivision& target, int32_t width);
 
 // The same region as one block of region data: the union of the client rectangle and the
 // bands' black pixels, in the system's banded order (rows from top to bottom, each band's
@@ -85,6 +89,7 @@ UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& sour
                                  const TSkinDivision& target, int32_t width);
 UniqueRegion RegionFromMaskParts(const TBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width);
+UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts);
 #endif
 
 }  // namespace tmv

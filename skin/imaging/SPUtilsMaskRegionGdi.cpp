@@ -45,10 +45,13 @@ UniqueRegion RegionFromMask(const TBitmap& mask) {
 
 UniqueRegion RegionFromMask(HBITMAP mask) { return RegionFromMask(TFBitmap::FromHandle(mask)); }
 
+UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts) {
+  return RegionFromRegionData(MaskPartsRegionData(parts));
+}
+
 UniqueRegion RegionFromMaskParts(const TMaskBits& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width) {
-  return RegionFromRegionData(
-      MaskPartsRegionData(ComposeMaskRegionParts(mask, source, target, width)));
+  return RegionFromMaskParts(ComposeMaskRegionParts(mask, source, target, width));
 }
 
 UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,

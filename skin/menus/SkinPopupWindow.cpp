@@ -115,6 +115,7 @@ void TspSkinPopupWindow::LookUpSkin() {
   TspSkinData* data = menu_.SkinData();
   window_ = nullptr;
   itemSkin_ = nullptr;
+  morphing_ = false;
   windowPicture_ = maskPicture_ = itemPicture_ = nullptr;
   if (data && !data->SkinEmpty()) {
     windowPicture_ = PictureAt(*data, data->PopupWindow.WindowPictureIndex);
@@ -133,6 +134,7 @@ void TspSkinPopupWindow::LookUpSkin() {
         const bool textInside = text.Left >= 0 && text.Right <= item.Width() && text.Left < text.Right;
         if (!itemPicture_ || !Inside(item, *itemPicture_) || !textInside) itemSkin_ = nullptr;
       }
+      morphing_ = itemSkin_ && itemSkin_->Morphing;
     }
   }
 }
@@ -292,7 +294,19 @@ int TspSkinPopupWindow::ItemAt(POINT point) const {
 void TspSkinPopupWindow::SetItemOpen(int index, bool open) {
   if (index < 0 || index >= ItemCount()) return;
   items_[static_cast<size_t>(index)].Open = open;
+  LitChanged();
+}
+
+void TspSkinPopupWindow::LitChanged() {
   Invalidate();
+  if (morphing_) SetTimer(Handle(), kMorphTimerID, 20, nullptr);
+}
+
+void TspSkinPopupWindow::MorphTick() {
+  bool moving = false;
+  for (TspSkinMenuItem& item : items_) moving = item.Morph.Advance(item.Lit()) || moving;
+  Invalidate();
+  if (!moving) KillTimer(Handle(), kMorphTimerID);
 }
 
 void TspSkinPopupWindow::SetCurrent(int index, bool byKeyboard) {
@@ -308,7 +322,7 @@ void TspSkinPopupWindow::SetCurrent(int index, bool byKeyboard) {
     Layout();
     items_[static_cast<size_t>(index)].Active = true;
   }
-  Invalidate();
+  LitChanged();
   if (index >= 0) menu_.ItemActivated(*this, index, byKeyboard, false);
 }
 
@@ -426,6 +440,9 @@ void TspSkinPopupWindow::WndProc(TMessage& message) {
           KillTimer(Handle(), kShowTimer);
           Reveal();
           return;
+        case kMorphTimerID:
+          MorphTick();
+          return;
         case kFadeTimer: {
           const int opacity = FadeInOpacity(static_cast<int>(GetTickCount() - fadeStart_), alphaValue_);
           SetWindowAlpha(Handle(), static_cast<BYTE>(opacity));
@@ -494,14 +511,19 @@ void TspSkinPopupWindow::DrawSkinItem(TCanvas& canvas, const TspSkinMenuItem& it
   const TRect& r = item.Rect;
   const int32_t width = static_cast<int32_t>(r.Width());
   const bool line = item.MenuItem->IsLine();
-  const bool lit = item.Active || item.Open;
+  const bool lit = item.Lit();
   if (line) {
     if (Inside(d.DividerRect, *itemPicture_))
       DrawItemBand(canvas, r, d.DividerRect, d.DividerLeftOffset, d.DividerRightOffset);
     return;
   }
-  DrawItemBand(canvas, r, lit && Inside(d.ActiveSkinRect, *itemPicture_) ? d.ActiveSkinRect : d.SkinRect,
-               d.ItemLeftOffset, d.ItemRightOffset);
+  const bool hasActive = Inside(d.ActiveSkinRect, *itemPicture_);
+  const double k = item.Morph.Factor();
+  if (morphing_ && hasActive && k > 0 && k < 1)
+    DrawMorphedItemBand(canvas, item);
+  else
+    DrawItemBand(canvas, r, (morphing_ ? k == 1 : lit) && hasActive ? d.ActiveSkinRect : d.SkinRect,
+                 d.ItemLeftOffset, d.ItemRightOffset);
   TRect text = d.TextRect;
   text.Left += r.Left;
   text.Right += r.Left + (width - static_cast<int32_t>(d.SkinRect.Width()));
@@ -518,6 +540,20 @@ void TspSkinPopupWindow::DrawItemBand(TCanvas& canvas, const TRect& target, cons
   ComposeHorizontalBand(leftEnd, rightEnd, band, static_cast<int32_t>(target.Width()), source, *itemPicture_);
   BitBlt(canvas.Handle(), target.Left, target.Top, band.Width(),
          std::min<int>(band.Height(), static_cast<int>(target.Height())), band.Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void TspSkinPopupWindow::DrawMorphedItemBand(TCanvas& canvas, const TspSkinMenuItem& item) {
+  const TspDataSkinMenuItem& d = *itemSkin_;
+  const TRect& r = item.Rect;
+  const TRect local = {0, 0, r.Right - r.Left, r.Bottom - r.Top};
+  TBitmap normal, active;
+  normal.SetSize(local.Right, local.Bottom);
+  active.SetSize(local.Right, local.Bottom);
+  DrawItemBand(*normal.Canvas(), local, d.SkinRect, d.ItemLeftOffset, d.ItemRightOffset);
+  DrawItemBand(*active.Canvas(), local, d.ActiveSkinRect, d.ItemLeftOffset, d.ItemRightOffset);
+  TspEffectBmp mixed(normal.Handle());
+  mixed.Morph(d.MorphKind, TspEffectBmp(active.Handle()), item.Morph.Factor());
+  mixed.Draw(canvas.Handle(), r.Left, r.Top);
 }
 
 void TspSkinPopupWindow::DrawDefaultItem(TCanvas& canvas, const TspSkinMenuItem& item) {

@@ -9,6 +9,7 @@
 
 #include "framework/core/Bitmap.h"
 #include "framework/gui/Controls.h"
+#include "skin/controls/SkinButtonLayout.h"
 #include "skin/imaging/SPUtilsPiecePlan.h"
 #include "skin/imaging/SkinGeometry.h"
 
@@ -28,12 +29,17 @@ struct TspSkinMenuItem {
   TRect Rect;                // in the window; empty while scrolled out of view
   bool Active = false;       // chosen by the mouse or the keys
   bool Open = false;         // its submenu shows
+  TButtonFade Morph;         // from the normal band (0) to the active one (1), for morphing skins
+  bool Lit() const { return Active || Open; }
   bool Visible() const { return !Rect.IsEmpty(); }
   bool Selectable() const;
 };
 
 class TspSkinPopupWindow : public TCustomControl {
 public:
+  // The timer that moves the items of a morphing skin a step between their bands.
+  static constexpr UINT_PTR kMorphTimerID = 5;
+
   explicit TspSkinPopupWindow(TspSkinMenu& menu);
   ~TspSkinPopupWindow() override;
 
@@ -86,6 +92,10 @@ private:
   void DrawItem(TCanvas& canvas, const TspSkinMenuItem& item);
   void DrawSkinItem(TCanvas& canvas, const TspSkinMenuItem& item);
   void DrawItemBand(TCanvas& canvas, const TRect& target, const TRect& source, int32_t leftEnd, int32_t rightEnd);
+  void DrawMorphedItemBand(TCanvas& canvas, const TspSkinMenuItem& item);
+  // An item lit or unlit: repainted, and faded by the morph timer in a morphing skin.
+  void LitChanged();
+  void MorphTick();
   void DrawDefaultItem(TCanvas& canvas, const TspSkinMenuItem& item);
   void DrawItemContent(TCanvas& canvas, const TspSkinMenuItem& item, const TRect& textRect, int captionLeft,
                        TColor colour, int glyphLeft, int shortCutRight, int arrowRight);
@@ -116,6 +126,7 @@ private:
   bool softwareAlpha_ = false;
   DWORD fadeStart_ = 0;
   int alphaValue_ = 200;
+  bool morphing_ = false;
 };
 
 }  // namespace tmv

@@ -227,11 +227,24 @@ TEST(Menus, ShowAControlsPopupMenuOnContextMenuRequests) {
   ASSERT_EQ(panelMenu->shown.size(), 2u);
   EXPECT_EQ(panelMenu->shown[1].x, corner.x);
   EXPECT_EQ(panelMenu->shown[1].y, corner.y);
+  // So does Shift+F10, and F10 alone does not.
+  PostMessageA(window, WM_SYSKEYDOWN, VK_F10, 0);
+  Pump();
+  EXPECT_EQ(panelMenu->shown.size(), 2u);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(window, WM_SYSKEYDOWN, VK_F10, 0);
+  Pump();
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(panelMenu->shown.size(), 3u);
 
   // Without AutoPopup the control leaves the request alone; a freed menu is forgotten.
   panelMenu->SetAutoPopup(false);
   SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(onPanel.x, onPanel.y));
-  EXPECT_EQ(panelMenu->shown.size(), 2u);
+  EXPECT_EQ(panelMenu->shown.size(), 3u);
   delete labelMenu;
   EXPECT_EQ(label->PopupMenu(), nullptr);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/gui/ImgList.h"
 #include "framework/gui/Menus.h"
 #include "skin/imaging/SPUtilsDesktop.h"
 #include "skin/menus/SkinMenu.h"
@@ -429,19 +430,27 @@ TEST_F(SkinMenus, DrawItemsFromTheStoredSkinOrTheBuiltInLook) {
   EXPECT_GT(colourIn(face, plain.Item(4).Rect, ColorToRGB(clBtnShadow)), 0);
 }
 
+// A popup window on a 30 x 30 picture whose pixels tell their place, with a frame of 2; the menu
+// items from the same picture, text 2 to 20.
+std::vector<uint8_t> MenuSkin(const std::string& itemsRect, const std::string& skinRect,
+                              const std::string& dividerRect, const std::vector<std::string>& more = {}) {
+  std::vector<std::unique_ptr<TBitmap>> pictures;
+  pictures.push_back(PlacePicture(30, 30));
+  std::vector<std::string> definition = {
+      "[POPUPWINDOW]", "windowpictureindex=0", "maskpictureindex=7", "lefttoppoint=2,2", "righttoppoint=28,2",
+      "leftbottompoint=2,28", "rightbottompoint=28,28", "itemsrect=" + itemsRect, "[SKINOBJECTS]", "count=1",
+      "0=menuitem:menuitem", "[menuitem]", "activepictureindex=0", "skinrect=" + skinRect,
+      "dividerrect=" + dividerRect, "textrect=2,0,20,10"};
+  definition.insert(definition.end(), more.begin(), more.end());
+  return SkinBytes(definition, std::move(pictures));
+}
+
 // Skins whose rectangles lie outside their pictures draw what they hold and fall back for the rest.
 TEST_F(SkinMenus, SkinsWithRectanglesOutsideTheirPicturesFallBack) {
   items.Add(root, "一");
   items.Add(root, "-");
   auto load = [&](const std::string& itemsRect, const std::string& skinRect, const std::string& dividerRect) {
-    std::vector<std::unique_ptr<TBitmap>> pictures;
-    pictures.push_back(PlacePicture(30, 30));
-    skin.Load(SkinBytes({"[POPUPWINDOW]", "windowpictureindex=0", "maskpictureindex=7", "lefttoppoint=2,2",
-                         "righttoppoint=28,2", "leftbottompoint=2,28", "rightbottompoint=28,28",
-                         "itemsrect=" + itemsRect, "[SKINOBJECTS]", "count=1", "0=menuitem:menuitem",
-                         "[menuitem]", "activepictureindex=0", "skinrect=" + skinRect, "activeskinrect=0,0,90,90",
-                         "dividerrect=" + dividerRect, "textrect=2,0,20,10"},
-                        std::move(pictures)));
+    skin.Load(MenuSkin(itemsRect, skinRect, dividerRect, {"activeskinrect=0,0,90,90"}));
     ASSERT_FALSE(skin.data->SkinEmpty());
     menu->PopupAt(root, 100, 100, skin.data, &form);
     ASSERT_EQ(menu->WindowCount(), 1);
@@ -467,6 +476,79 @@ TEST_F(SkinMenus, SkinsWithRectanglesOutsideTheirPicturesFallBack) {
   Window(0).PaintFace(face);
   EXPECT_EQ(PictureAt(face, 0, 0), PlaceColour(0, 0));
   EXPECT_EQ(Window(0).Item(0).Rect.Height(), 20);
+}
+
+// A morphing skin fades the current item from its normal band to its active one in five steps.
+TEST_F(SkinMenus, MorphingItemsFadeToTheirActiveBand) {
+  items.Add(root, "一");
+  items.Add(root, "二");
+  skin.Load(MenuSkin("2,2,28,28", "0,0,30,10", "0,25,30,30",
+                     {"activeskinrect=0,10,30,20", "morphing=1", "morphkind=mkdefault"}));
+  menu->PopupAt(root, 100, 100, skin.data, &form);
+  TspSkinPopupWindow& window = Window(0);
+  ASSERT_EQ(window.CurrentIndex(), 0);
+  const TRect first = window.Item(0).Rect;
+  TBitmap face;
+  auto pixel = [&] {
+    window.PaintFace(face);
+    return PictureAt(face, first.Left + 1, first.Top + 1);
+  };
+  EXPECT_EQ(pixel(), PlaceColour(1, 1));
+  window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  const COLORREF step = pixel();
+  EXPECT_NE(step, PlaceColour(1, 1));
+  EXPECT_NE(step, PlaceColour(1, 11));
+  for (int i = 0; i < 4; ++i) window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  EXPECT_EQ(pixel(), PlaceColour(1, 11));
+  // Moving on fades the first item back while the second comes up.
+  PostKey(form.Handle(), VK_DOWN);
+  window.Perform(WM_TIMER, TspSkinPopupWindow::kMorphTimerID);
+  EXPECT_NE(pixel(), PlaceColour(1, 11));
+  ASSERT_TRUE(PumpUntil([&] { return pixel() == PlaceColour(1, 1); }));
+}
+
+// A 16 x 16 icon of one colour.
+UniqueIcon SolidIcon(TColor colour) {
+  TBitmap picture;
+  picture.SetSize(16, 16);
+  picture.Canvas()->Brush()->SetColor(colour);
+  picture.Canvas()->FillRect({0, 0, 16, 16});
+  const std::vector<uint8_t> opaque(2 * 16, 0);
+  UniqueBitmap mask(CreateBitmap(16, 16, 1, 1, opaque.data()));
+  ICONINFO info = {TRUE, 0, 0, mask.Get(), picture.Handle()};
+  return UniqueIcon(CreateIconIndirect(&info));
+}
+
+TEST_F(SkinMenus, DrawTheMenusPicturesInTheGlyphColumnFramedWhenChecked) {
+  auto* images = new TImageList(&items);
+  images->AddIcon(SolidIcon(clRed).Get());
+  auto* popup = new TPopupMenu(&items);
+  popup->SetImages(images);
+  items.Add(popup->Items(), "一");
+  TMenuItem* pictured = items.Add(popup->Items(), "二");
+  pictured->SetImageIndex(0);
+  pictured->SetChecked(true);
+  items.Add(popup->Items(), "三")->SetImageIndex(5);  // no such picture: nothing drawn
+  for (TspSkinData* data : {skin.data, static_cast<TspSkinData*>(nullptr)}) {
+    menu->PopupAt(popup->Items(), 100, 100, data, &form);
+    TspSkinPopupWindow& window = Window(0);
+    TBitmap face;
+    window.PaintFace(face);
+    const TRect r = window.Item(1).Rect;
+    const int left = r.Left + 2, top = r.Top + static_cast<int>(r.Height()) / 2 - 8;
+    EXPECT_EQ(PictureAt(face, left, top), ColorToRGB(clRed));
+    EXPECT_EQ(PictureAt(face, left + 15, top + 15), ColorToRGB(clRed));
+    EXPECT_NE(PictureAt(face, left + 16, top + 8), ColorToRGB(clRed));
+    const TRect none = window.Item(2).Rect;
+    EXPECT_NE(PictureAt(face, none.Left + 10, none.Top + static_cast<int>(none.Height()) / 2), ColorToRGB(clRed));
+    // The check frame is one pixel round the picture in the text colour.
+    const COLORREF text = PictureAt(face, left - 1, top - 1);
+    EXPECT_EQ(PictureAt(face, left + 16, top + 16), text);
+    EXPECT_EQ(text, data ? ColorToRGB(dynamic_cast<const TspDataSkinMenuItem&>(
+                                          *skin.data->ObjectList[static_cast<size_t>(skin.data->FindObjectIndex("menuitem"))])
+                                          .FontColor)
+                         : ColorToRGB(clWindowText));
+  }
 }
 
 }  // namespace
