@@ -823,7 +823,9 @@ TEST_F(Export, SavingAllWritesEveryIconAndSummarises) {
   for (size_t i = 0; i < written.size(); ++i) {
     UniqueIcon listed(form->LargeImage->GetIcon(static_cast<int>(i)));
     EXPECT_EQ(IconFilePixels(target / written[i]), IconPixels(listed.Get())) << written[i];
-    if (i > 0) EXPECT_NE(IconFilePixels(target / written[i]), IconFilePixels(target / written[i - 1]));
+    if (i > 0) {
+      EXPECT_NE(IconFilePixels(target / written[i]), IconFilePixels(target / written[i - 1]));
+    }
   }
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text,
