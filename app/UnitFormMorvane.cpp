@@ -12,6 +12,7 @@
 #include "framework/core/Streams.h"
 #include "framework/core/TextUtils.h"
 #include "framework/gui/AnsiFileNames.h"
+#include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/shell/SkinShellCtrls.h"
 
 namespace tmv {
@@ -129,6 +130,7 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
        Method<&TFormMorvane::BTNSaveAllClick>("BTNSaveAllClick")},
       {Field<&TFormMorvane::spSkinData1>("spSkinData1"),
        Field<&TFormMorvane::spCompressedStoredSkin1>("spCompressedStoredSkin1"),
+       Field<&TFormMorvane::spSkinHint1>("spSkinHint1"),
        Field<&TFormMorvane::AppStatusBar>("AppStatusBar"),
        Field<&TFormMorvane::spSkinStatusPanel1>("spSkinStatusPanel1"), Field<&TFormMorvane::Memo1>("Memo1"),
        Field<&TFormMorvane::spSkinPanel1>("spSkinPanel1"), Field<&TFormMorvane::BTNSelFile>("BTNSelFile"),
@@ -145,7 +147,8 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
 }
 
 TFormMorvane::TFormMorvane(TComponent* owner) : TForm(owner) {
-  RegisterSkinDataClasses();
+  RegisterSkinControlClasses();
+  RegisterSkinHintClasses();
   InitFormResource();
 }
 
