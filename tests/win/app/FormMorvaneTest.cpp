@@ -12,7 +12,9 @@
 #include "app/IconNaming.h"
 #include "fixtures/FixtureIcons.h"
 #include "framework/core/Streams.h"
+#include "skin/hint/SkinHintWindow.h"
 #include "skin/shell/SkinShellCtrls.h"
+#include "win/controls/SkinControlsTestSupport.h"
 #include "win/framework/TestSupport.h"
 
 namespace tmv {
@@ -285,6 +287,59 @@ TEST_F(MainWindow, LoadsTheStoredDefaultSkinWhenItIsMade) {
   ASSERT_FALSE(form->spSkinData1->SkinEmpty()) << form->spSkinData1->LastError();
   for (const char* name : {"button", "radiobox", "panel", "statusbar", "statuspanel", "combobox"})
     EXPECT_NE(form->spSkinData1->FindControlIndex(name), -1) << name;
+}
+
+bool SameFace(const TFaceShot& a, const TFaceShot& b) {
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+TEST_F(MainWindow, EverySkinnedPartIsDrawnFromItsEntryInTheStoredSkin) {
+  const std::vector<std::pair<TspSkinCustomControl*, const char*>> parts = {
+      {form->spSkinPanel1, "panel"},        {form->BTNSelFile, "button"},
+      {form->RB16, "radiobox"},             {form->RB32, "radiobox"},
+      {form->BTNSave, "button"},            {form->BTNSaveAll, "button"},
+      {form->BTNHelp, "button"},            {form->BtnUpdate, "button"},
+      {form->AppStatusBar, "statusbar"},    {form->spSkinStatusPanel1, "statuspanel"}};
+  for (auto& [control, name] : parts) {
+    EXPECT_EQ(control->SkinData(), form->spSkinData1) << control->Name();
+    EXPECT_EQ(control->SkinDataName(), name) << control->Name();
+    EXPECT_NE(control->SkinIndex(), -1) << control->Name();
+    EXPECT_EQ(control->SkinIndex(), form->spSkinData1->FindControlIndex(name)) << control->Name();
+    // What it shows is the skin's picture, not the built-in look it falls back to without one.
+    const TFaceShot skinned(*control);
+    control->SetSkinDataName("");
+    const TFaceShot builtIn(*control);
+    control->SetSkinDataName(name);
+    EXPECT_FALSE(SameFace(skinned, builtIn)) << control->Name();
+  }
+}
+
+// The application shows hints for its main form only, so this window is made as that.
+TEST(MainWindowHints, AreDrawnByTheSkinHint) {
+  auto* form = Application()->CreateForm<TFormMorvane>();
+  ASSERT_EQ(Application()->MainForm(), form);
+  form->Show();
+  Pump();
+  ASSERT_NE(form->spSkinHint1, nullptr);
+  EXPECT_TRUE(form->spSkinHint1->Active());
+  EXPECT_EQ(form->spSkinHint1->SkinData(), form->spSkinData1);
+  const POINT middle = {form->BTNSave->Width() / 2, form->BTNSave->Height() / 2};
+  POINT cursor = middle;
+  ClientToScreen(form->BTNSave->Handle(), &cursor);
+  SetCursorPos(cursor.x, cursor.y);
+  Pump();
+  PostMessageA(form->BTNSave->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+  EXPECT_TRUE(PumpUntil([] { return Application()->HintWindow()->Showing(); }));
+  auto* window = dynamic_cast<TspSkinHintWindow*>(Application()->HintWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->Skinned());
+  EXPECT_EQ(window->Caption(), "保存当前选中图标");
+  Application()->CancelHint();
+  delete form;
+  Pump();
 }
 
 TEST_F(MainWindow, ClosingStopsTakingDropsAndFreesTheWindow) {
