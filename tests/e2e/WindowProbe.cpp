@@ -12,6 +12,7 @@
 //   top          succeeds when the window is the one seen at its own centre
 //   caption      prints the screen point "X Y" in the middle of the window's caption
 //   close        asks the window to close
+//   maximize     asks the window to maximize itself (for the screenshots)
 //   focus        prints 1 or 0 (the window is the foreground window), the class of the window
 //                holding the keyboard focus in the program and its left edge in its parent's
 //                client area
@@ -221,6 +222,11 @@ int main(int argc, char** argv) {
     RECT r;
     if (!main || !GetWindowRect(main, &r)) return 1;
     std::printf("%d %d\n", static_cast<int>((r.left + r.right) / 2), static_cast<int>(r.top + 10));
+    return 0;
+  }
+  if (command == "maximize") {
+    if (!main) return 1;
+    PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     return 0;
   }
   if (command == "close") {
