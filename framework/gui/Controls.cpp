@@ -1,11 +1,14 @@
 #include "framework/gui/Controls.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <climits>
 
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
 #include "framework/gui/Forms.h"
+#include "framework/gui/Menus.h"
 #include "framework/core/ListWalk.h"
 
 namespace tmv {
@@ -54,6 +57,17 @@ TPropInfo CursorProperty(const char* defaultIdent) {
 
 namespace {
 
+// Shift+F10 and the menu key ask for the focused control's context menu.
+bool IsContextMenuKey(const TMessage& key) {
+  if (key.Msg == WM_KEYUP) return key.WParam == VK_APPS;
+  return (key.Msg == WM_KEYDOWN || key.Msg == WM_SYSKEYDOWN) && key.WParam == VK_F10 &&
+         (KeyboardShiftState() & ssShift);
+}
+
+}  // namespace
+
+namespace {
+
 POINT MessagePoint(const TMessage& message) {
   return {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
 }
@@ -90,6 +104,7 @@ const TClassInfo& TControl::StaticClassInfo() {
        prop::Boolean<&TControl::SetParentFont>("ParentFont", true),
        prop::Color<&TControl::SetColor>("Color", "clBtnFace"),
        CursorProperty("crDefault"),
+       prop::Reference<&TControl::SetPopupMenu>("PopupMenu"),
        prop::Event<&TControl::SetOnClick>("OnClick"),
        prop::Event<&TControl::SetOnDblClick>("OnDblClick"),
        prop::Event<&TControl::SetOnMouseDown>("OnMouseDown"),
@@ -108,6 +123,17 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
   Destroying();
   if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+  popupMenu_ = menu;
+  if (popupMenu_) popupMenu_->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
 TWndMethod TControl::DefaultWindowProc() { return TWndMethod::Of<&TControl::WndProc>(this); }
@@ -676,8 +702,15 @@ void TWinControl::WndProc(TMessage& message) {
       // A key handler may free the control (closing what it belongs to, say).
       const std::weak_ptr<const void> alive = LifeToken();
       if (HandleKeyMessage(message) || alive.expired()) return;
+      if (IsContextMenuKey(message)) {
+        Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), -1);
+        return;
+      }
       break;
     }
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(message)) return;
+      break;
     case CM_ENTER:
       DoEnter();
       return;
@@ -709,6 +742,28 @@ void TWinControl::WndProc(TMessage& message) {
     return;
   }
   TControl::WndProc(message);
+}
+
+bool TWinControl::ShowContextMenu(TMessage& message) {
+  TControl* target = this;
+  POINT at;
+  if (message.LParam == -1) {
+    // From the keyboard: at the control's top-left corner.
+    at = {0, 0};
+    ClientToScreen(Handle(), &at);
+  } else {
+    at = {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    POINT client = at;
+    ScreenToClient(Handle(), &client);
+    TControl* child = ControlAtPos(client);
+    if (child && child->PopupMenu()) target = child;
+  }
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu || !menu->AutoPopup()) return false;
+  menu->SetPopupComponent(target);
+  menu->Popup(at.x, at.y);
+  message.Result = 1;
+  return true;
 }
 
 // True when the control's key handling swallowed the key.

@@ -21,6 +21,7 @@
 namespace tmv {
 
 class TWinControl;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -94,6 +95,9 @@ public:
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+  // Shown on a right click in the control, Shift+F10 or the menu key (WM_CONTEXTMENU).
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   TNotifyEvent OnClick() const { return onClick_; }
   void SetOnClick(TNotifyEvent event) { onClick_ = event; }
@@ -134,6 +138,7 @@ public:
   void Loaded() override;
 
 protected:
+  void Notification(TComponent* component, TOperation operation) override;
   // Mouse positions are in the control's own coordinates.
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
@@ -177,6 +182,7 @@ private:
   TColor color_ = clBtnFace;
   bool transparent_ = false;
   TCursor cursor_ = crDefault;
+  TPopupMenu* popupMenu_ = nullptr;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks;
   bool clicked_ = false;  // a left press that may still become a Click
   TNotifyEvent onClick_;
@@ -312,6 +318,8 @@ private:
   void MouseLeft();
   bool ReflectToChild(TMessage& message);
   bool HandleKeyMessage(TMessage& message);
+  // Shows the PopupMenu of this control or of its windowless child at the point.
+  bool ShowContextMenu(TMessage& message);
   friend class TControl;
 
   HWND parentWindow_ = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/gui/Dialogs.h"
 #include "framework/gui/FocusNavigation.h"
 #include "framework/gui/FormResource.h"
+#include "framework/gui/Menus.h"
 
 namespace tmv {
 
@@ -89,6 +90,7 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
        prop::Event<&TCustomForm::SetOnClose>("OnClose"),
        prop::Event<&TCustomForm::SetOnDestroy>("OnDestroy"),
        prop::Event<&TCustomForm::SetOnShortCut>("OnShortCut"),
+       prop::Reference<&TCustomForm::SetMenu>("Menu"),
        prop::Reference<&TCustomForm::SetActiveControl>("ActiveControl")});
   return info;
 }
@@ -156,7 +158,7 @@ SIZE TCustomForm::FrameSize() {
   TCreateParams params;
   CreateParams(params);
   RECT r = {0, 0, 0, 0};
-  AdjustWindowRectEx(&r, params.Style, FALSE, params.ExStyle);
+  AdjustWindowRectEx(&r, params.Style, menu_ != nullptr, params.ExStyle);
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -208,6 +210,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  if (menu_) menu_->AttachToWindow(Handle());
   // A form made again while shown (a new border, a new frame owner) stays shown.
   if (Visible()) ShowWindow(Handle(), SW_SHOW);
   if (HICON icon = icon_.Handle()) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -319,10 +322,41 @@ void TCustomForm::Close() {
   }
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) {
+    menu_->RemoveFreeNotification(this);
+    menu_->AttachToWindow(nullptr);
+    if (HandleAllocated()) ::SetMenu(Handle(), nullptr);
+  }
+  menu_ = menu;
+  if (menu_) {
+    menu_->FreeNotification(this);
+    if (HandleAllocated()) menu_->AttachToWindow(Handle());
+  }
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  // The window lets go of the menu bar before the menu destroys it.
+  if (operation == opRemove && component == menu_) SetMenu(nullptr);
+}
+
+bool TCustomForm::IsMenuShortCut(TMessage& key) { return menu_ && menu_->IsShortCut(key); }
+
 void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case WM_COMMAND:
+      // From the menu bar: no control, notification code 0.
+      if (menu_ && message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_->DispatchCommand(LOWORD(message.WParam)))
+        return;
+      break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (menu_ && message.WParam == 0 && menu_->OwnerDrawMessage(message)) return;
+      break;
     case WM_CLOSE:
       Close();
       message.Result = 0;

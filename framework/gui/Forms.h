@@ -14,6 +14,8 @@
 
 namespace tmv {
 
+class TMainMenu;
+
 enum TBorderIcon : uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = uint32_t;
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -70,6 +72,9 @@ public:
   void SetOnDestroy(TNotifyEvent event) { onDestroy_ = event; }
   TShortCutEvent OnShortCut() const { return onShortCut_; }
   void SetOnShortCut(TShortCutEvent event) { onShortCut_ = event; }
+  // The menu bar; its items' shortcuts work while the form is active.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   // The control that has the focus while the form is active, and gets it back when the form
   // is activated again; null when the form itself would hold it.
@@ -108,8 +113,9 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void VisibleChanged() override;
-  // The shortcuts of the form's main menu; forms have no main menu of their own yet.
-  virtual bool IsMenuShortCut(TMessage& key) { return false; }
+  // The shortcuts of the form's Menu.
+  virtual bool IsMenuShortCut(TMessage& key);
+  void Notification(TComponent* component, TOperation operation) override;
 
 private:
   void Activated();
@@ -135,6 +141,7 @@ private:
   TCloseEvent onClose_;
   TNotifyEvent onDestroy_;
   TShortCutEvent onShortCut_;
+  TMainMenu* menu_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;  // the control whose OnEnter ran last
 };

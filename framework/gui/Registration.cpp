@@ -20,7 +20,7 @@ void RegisterFrameworkClasses() {
                    &TBitBtn::StaticClassInfo(), &TRadioButton::StaticClassInfo(),
                    &TComboBox::StaticClassInfo(), &TListView::StaticClassInfo(),
                    &TImageList::StaticClassInfo(), &TOpenDialog::StaticClassInfo(),
-                   &TPopupMenu::StaticClassInfo()});
+                   &TPopupMenu::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TMenuItem::StaticClassInfo()});
   done = true;
 }
 

@@ -18,6 +18,7 @@
 #include "skin/controls/SkinChangeRelay.h"
 #include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/hint/SkinHint.h"
+#include "skin/menus/SkinPopupMenu.h"
 
 namespace tmv {
 
@@ -50,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterFrameworkClasses();
   RegisterSkinControlClasses();
   RegisterSkinHintClasses();
+  RegisterSkinMenuClasses();
   RegisterLabelClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
