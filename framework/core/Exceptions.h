@@ -35,6 +35,7 @@ TM_EXCEPTION(EPropertyError, EReadError)
 TM_EXCEPTION(EResNotFound, Exception)
 TM_EXCEPTION(EStringListError, Exception)
 TM_EXCEPTION(EListError, Exception)
+TM_EXCEPTION(EInvalidCast, Exception)
 
 #undef TM_EXCEPTION
 

@@ -149,6 +149,16 @@ std::string ExcludeTrailingPathDelimiter(const std::string& fileName) {
   return fileName;
 }
 
+std::string LeftBytes(const std::string& s, size_t maxBytes) {
+  size_t end = 0;
+  while (end < s.size()) {
+    const size_t next = end + (IsLeadByte(static_cast<unsigned char>(s[end])) && end + 1 < s.size() ? 2 : 1);
+    if (next > maxBytes) break;
+    end = next;
+  }
+  return s.substr(0, end);
+}
+
 char AcceleratorOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     const auto c = static_cast<unsigned char>(caption[i]);

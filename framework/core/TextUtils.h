@@ -38,6 +38,10 @@ std::string ExtractFileName(const std::string& fileName);
 // The name without its final backslash, if it ends in one (a drive root "D:\" gives "D:").
 std::string ExcludeTrailingPathDelimiter(const std::string& fileName);
 
+// The longest start of s of at most maxBytes bytes that ends where a character ends, so a
+// GBK character is never cut in two.
+std::string LeftBytes(const std::string& s, size_t maxBytes);
+
 // Accelerators: the character after the first lone "&" of a caption ("打开(&O)" marks 'O';
 // "&&" shows one "&"). 0 when there is none, or when a GBK character follows the "&".
 char AcceleratorOf(const std::string& caption);

@@ -15,7 +15,7 @@ namespace tmv {
 
 // The window that message boxes and dialogs belong to: the main form while it is shown (else the
 // first shown form), so that a box stays above it and it takes no input while the box is up,
-// even when the system's active window is the hidden application window, as it is after the
+// even when the system's active window is the application's window, as it is after the
 // folder browser or while another program is active.
 HWND ModalOwner();
 

@@ -132,18 +132,20 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
   if (icons == borderIcons_) return;
   RECT client = ClientRect();
   borderIcons_ = icons;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
   if (style == borderStyle_) return;
   RECT client = ClientRect();
   borderStyle_ = style;
+  // The client size is measured against the frame of the window made for the new setting.
+  RecreateWnd();
   SetClientWidth(client.right);
   SetClientHeight(client.bottom);
-  RecreateWnd();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
@@ -155,6 +157,13 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 }
 
 SIZE TCustomForm::FrameSize() {
+  // Once the window exists its frame is what WM_NCCALCSIZE made of it, whoever answered it.
+  if (HandleAllocated()) {
+    RECT window, client;
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
   TCreateParams params;
   CreateParams(params);
   RECT r = {0, 0, 0, 0};
@@ -180,8 +189,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.Height = Height();
   params.WndParent = Application()->Handle();
   params.Style = WS_CLIPCHILDREN | (Enabled() ? 0 : WS_DISABLED);
-  // Owned by the hidden application window, a form needs this to get a taskbar button.
-  params.ExStyle = WS_EX_APPWINDOW;
+  // No taskbar button of its own: the application's window carries the program's.
+  params.ExStyle = 0;
   switch (borderStyle_) {
     case bsNone:
       params.Style |= WS_POPUP;
@@ -218,6 +227,7 @@ void TCustomForm::CreateWnd() {
 }
 
 TWindowState TCustomForm::WindowState() {
+  if (Application()->MainForm() == this && Application()->Minimized()) return wsMinimized;
   if (HandleAllocated() && IsWindowVisible(Handle()))
     windowState_ = IsIconic(Handle()) ? wsMinimized : IsZoomed(Handle()) ? wsMaximized : wsNormal;
   return windowState_;
@@ -232,12 +242,16 @@ void TCustomForm::ApplyWindowState() {
   HWND window = Handle();
   switch (windowState_) {
     case wsMinimized:
-      if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
+      if (Application()->MainForm() == this)
+        Application()->Minimize();
+      else if (!IsIconic(window))
+        ShowWindow(window, SW_MINIMIZE);
       break;
     case wsMaximized:
       if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
       break;
     case wsNormal:
+      if (Application()->MainForm() == this) Application()->Restore();
       // A window minimized from maximized comes back maximized first.
       for (int i = 0; i < 2 && (IsIconic(window) || IsZoomed(window)); ++i) ShowWindow(window, SW_RESTORE);
       break;
@@ -294,6 +308,7 @@ void TCustomForm::SetVisible(bool visible) {
 void TCustomForm::VisibleChanged() {
   // Unlike a control's, a form's window is activated when shown.
   if (!HandleAllocated()) return;
+  if (Application()->MainForm() == this) Application()->MainFormShown(Visible());
   ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
   if (Visible()) ApplyWindowState();
 }
@@ -382,6 +397,14 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
       }
       break;
+    case WM_SYSCOMMAND:
+      // The taskbar button is the application's: the main form minimizes with it.
+      if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application()->MainForm() == this) {
+        Application()->Minimize();
+        message.Result = 0;
+        return;
+      }
+      break;
     case WM_SETFOCUS:
       DefaultHandler(message);
       if (activeControl_ && activeControl_->CanFocus()) ::SetFocus(activeControl_->Handle());
@@ -440,6 +463,8 @@ TApplication::TApplication(TComponent* owner)
   std::string name = path;
   name = name.substr(name.find_last_of("\\/:") + 1);
   title_ = name.substr(0, name.rfind('.'));
+  HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  icon_.SetHandle(icon ? icon : CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
 }
 
 TApplication::~TApplication() {
@@ -448,10 +473,75 @@ TApplication::~TApplication() {
 }
 
 HWND TApplication::Handle() {
-  if (!window_)
-    window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TApplication::DispatchToHooks>(this),
-                                              title_.c_str());
+  if (window_) return window_->Handle();
+  TCreateParams params;
+  params.FrameworkClassName = "TMApplication";
+  params.ClassStyle = 0;
+  params.Caption = title_;
+  // The caption, system menu and minimize box make the taskbar button's menu; with no size
+  // nothing else of the window shows.
+  params.Style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  params.X = GetSystemMetrics(SM_CXSCREEN) / 2;
+  params.Y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  window_ = std::make_unique<THiddenWindow>(TWndMethod::Of<&TApplication::DispatchToHooks>(this), params);
+  HMENU menu = GetSystemMenu(window_->Handle(), FALSE);
+  for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(menu, command, MF_BYCOMMAND);
+  ShowIconOnWindow();
   return window_->Handle();
+}
+
+void TApplication::SetIcon(HICON icon) {
+  icon_.SetHandle(icon);
+  if (window_) ShowIconOnWindow();
+}
+
+void TApplication::ShowIconOnWindow() {
+  for (WPARAM size : {ICON_BIG, ICON_SMALL})
+    SendMessageA(window_->Handle(), WM_SETICON, size, reinterpret_cast<LPARAM>(icon_.Handle()));
+}
+
+void TApplication::Minimize() {
+  if (!minimized_) ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (minimized_) ShowWindow(Handle(), SW_RESTORE);
+}
+
+void TApplication::WindowMinimized() {
+  minimized_ = true;
+  hiddenForms_.clear();
+  // By the forms' own flag: the system may have hidden their windows already.
+  ForEachListed(Screen()->FormList(), [&](TCustomForm* form) {
+    if (!form->Visible() || !form->HandleAllocated()) return;
+    hiddenForms_.push_back(form->Handle());
+    ShowWindow(form->Handle(), SW_HIDE);
+  });
+  RunGuarded([&] { onMinimize_(this); });
+}
+
+void TApplication::WindowRestored() {
+  minimized_ = false;
+  if (mainForm_ && mainForm_->windowState_ == wsMinimized) mainForm_->windowState_ = wsNormal;
+  for (HWND window : std::exchange(hiddenForms_, {})) {
+    // A form freed or hidden meanwhile stays away.
+    auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(window));
+    if (form && form->Visible()) ShowWindow(window, SW_SHOWNA);
+  }
+  PostMessageA(window_->Handle(), kReactivateForm, 0, 0);
+  RunGuarded([&] { onRestore_(this); });
+}
+
+void TApplication::MainFormShown(bool shown) {
+  HWND window = Handle();
+  // The main form cannot show while the application is minimized: showing it restores the
+  // application.
+  if (shown && minimized_)
+    Restore();
+  else if (shown && !IsWindowVisible(window))
+    ShowWindow(window, SW_SHOWNA);
+  else if (!shown && !minimized_)
+    ShowWindow(window, SW_HIDE);
 }
 
 void TApplication::DispatchToHooks(TMessage& message) {
@@ -488,6 +578,20 @@ void TApplication::HiddenWndProc(TMessage& message) {
     // closes. It belongs to the form that was active, which takes it once the box is gone.
     PostMessageA(window_->Handle(), kReactivateForm, 0, 0);
     window_->Default(message);
+  } else if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_MINIMIZE) {
+    // Not the system's way, which also hides and shows the owned windows by its own list.
+    Minimize();
+  } else if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_RESTORE) {
+    Restore();
+  } else if (message.Msg == WM_SIZE) {
+    window_->Default(message);
+    if (message.WParam == SIZE_MINIMIZED && !minimized_)
+      WindowMinimized();
+    else if (message.WParam != SIZE_MINIMIZED && minimized_)
+      WindowRestored();
+  } else if (message.Msg == WM_CLOSE) {
+    // The taskbar button's close: the system would destroy this window.
+    if (mainForm_) mainForm_->Close();
   } else if (message.Msg == kReactivateForm) {
     TCustomForm* form = Screen()->ActiveForm() ? Screen()->ActiveForm() : mainForm_;
     if (GetActiveWindow() == window_->Handle() && form && form->HandleAllocated() &&
@@ -559,7 +663,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::Run() {
   if (terminated_ || !mainForm_) return;
-  if (mainForm_) mainForm_->Show();
+  if (showMainForm_) mainForm_->Show();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
   terminated_ = true;
@@ -631,7 +735,10 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
   if (operation != opRemove) return;
   messageHooks_.RemoveObject(component);
   windowHooks_.RemoveObject(component);
-  if (component == mainForm_) mainForm_ = nullptr;
+  if (component == mainForm_) {
+    mainForm_ = nullptr;
+    if (window_) ShowWindow(window_->Handle(), SW_HIDE);
+  }
   if (component == hintWindow_) hintWindow_ = nullptr;
   if (component == hintControl_) {
     hintControl_ = nullptr;

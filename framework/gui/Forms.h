@@ -200,10 +200,28 @@ public:
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
 
-  // The hidden window that owns the forms and the message boxes.
+  // The application's window: a zero-size popup that owns the forms and carries the program's
+  // taskbar button, titled with Title. It is shown while the main form is, answers the
+  // taskbar's restore, minimize and close, and hands its activation to the active form.
   HWND Handle();
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
+  // The program's icon, on the taskbar button: the module's MAINICON, else the system's
+  // application icon.
+  HICON Icon() const { return icon_.Handle(); }
+  // Takes ownership of icon.
+  void SetIcon(HICON icon);
+
+  // Minimizing the application hides its visible forms and minimizes its window; restoring
+  // brings back the forms it hid. Minimizing the main form minimizes the application.
+  void Minimize();
+  void Restore();
+  bool Minimized() const { return minimized_; }
+  // Fired once the forms are hidden and once they are back.
+  TNotifyEvent OnMinimize() const { return onMinimize_; }
+  void SetOnMinimize(TNotifyEvent event) { onMinimize_ = event; }
+  TNotifyEvent OnRestore() const { return onRestore_; }
+  void SetOnRestore(TNotifyEvent event) { onRestore_ = event; }
 
   // Creates a form owned by the application; the first one becomes the main form. A form
   // that cannot be made (a damaged form resource, say) is reported by HandleException and
@@ -217,9 +235,12 @@ public:
   }
   TCustomForm* MainForm() const { return mainForm_; }
 
-  // Shows the main form and handles messages until Terminate (or the main form closes);
-  // without a main form there is nothing to run.
+  // Shows the main form (unless ShowMainForm is off: a program that starts hidden) and handles
+  // messages until Terminate (or the main form closes); without a main form there is nothing
+  // to run.
   void Run();
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
   // Handles every message waiting now, then returns.
   void ProcessMessages();
   void Terminate();
@@ -270,9 +291,16 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
+  friend class TCustomForm;
   bool ProcessMessage(MSG& msg);
   void DispatchToHooks(TMessage& message);
   void HiddenWndProc(TMessage& message);
+  void ShowIconOnWindow();
+  // The window's minimized state changed, whoever minimized or restored it.
+  void WindowMinimized();
+  void WindowRestored();
+  // The main form was shown or hidden: the taskbar button follows it.
+  void MainFormShown(bool shown);
   void WatchHooker(TObject* hookObject);
   void HintMouseMessage(const MSG& msg);
   void SetHintControl(TControl* control);
@@ -288,7 +316,14 @@ private:
   TShowHintEvent onShowHint_;
 
   std::string title_;
+  TIcon icon_;
   std::unique_ptr<THiddenWindow> window_;
+  bool minimized_ = false;
+  bool showMainForm_ = true;
+  // The forms minimizing hid, given back their windows when restored.
+  std::vector<HWND> hiddenForms_;
+  TNotifyEvent onMinimize_;
+  TNotifyEvent onRestore_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
   TMessageEvent onMessage_;

@@ -2,15 +2,25 @@
 
 namespace tmv {
 
-THiddenWindow::THiddenWindow(TWndMethod handler, const char* title) : handler_(handler) {
+namespace {
+
+TCreateParams HiddenParams(const char* title) {
   TCreateParams params;
   params.FrameworkClassName = "TMHiddenWindow";
   params.ClassStyle = 0;
   params.Caption = title;
-  // A popup of size zero rather than a message-only window: message boxes and the taskbar
-  // need a real top-level owner.
+  // A popup of size zero rather than a message-only window: message boxes need a real
+  // top-level owner.
   params.Style = WS_POPUP;
   params.ExStyle = WS_EX_TOOLWINDOW;
+  return params;
+}
+
+}  // namespace
+
+THiddenWindow::THiddenWindow(TWndMethod handler, const char* title) : THiddenWindow(handler, HiddenParams(title)) {}
+
+THiddenWindow::THiddenWindow(TWndMethod handler, const TCreateParams& params) : handler_(handler) {
   attachment_.Create(params);
   made_ = true;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// An invisible window whose messages go to a method: the application's window and timers.
+// A window of no size whose messages go to a method: the application's window, timers and
+// the tray icon's window.
 #include <windows.h>
 
 #include "framework/core/Component.h"
@@ -11,6 +12,8 @@ namespace tmv {
 class THiddenWindow : public TObject {
 public:
   explicit THiddenWindow(TWndMethod handler, const char* title = "");
+  // A window made to other parameters: the application's window, which shows on the taskbar.
+  THiddenWindow(TWndMethod handler, const TCreateParams& params);
   THiddenWindow(const THiddenWindow&) = delete;
   THiddenWindow& operator=(const THiddenWindow&) = delete;
   HWND Handle() const { return attachment_.Handle(); }

@@ -52,6 +52,7 @@ UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& sour
                                  const TSkinDivision& target, int32_t width);
 UniqueRegion RegionFromMaskParts(const TBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width);
+UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts);
 #endif
 
 }  // namespace tmv

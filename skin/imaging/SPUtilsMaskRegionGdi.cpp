@@ -47,7 +47,10 @@ UniqueRegion RegionFromMask(HBITMAP mask) { return RegionFromMask(TFBitmap::From
 
 UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width) {
-  const TMaskRegionParts parts = ComposeMaskRegionParts(mask, source, target, width);
+  return RegionFromMaskParts(ComposeMaskRegionParts(mask, source, target, width));
+}
+
+UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts) {
   if (!parts.HasRegion) return {};
   const TRect& n = parts.Client;
   UniqueRegion result(CreateRectRgn(n.Left, n.Top, n.Right, n.Bottom));

@@ -12,13 +12,19 @@
 //   top          succeeds when the window is the one seen at its own centre
 //   caption      prints the screen point "X Y" in the middle of the window's caption
 //   close        asks the window to close
-//   maximize     asks the window to maximize itself (for the screenshots)
 //   focus        prints 1 or 0 (the window is the foreground window), the class of the window
 //                holding the keyboard focus in the program and its left edge in its parent's
 //                client area
 //   listpos      prints the screen position of the middle of the icon list
 //   modal        succeeds when a dialog box of the program (a message box, the folder
 //                browser) is showing
+//   taskbar      succeeds when the program's taskbar button is its application window's (shown,
+//                unowned, titled "TalvexMorvane") and the window owns the main window, which has
+//                no button of its own
+//   minimize     minimizes the main window as its caption button does
+//   maximize     maximizes the main window as its caption button does (for the screenshots)
+//   restore      restores the program as its taskbar button does
+//   shown        succeeds when the main window is visible
 // Exit status 0 on success, 1 when the window or control it needs is not there (yet).
 #include <windows.h>
 #include <commctrl.h>
@@ -31,6 +37,7 @@
 namespace {
 
 HWND MainWindow() { return FindWindowA(nullptr, "TalvexMorvane V2.5(文件图标提取器)"); }
+HWND ApplicationWindow() { return FindWindowA("TMApplication", "TalvexMorvane"); }
 
 // The window class of the tool buttons, named after the control class.
 const char kButtonClass[] = "TspSkinButton";
@@ -224,11 +231,21 @@ int main(int argc, char** argv) {
     std::printf("%d %d\n", static_cast<int>((r.left + r.right) / 2), static_cast<int>(r.top + 10));
     return 0;
   }
-  if (command == "maximize") {
-    if (!main) return 1;
-    PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    return 0;
+  if (command == "taskbar") {
+    HWND app = ApplicationWindow();
+    return app && main && IsWindowVisible(app) && !GetWindow(app, GW_OWNER) &&
+                   !(GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && GetWindow(main, GW_OWNER) == app &&
+                   !(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_APPWINDOW)
+               ? 0
+               : 1;
   }
+  if (command == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
+  if (command == "maximize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0) ? 0 : 1;
+  if (command == "restore") {
+    HWND app = ApplicationWindow();
+    return app && PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
+  }
+  if (command == "shown") return main && IsWindowVisible(main) ? 0 : 1;
   if (command == "close") {
     if (!main) return 1;
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Starts the program under Wine, checks that its window is active with a control focused and
-# that a click into the list focuses the list, opens the fixture files through its open
-# dialog by typing their folder and names, checks the number of icons in its list from
-# another process, checks that the focus comes back to the pressed button after the folder
-# browser, saves a screenshot, saves all icons into the first folder the folder browser
-# accepts, tries to close the window while the summary shows (which must not end the
-# program), and closes it. Buttons are pressed with the mouse. Runs inside the test command's
-# X server and Wine environment.  Arguments: program, probe, fixture folder (Windows path), screenshot file.
+# that a click into the list focuses the list, minimizes and restores it through its taskbar
+# button's window, opens the fixture files through its open dialog by typing their folder and
+# names, checks the number of icons in its list from another process, checks that the focus
+# comes back to the pressed button after the folder browser, saves a screenshot, saves all
+# icons into the first folder the folder browser accepts, tries to close the window while the
+# summary shows (which must not end the program), and closes it. Buttons are pressed with the
+# mouse. Runs inside the test command's X server and Wine environment.
+# Arguments: program, probe, fixture folder (Windows path), screenshot file.
 set -uo pipefail
 program=$1 probe=$2 fixtures=$3 shot=$4
 
@@ -39,6 +40,15 @@ wait_for 120 count_is 0 || fail "the window with an empty list did not appear"
 wait_for 10 focus_is "TspSkinButton 8" || fail "at start the window is not active with its first button focused: $(probe focus)"
 click_list
 wait_for 10 focus_is "SysListView32 0" || fail "a click into the list did not focus it: $(probe focus)"
+# The taskbar button is the application's: minimizing the window hides it, restoring brings it
+# back with the focus where it was.
+probe taskbar || fail "the taskbar button is not the application window's"
+probe minimize || fail "no window to minimize"
+hidden() { ! probe shown; }
+wait_for 10 hidden || fail "the window stayed on the screen when minimized"
+probe restore || fail "no application window to restore"
+wait_for 10 probe shown || fail "the window did not come back when restored"
+wait_for 10 focus_is "SysListView32 0" || fail "the focus did not come back to the list after restoring: $(probe focus)"
 press 8 || fail "no open button"
 wait_for 60 probe dialog || fail "the open dialog did not appear"
 # The folder first, then the two files in it.

@@ -19,6 +19,7 @@
 #include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/hint/SkinHint.h"
 #include "skin/menus/SkinPopupMenu.h"
+#include "skin/tray/spTrayIcon.h"
 
 namespace tmv {
 
@@ -53,6 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterSkinHintClasses();
   RegisterSkinMenuClasses();
   RegisterLabelClasses();
+  RegisterTrayClasses();
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
   Application()->CreateForm<TGalleryPage>();

@@ -27,6 +27,20 @@ TEST(TextUtils, TrimRemovesBlanksAndControlsButNotHighBytes) {
   EXPECT_EQ(Trim("\xA1\xA1"), "\xA1\xA1");  // a GBK full-width blank is text
 }
 
+TEST(TextUtils, LeftBytesCutsOnlyWhereACharacterStarts) {
+  EXPECT_EQ(LeftBytes("abc", 5), "abc");
+  EXPECT_EQ(LeftBytes("abc", 2), "ab");
+  EXPECT_EQ(LeftBytes("a中文", 4), "a中");  // the second character would need bytes 4 and 5
+  EXPECT_EQ(LeftBytes("a中文", 3), "a中");
+  EXPECT_EQ(LeftBytes("中", 1), "");
+  // Where the characters start is known only from the front: "\x81\x81" is one character
+  // and the third byte starts the next.
+  EXPECT_EQ(LeftBytes("\x81\x81\x81\x41", 3), "\x81\x81");
+  // A lead byte at the end, with no trail byte, is a character of its own.
+  EXPECT_EQ(LeftBytes("ab\x81", 3), "ab\x81");
+  EXPECT_EQ(LeftBytes("", 0), "");
+}
+
 TEST(TextUtils, StrToIntReadsDecimalAndHexadecimal) {
   EXPECT_EQ(StrToInt("0"), 0);
   EXPECT_EQ(StrToInt("-11"), -11);
