@@ -128,7 +128,8 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
        Method<&TFormMorvane::BtnUpdateClick>("BtnUpdateClick"),
        Method<&TFormMorvane::BTNSaveClick>("BTNSaveClick"),
        Method<&TFormMorvane::BTNSaveAllClick>("BTNSaveAllClick")},
-      {Field<&TFormMorvane::spSkinData1>("spSkinData1"),
+      {Field<&TFormMorvane::spDynamicSkinForm1>("spDynamicSkinForm1"),
+       Field<&TFormMorvane::spSkinData1>("spSkinData1"),
        Field<&TFormMorvane::spCompressedStoredSkin1>("spCompressedStoredSkin1"),
        Field<&TFormMorvane::spSkinHint1>("spSkinHint1"),
        Field<&TFormMorvane::AppStatusBar>("AppStatusBar"),
@@ -149,6 +150,7 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
 TFormMorvane::TFormMorvane(TComponent* owner) : TForm(owner) {
   RegisterSkinControlClasses();
   RegisterSkinHintClasses();
+  RegisterDynamicSkinFormClasses();
   InitFormResource();
 }
 

@@ -19,6 +19,7 @@
 #include "skin/controls/SkinPanel.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/DynamicSkinForm.h"
 #include "skin/hint/SkinHint.h"
 
 namespace tmv {
@@ -52,6 +53,7 @@ public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
+  TspDynamicSkinForm* spDynamicSkinForm1 = nullptr;
   TspSkinData* spSkinData1 = nullptr;
   TspCompressedStoredSkin* spCompressedStoredSkin1 = nullptr;
   TspSkinHint* spSkinHint1 = nullptr;

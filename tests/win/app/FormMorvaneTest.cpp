@@ -251,8 +251,13 @@ struct MainWindow : testing::Test {
 
 TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->Caption(), "TalvexMorvane V2.5(文件图标提取器)");
+  // The skinned frame keeps the size the window was made with (667 x 363 inside the plain
+  // frame) and takes its own borders from it, as the stored skin's frame picture has them.
+  const TRect& inside = form->spSkinData1->FormInfo.ClRect;
+  const TBitmap& frame = form->spSkinData1->Picture();
+  EXPECT_EQ(form->Width() - form->ClientWidth(), frame.Width() - inside.Width());
+  EXPECT_EQ(form->Height() - form->ClientHeight(), frame.Height() - inside.Height());
   EXPECT_EQ(form->ClientWidth(), 667);
-  EXPECT_EQ(form->ClientHeight(), 363);
   EXPECT_EQ(form->FormStyle(), fsStayOnTop);
   EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   EXPECT_EQ(form->spSkinPanel1->Height(), 41);
@@ -273,7 +278,7 @@ TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->OpenDialog1->Options(), TOpenOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing));
   // The list fills what the tool panel and the status bar leave.
   EXPECT_EQ(form->ListView1->Top(), 41);
-  EXPECT_EQ(form->ListView1->Height(), 363 - 41 - 21);
+  EXPECT_EQ(form->ListView1->Height(), form->ClientHeight() - 41 - 21);
   EXPECT_EQ(form->ProductPage(), form->RzURLLabel4->URL());
   EXPECT_EQ(form->RzURLLabel1->URL(), "mailto:" + form->RzURLLabel1->Caption());
 }
@@ -346,6 +351,41 @@ TEST(MainWindowHints, AreDrawnByTheSkinHint) {
   Application()->CancelHint();
   delete form;
   Pump();
+  SetCursorPos(before.x, before.y);
+}
+
+TEST_F(MainWindow, TheSystemMenuButtonOpensNoMenuAndLeavesTheKeyboardToTheWindow) {
+  POINT before;
+  GetCursorPos(&before);
+  TspDynamicSkinForm& frame = *form->spDynamicSkinForm1;
+  auto* button = dynamic_cast<TspSkinStdButtonObject*>(frame.FindObject("sysmenubutton"));
+  ASSERT_NE(button, nullptr);
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  const TRect& r = button->ObjectRect;
+  const POINT at = {window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2};
+  SetCursorPos(at.x, at.y);
+  const LRESULT hit = SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  ASSERT_TRUE(PumpUntil([&] { return frame.HoverIndex() >= 0; }));
+  PostMessageA(form->Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
+  Pump();
+  EXPECT_TRUE(button->Down()) << "pressed";
+  EXPECT_FALSE(frame.SkinMenuOpen());
+  EXPECT_FALSE(frame.SkinMenu().Showing());
+  PostMessageA(form->Handle(), WM_LBUTTONUP, 0, 0);
+  Pump();
+  EXPECT_FALSE(button->Down());
+  // No menu watches the keyboard: a key still reaches the focused button.
+  bool asked = false;
+  SetOpenFileDialogHook([&](OPENFILENAMEW&) {
+    asked = true;
+    return FALSE;
+  });
+  form->BTNSelFile->SetFocus();
+  PostMessageA(form->BTNSelFile->Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  PostMessageA(form->BTNSelFile->Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
+  Pump();
+  EXPECT_TRUE(asked);
   SetCursorPos(before.x, before.y);
 }
 

@@ -1,5 +1,5 @@
-// The main window built with its stored skin emptied: no skin is loaded, every skinned part
-// draws its built-in look, and the buttons and size boxes still do their work.
+// The main window built with its stored skin emptied: no skin is loaded, the frame and every
+// skinned part draw their built-in looks, and the buttons and size boxes still do their work.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -32,6 +32,9 @@ TEST_F(SkinlessMainWindow, LoadsNoSkinAndEverySkinnedPartDrawsItsBuiltInLook) {
       form->spSkinPanel1, form->BTNSelFile, form->RB16,      form->RB32,         form->BTNSave,
       form->BTNSaveAll,   form->BTNHelp,    form->BtnUpdate, form->AppStatusBar, form->spSkinStatusPanel1};
   for (TspSkinControl* control : skinned) EXPECT_EQ(control->SkinIndex(), -1) << control->Name();
+  // The built-in frame: a 19-pixel caption and 3-pixel borders.
+  EXPECT_EQ(form->Width() - form->ClientWidth(), 6);
+  EXPECT_EQ(form->Height() - form->ClientHeight(), 19 + 6);
 
   const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW);
   // Framed panels: a button-shadow frame around button face.
