@@ -11,6 +11,7 @@
 //   enabled      succeeds when the window takes input
 //   top          succeeds when the window is the one seen at its own centre
 //   caption      prints the screen point "X Y" in the middle of the window's caption
+//   window       prints the window's screen rectangle "LEFT TOP RIGHT BOTTOM"
 //   close        asks the window to close
 //   focus        prints 1 or 0 (the window is the foreground window), the class of the window
 //                holding the keyboard focus in the program and its left edge in its parent's
@@ -22,7 +23,6 @@
 //                unowned, titled "TalvexMorvane") and the window owns the main window, which has
 //                no button of its own
 //   minimize     minimizes the main window as its caption button does
-//   maximize     maximizes the main window as its caption button does (for the screenshots)
 //   restore      restores the program as its taskbar button does
 //   shown        succeeds when the main window is visible
 // Exit status 0 on success, 1 when the window or control it needs is not there (yet).
@@ -225,6 +225,12 @@ int main(int argc, char** argv) {
     HWND seen = WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     return seen && GetAncestor(seen, GA_ROOT) == main ? 0 : 1;
   }
+  if (command == "window") {
+    RECT r;
+    if (!main || !GetWindowRect(main, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
   if (command == "caption") {
     RECT r;
     if (!main || !GetWindowRect(main, &r)) return 1;
@@ -240,7 +246,6 @@ int main(int argc, char** argv) {
                : 1;
   }
   if (command == "minimize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? 0 : 1;
-  if (command == "maximize") return main && PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0) ? 0 : 1;
   if (command == "restore") {
     HWND app = ApplicationWindow();
     return app && PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
