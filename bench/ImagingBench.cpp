@@ -70,10 +70,10 @@ int main(int argc, char** argv) {
 
   const TFBitmap maskPixels = TFBitmap::FromBitmap(mask);
   Report("region from the mask at window size", MedianMicroseconds(runs, [&] {
-           UniqueRegion region = RegionFromMaskParts(TFBitmap::FromBitmap(mask), src, tgt, w);
+           UniqueRegion region = RegionFromMaskParts(mask, src, tgt, w);
          }), blit);
   Report("  of which reading the 1-bit mask", MedianMicroseconds(runs, [&] {
-           volatile int32_t width = TFBitmap::FromBitmap(mask).Width();
+           volatile int32_t width = TMaskBits::FromBitmap(mask).Width();
            (void)width;
          }), blit);
   Report("region of the whole mask at its own size", MedianMicroseconds(runs, [&] {

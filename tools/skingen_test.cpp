@@ -490,7 +490,9 @@ TEST_F(DefaultSkin, MarksOfFlatBoxesBlendIntoThePanelBehindThem) {
   const Bitmap controls = activePicture(ini().integer("radiobox", "pictureindex", -1));
   const Rect panel = ini().rect("panel", "skinrect");
   const Bitmap panelPicture = activePicture(ini().integer("panel", "pictureindex", -1));
-  const uint32_t behind = panelPicture.pixel(panel.left + panel.width() / 2, panel.top + 20);
+  // The tool panel shows no caption: its face starts below the caption bar's rows.
+  const int captionRows = ini().rect("panel", "captionrect").bottom;
+  const uint32_t behind = panelPicture.pixel(panel.left + panel.width() / 2, panel.top + captionRows + 20);
   auto close = [](uint32_t a, uint32_t b) {
     for (int shift : {0, 8, 16})
       if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 6) return false;
@@ -508,10 +510,14 @@ TEST_F(DefaultSkin, MarksOfFlatBoxesBlendIntoThePanelBehindThem) {
     }
 }
 
-TEST_F(DefaultSkin, PanelsShowNoCaptionOfTheirOwn) {
-  // The window's panel and status bar carry their component names as captions; a caption place
-  // in their descriptors would print those names.
-  EXPECT_TRUE(ini().rect("panel", "captionrect").empty());
+TEST_F(DefaultSkin, ThePanelsCaptionBarLiesInItsTopEdge) {
+  // A panel without CaptionMode (the window's tool panel) leaves the caption bar's rows out of
+  // its face, which the program can do only for a bar at the top of the top edge.
+  const Rect caption = ini().rect("panel", "captionrect");
+  ASSERT_FALSE(caption.empty());
+  EXPECT_EQ(caption.top, 0);
+  EXPECT_LE(caption.bottom, ini().point("panel", "lefttoppoint").y);
+  EXPECT_FALSE(ini().rect("panel", "checkimagerect").empty()) << "a checked panel shows its mark";
   EXPECT_TRUE(ini().rect("statusbar", "captionrect").empty());
 }
 

@@ -53,9 +53,7 @@ bool PlainMasks(int bitCount, uint32_t r, uint32_t g, uint32_t b) {
   return false;
 }
 
-TBmpLayout ParseLayout(const std::vector<uint8_t>& img) {
-  const uint32_t size = static_cast<uint32_t>(img.size());
-  const uint8_t* p = img.data();
+TBmpLayout ParseLayout(const uint8_t* p, uint32_t size) {
   TBmpLayout l;
   l.pixelOffset = Get32(p + 10);
   const uint32_t headerSize = Get32(p + kFileHeaderSize);
@@ -179,28 +177,43 @@ uint8_t* TBitmap::ScanLine(int y) {
 void TBitmap::LoadFromStream(TStream& stream) {
   uint8_t fileHeader[kFileHeaderSize];
   const int64_t remaining = stream.Size() - stream.Position();
-  stream.ReadBuffer(fileHeader, kFileHeaderSize);
-  const uint32_t fileSize = Get32(fileHeader + 2);
-  if (fileHeader[0] != 'B' || fileHeader[1] != 'M' ||
-      fileSize < kFileHeaderSize + kCoreHeaderSize || int64_t{fileSize} > remaining)
+  const uint8_t* peeked = stream.Peek(kFileHeaderSize);
+  const uint8_t* header = peeked ? peeked : fileHeader;
+  if (!peeked) stream.ReadBuffer(fileHeader, kFileHeaderSize);
+  const uint32_t fileSize = Get32(header + 2);
+  if (header[0] != 'B' || header[1] != 'M' || fileSize < kFileHeaderSize + kCoreHeaderSize ||
+      int64_t{fileSize} > remaining)
     Invalid();
 
-  std::vector<uint8_t> img(fileSize);
-  std::memcpy(img.data(), fileHeader, kFileHeaderSize);
-  stream.ReadBuffer(img.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));
-  const TBmpLayout l = ParseLayout(img);
+  // A stream holding the image in memory lends it; only other streams are copied from.
+  std::vector<uint8_t> copy;
+  const uint8_t* image = peeked ? stream.Peek(fileSize) : nullptr;
+  if (image) {
+    stream.Seek(fileSize, soCurrent);
+  } else {
+    copy.resize(fileSize);
+    std::memcpy(copy.data(), header, kFileHeaderSize);
+    if (peeked) stream.Seek(kFileHeaderSize, soCurrent);
+    stream.ReadBuffer(copy.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));
+    image = copy.data();
+  }
+  const TBmpLayout l = ParseLayout(image, fileSize);
 
   std::vector<uint32_t> palette(l.paletteCount);
   for (uint32_t i = 0; i < l.paletteCount; ++i) {
-    const uint8_t* e = img.data() + l.paletteOffset + i * l.paletteEntrySize;
+    const uint8_t* e = image + l.paletteOffset + i * l.paletteEntrySize;
     palette[i] = static_cast<uint32_t>(e[0]) | static_cast<uint32_t>(e[1]) << 8 |
                  static_cast<uint32_t>(e[2]) << 16;
   }
   Reallocate(l.width, l.height, l.bitCount);
   palette_ = std::move(palette);
+  if (height_ == 0) return;
+  // Rows lie one after the other from scan line 0; asking for each would flush GDI each time.
+  uint8_t* rows = ScanLine(0);
   for (int y = 0; y < height_; ++y) {
     const int fileRow = l.topDown ? y : height_ - 1 - y;
-    std::memcpy(ScanLine(y), img.data() + l.pixelOffset + size_t(fileRow) * l.rowBytes, l.rowBytes);
+    std::memcpy(rows + size_t(y) * size_t(RowBytes()),
+                image + l.pixelOffset + size_t(fileRow) * l.rowBytes, l.rowBytes);
   }
 }
 

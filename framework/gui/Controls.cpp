@@ -95,6 +95,7 @@ const TClassInfo& TControl::StaticClassInfo() {
       {prop::Integer<&TControl::SetLeft>("Left"), prop::Integer<&TControl::SetTop>("Top"),
        prop::Integer<&TControl::SetWidth>("Width"), prop::Integer<&TControl::SetHeight>("Height"),
        prop::Enum<&TControl::SetAlign>("Align", AlignInfo()),
+       prop::Object<&TControl::Constraints>("Constraints"),
        prop::Boolean<&TControl::SetVisible>("Visible", true),
        prop::Boolean<&TControl::SetEnabled>("Enabled", true),
        prop::String<&TControl::SetCaption>("Caption"), prop::String<&TControl::SetHint>("Hint"),
@@ -117,6 +118,7 @@ const TClassInfo& TControl::StaticClassInfo() {
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   font_.SetOnChange(TNotifyEvent::Of<&TControl::FontChange>(this));
+  constraints_.SetOnChange(TNotifyEvent::Of<&TControl::ConstraintsChange>(this));
   windowProc_ = DefaultWindowProc();
 }
 
@@ -154,6 +156,7 @@ void TControl::SetParentComponent(TComponent* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  constraints_.Constrain(width, height);
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -163,6 +166,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   BoundsChanged();
   RequestAlign();
 }
+
+void TControl::ConstraintsChange(TObject*) { SetBounds(left_, top_, width_, height_); }
 
 RECT TControl::ClientRect() { return {0, 0, width_, height_}; }
 
@@ -724,6 +729,12 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_FOCUSCHANGED:
       Broadcast(message, false);
       return;
+    case WM_WINDOWPOSCHANGING: {
+      // Sizes the system imposes (a frame dragged by the user) keep the constraints too.
+      auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+      if (!(pos->flags & SWP_NOSIZE)) Constraints()->Constrain(pos->cx, pos->cy);
+      break;
+    }
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
       if (!(pos->flags & SWP_NOMOVE)) left_ = pos->x, top_ = pos->y;

@@ -11,6 +11,7 @@
 #include "framework/core/Colors.h"
 #include "framework/core/Component.h"
 #include "framework/core/Method.h"
+#include "framework/core/SizeConstraints.h"
 #include "framework/gui/Cursors.h"
 #include "framework/gui/Graphics.h"
 #include "framework/gui/Input.h"
@@ -61,6 +62,7 @@ public:
   void SetTop(int value) { SetBounds(left_, value, width_, height_); }
   void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
   void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  // The size is first kept within Constraints.
   virtual void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
   // (0, 0, Width, Height) for windowless controls; the window's client area otherwise.
@@ -68,6 +70,8 @@ public:
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
+  // A change takes effect on the current size at once.
+  TSizeConstraints* Constraints() { return &constraints_; }
   bool Visible() const { return visible_; }
   virtual void SetVisible(bool visible);
   void Show() { SetVisible(true); }
@@ -163,6 +167,7 @@ protected:
 private:
   TWndMethod DefaultWindowProc();
   void FontChange(TObject* sender);
+  void ConstraintsChange(TObject* sender);
   void HandleMouseMessage(TMessage& message);
   void ButtonPressed(TMouseButton button, TShiftState shift, POINT at, bool doubleClick);
   void ButtonReleased(TMouseButton button, TShiftState shift, POINT at);
@@ -170,6 +175,7 @@ private:
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TAlign align_ = alNone;
+  TSizeConstraints constraints_;
   bool visible_ = true;
   bool enabled_ = true;
   std::string caption_;

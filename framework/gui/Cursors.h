@@ -37,6 +37,7 @@ public:
   // Registers handle under a number (null takes the number back). The table does not own
   // the cursor: whoever registers it keeps it alive as long as it is registered.
   void Set(TCursor cursor, HCURSOR handle);
+  bool Registered(TCursor cursor) const { return registered_.count(cursor) != 0; }
 
 private:
   std::map<TCursor, HCURSOR> registered_;

@@ -131,7 +131,6 @@ const TClassInfo& TTimer::StaticClassInfo() {
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
-  if (freedInHandler_) *freedInHandler_ = true;
   if (running_) KillTimer(window_->Handle(), 1);
 }
 
@@ -169,11 +168,10 @@ void TTimer::TimerWndProc(TMessage& message) {
   KillTimer(window_->Handle(), 1);
   running_ = false;
   ticking_ = true;
-  bool freed = false;
-  freedInHandler_ = &freed;
+  // The handler may free the timer.
+  const std::weak_ptr<const void> alive = LifeToken();
   RunGuarded([&] { onTimer_(this); });
-  if (freed) return;
-  freedInHandler_ = nullptr;
+  if (alive.expired()) return;
   ticking_ = false;
   Update();
 }

@@ -101,7 +101,6 @@ private:
   std::unique_ptr<THiddenWindow> window_;
   bool running_ = false;
   bool ticking_ = false;  // OnTimer is running
-  bool* freedInHandler_ = nullptr;  // set when OnTimer frees the timer
 };
 
 }  // namespace tmv

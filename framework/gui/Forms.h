@@ -173,6 +173,7 @@ public:
 
   HCURSOR Cursors(TCursor cursor) const { return cursors_.Get(cursor); }
   void SetCursors(TCursor cursor, HCURSOR handle) { cursors_.Set(cursor, handle); }
+  bool CursorRegistered(TCursor cursor) const { return cursors_.Registered(cursor); }
 
 private:
   friend class TCustomForm;

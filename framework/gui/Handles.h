@@ -42,6 +42,9 @@ struct DeleteMemoryDC {
 struct DestroyIconHandle {
   void operator()(HICON h) const { DestroyIcon(h); }
 };
+struct DestroyCursorHandle {
+  void operator()(HCURSOR h) const { DestroyCursor(h); }
+};
 struct DestroyMenuHandle {
   void operator()(HMENU h) const { DestroyMenu(h); }
 };
@@ -56,6 +59,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueMemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueCursor = UniqueHandle<HCURSOR, DestroyCursorHandle>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 

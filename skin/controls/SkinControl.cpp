@@ -1,6 +1,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include "framework/core/ClassInfo.h"
+#include "framework/gui/Forms.h"
 #include "skin/imaging/SPUtilsParentBackground.h"
 #include "skin/imaging/spEffBmp.h"
 
@@ -71,6 +72,9 @@ void TspSkinControl::ApplySkinCursor() {
   if (!useSkinCursor_) return;
   skinCursor_ = skinCursorIndex_ == -1 || !skinData_ ? -1
                                                      : skinData_->StartCursorIndex + skinCursorIndex_;
+  // A number the skin made no cursor for (none listed, or a picture that makes none) keeps
+  // the normal cursor rather than the table's arrow.
+  SetCursor(skinCursor_ != -1 && Screen()->CursorRegistered(skinCursor_) ? skinCursor_ : crDefault);
 }
 
 void TspSkinControl::CaptureParentImage(TControl& control, TCanvas& canvas) {

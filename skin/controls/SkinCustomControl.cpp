@@ -50,6 +50,7 @@ void TspSkinCustomControl::LookupSkinDescriptor() {
   TspSkinControl::LookupSkinDescriptor();
   // Pictures belong to the registry: without a descriptor none of them may be kept.
   ForgetPictures();
+  skinCursorIndex_ = -1;
   if (skinIndex_ == -1) return;
   auto* d = dynamic_cast<TspDataSkinCustomControl*>(Descriptor());
   if (!d) {

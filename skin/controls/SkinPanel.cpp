@@ -76,6 +76,16 @@ TBitmap* TspSkinPanel::BackgroundPicture() const {
   return SkinData()->ActivePictures[static_cast<size_t>(backgroundPictureIndex_)].get();
 }
 
+int32_t TspSkinPanel::HiddenCaptionRows() const {
+  const TRect& c = captionAreaRect_;
+  const bool freeHeight = SkinResizeMode() == TSkinResizeMode::Both ||
+                          SkinResizeMode() == TSkinResizeMode::Vertical;
+  if (captionMode_ || SkinIndex() == -1 || c.IsEmpty() || !freeHeight || c.Top < 0 ||
+      c.Bottom > LeftTopPoint().Y)
+    return 0;
+  return c.Height();
+}
+
 bool TspSkinPanel::ClientAreaOnly() const {
   return borderStyle_ == TspSkinBorderStyle::bvNone && SkinResizeMode() == TSkinResizeMode::Both &&
          !captionMode_;
@@ -219,7 +229,9 @@ RECT TspSkinPanel::ChildArea() {
     return r;
   }
   if (backgroundPictureIndex_ != -1 || ClientAreaOnly()) return r;
-  return AsRECT(SizedClientRect());
+  RECT client = AsRECT(SizedClientRect());
+  client.top -= HiddenCaptionRows();
+  return client;
 }
 
 void TspSkinPanel::AlignControls(RECT& rect) {
@@ -256,10 +268,26 @@ void TspSkinPanel::PaintSkinFace(TBitmap& face) {
     DrawPicturePieces(face.Canvas()->Handle(), *picture, PlanTiled(client, Width(), Height()));
     return;
   }
+  if (const int32_t hidden = HiddenCaptionRows()) {
+    PaintFaceWithoutRows(face, *picture, captionAreaRect_.Top, hidden);
+    return;
+  }
   TspSkinCustomControl::PaintSkinFace(face);
   sizedCaptionRect_ = SkinResizeMode() == TSkinResizeMode::Fixed ? captionAreaRect_
                                                                    : MapSkinRect(captionAreaRect_);
-  if (!Caption().empty() && !sizedCaptionRect_.IsEmpty()) DrawSkinCaption(*face.Canvas());
+  if (captionMode_ && !Caption().empty() && !sizedCaptionRect_.IsEmpty())
+    DrawSkinCaption(*face.Canvas());
+}
+
+void TspSkinPanel::PaintFaceWithoutRows(TBitmap& face, TBitmap& picture, int32_t top,
+                                        int32_t rows) {
+  TBitmap whole;
+  if (!ComposeControlImage(Face().Division, FaceRect(), Width(), Height() + rows, picture, whole))
+    return;
+  HDC target = face.Canvas()->Handle();
+  HDC source = whole.Canvas()->Handle();
+  BitBlt(target, 0, 0, Width(), top, source, 0, 0, SRCCOPY);
+  BitBlt(target, 0, top, Width(), Height() - top, source, 0, top + rows, SRCCOPY);
 }
 
 int32_t TspSkinPanel::CaptionWidth(TFont& font) {

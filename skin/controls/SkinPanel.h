@@ -71,6 +71,11 @@ protected:
 private:
   // Borderless without a caption, the skin's client area alone covers the panel.
   bool ClientAreaOnly() const;
+  // A skin's caption bar is the strip of rows of its caption rectangle in the face's top
+  // edge; a panel without CaptionMode leaves those rows out of its face and client area.
+  int32_t HiddenCaptionRows() const;
+  // The face composed that many rows higher, with the rows from top on taken out.
+  void PaintFaceWithoutRows(TBitmap& face, TBitmap& picture, int32_t top, int32_t rows);
   TBitmap* BackgroundPicture() const;
   RECT ChildArea();
   void HideChildren();

@@ -9,6 +9,7 @@
 
 #ifdef _WIN32
 #include "skin/data/SkinChangeNotifier.h"
+#include "skin/data/SkinCursors.h"
 #endif
 
 namespace tmv {
@@ -17,26 +18,12 @@ namespace {
 
 const char kFormInfo[] = "FORMINFO";
 
-// The entries under the keys "0" to "count-1" that the section holds, in key order. Only
-// present keys are visited: the count comes from the skin and may be huge, and a gap in the
-// numbering must not hide the entries after it. A missing key reads as an empty entry,
-// which the listings skip anyway.
+// The entries under the keys "0" to "count-1" that the section holds, in key order; a gap in
+// the numbering hides none of the entries after it.
 std::vector<std::string> ListingEntries(const TMemIniFile& ini, const char* section) {
-  int32_t count = ReadSkinInteger(ini, section, "count", 0);
-  if (count <= 0) return {};
-  TStringList keys;
-  ini.ReadSection(section, keys);
-  std::vector<int> indices;
-  for (int i = 0; i < keys.Count(); ++i) {
-    int index;
-    std::string key = keys.Get(i);
-    if (TryStrToInt(key, index) && index >= 0 && index < count && IntToStr(index) == key)
-      indices.push_back(index);
-  }
-  std::sort(indices.begin(), indices.end());
-  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
   std::vector<std::string> entries;
-  for (int index : indices) entries.push_back(ini.ReadString(section, IntToStr(index), ""));
+  for (int32_t index : ItemKeysPresent(ini, section, "", ReadSkinInteger(ini, section, "count", 0)))
+    entries.push_back(ini.ReadString(section, IntToStr(index), ""));
   return entries;
 }
 
@@ -64,6 +51,16 @@ void LoadDescriptors(const TMemIniFile& ini, const char* section,
 }
 
 bool IsUnset(const TPoint& p) { return p.X == 0 || p.Y == 0; }
+
+TspSkinCursorData ParseCursorEntry(const std::string& entry) {
+  TspSkinCursorData cursor;
+  std::string index, hotSpot;
+  if (SplitNameAndKind(entry, index, hotSpot) && ParseSkinInteger(index, cursor.PictureIndex))
+    cursor.HotSpot = ParseSkinPoint(hotSpot);
+  else
+    cursor.PictureIndex = -1;
+  return cursor;
+}
 
 }  // namespace
 
@@ -179,14 +176,15 @@ void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
     ClearSkin();
     lastError_ = e.what();
   }
+#ifdef _WIN32
+  if (!skinEmpty_) cursors_ = std::make_unique<TspSkinCursors>(*this);
+#endif
   BroadcastSkinMessage(SKM_SKINCHANGED);
   BroadcastSkinMessage(SKM_SKINCHANGEDONE);
 }
 
 bool TspSkinData::LoadPackage(TspCompressedStoredSkin& skin) {
-  TMemoryStream packed;
-  skin.ExtractPackage(packed);
-  packed.SetPosition(0);
+  TMemoryStream packed(skin.InflatedPackage());
   TspSkinPackage package;
   if (!ReadSkinPackage(packed, package)) {
     lastError_ = Format("Skin package version %d is not supported", package.Version);
@@ -211,6 +209,8 @@ void TspSkinData::LoadDefinition(const TMemIniFile& ini) {
   RollUpPictureName = ini.ReadString("PICTURES", "rolluppicture", "");
   RollUpMaskName = ini.ReadString("PICTURES", "rollupmask", "");
   ActivePictureNames = ReadSkinStringList(ini, "PICTURES", "activepictures");
+  for (const std::string& entry : ReadSkinStringList(ini, "CURSORS", "cursors"))
+    Cursors.push_back(ParseCursorEntry(entry));
 
   FormInfo.LoadFromIni(ini);
   FormInfo.Adjust(!MaskName.empty());
@@ -240,11 +240,15 @@ void TspSkinData::ClearDescriptors() {
   CtrlList.clear();
   ActivePictures.clear();
   ActivePictureNames.clear();
+  Cursors.clear();
   PopupWindow.WindowPictureIndex = -1;
   HintWindow.WindowPictureIndex = -1;
 }
 
 void TspSkinData::ClearSkin() {
+#ifdef _WIN32
+  cursors_.reset();
+#endif
   ClearDescriptors();
   FramePictures = MakeFramePictures();
   PictureName.clear();

@@ -25,6 +25,7 @@
 namespace tmv {
 
 class TMemIniFile;
+class TspSkinCursors;
 
 // Sent to forms with the registry as WPARAM and kSkinMessageTag as LPARAM.
 constexpr uint32_t SKM_SKINCHANGING = 0x0400 + 201;
@@ -70,6 +71,15 @@ struct TspFormInfo {
   void Adjust(bool hasMask);
 };
 
+// A cursor of the skin: an active picture, whose bottom-left colour is transparent, and the
+// hot spot in it. The string list "cursors" of [CURSORS] ("cursorscount", then the keys 0,
+// 1, ...) holds them as "pictureindex:x,y"; an unreadable entry keeps its place (and so the
+// numbers of the cursors after it) with no picture.
+struct TspSkinCursorData {
+  int32_t PictureIndex = -1;
+  TPoint HotSpot;
+};
+
 class TspSkinData : public TComponent {
 public:
   explicit TspSkinData(TComponent* owner);
@@ -107,6 +117,8 @@ public:
 
   TspFormInfo FormInfo;
   int32_t StartCursorIndex = 1;
+  // Cursor number StartCursorIndex + i is Cursors[i].
+  std::vector<TspSkinCursorData> Cursors;
   TspDataSkinPopupWindow PopupWindow;
   TspDataSkinHintWindow HintWindow;
 
@@ -140,6 +152,10 @@ private:
   TspResourceStrData* resourceStrData_ = nullptr;
   bool skinEmpty_ = true;
   std::string lastError_;
+#ifdef _WIN32
+  // The loaded skin's cursors, in the screen's cursor table while the skin is loaded.
+  std::unique_ptr<TspSkinCursors> cursors_;
+#endif
 };
 
 // Makes TspCompressedStoredSkin and TspSkinData known to the form reader.

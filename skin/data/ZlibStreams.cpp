@@ -182,14 +182,28 @@ void DeflateStreamTo(TStream& source, TStream& target) {
 }
 
 void InflateStreamTo(TStream& target, TStream& source) {
+  const std::vector<uint8_t> bytes = InflateStream(source);
+  if (!bytes.empty()) target.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+std::vector<uint8_t> InflateStream(TStream& source) {
   source.SetPosition(0);
   TDecompressionStream decompressor(source);
-  uint8_t block[4096];
+  // A skin deflates to about a twentieth: start near its size and double from there.
+  constexpr size_t kFirstStep = 64 * 1024;
+  constexpr size_t kLargestStep = 16 * 1024 * 1024;
+  size_t step = std::max(kFirstStep, static_cast<size_t>(std::min<int64_t>(source.Size(), kLargestStep)) * 8);
+  std::vector<uint8_t> bytes;
   for (;;) {
-    int32_t got = decompressor.Read(block, sizeof block);
-    if (got <= 0) break;
-    target.WriteBuffer(block, got);
+    const size_t have = bytes.size();
+    step = std::min(step, kLargestStep);
+    bytes.resize(have + step);
+    const int32_t got = decompressor.Read(bytes.data() + have, static_cast<int32_t>(step));
+    bytes.resize(have + static_cast<size_t>(std::max(got, 0)));
+    if (got < static_cast<int32_t>(step)) break;
+    step = bytes.size();
   }
+  return bytes;
 }
 
 }  // namespace tmv

@@ -2,6 +2,7 @@
 // Stream adapters over zlib: a compression stream that deflates what is written to it into
 // a target stream, and a decompression stream that inflates a source stream as it is read.
 #include <cstdint>
+#include <vector>
 #include <functional>
 
 #include <zlib.h>
@@ -95,5 +96,8 @@ private:
 void DeflateStreamTo(TStream& source, TStream& target);
 // Inflates all of source (from its start) and appends the bytes to target.
 void InflateStreamTo(TStream& target, TStream& source);
+// Inflates all of source (from its start) straight into the bytes answered, which grow in
+// few large steps rather than a block at a time.
+std::vector<uint8_t> InflateStream(TStream& source);
 
 }  // namespace tmv

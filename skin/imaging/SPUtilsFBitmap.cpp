@@ -76,34 +76,6 @@ uint32_t PixelIndex(const uint8_t* row, int32_t x, int bitCount) {
   }
 }
 
-void CopyPiece(TFBitmap& target, const TFBitmap& source, const TPieceCopy& piece) {
-  const TRect& s = piece.Source;
-  const TRect& t = piece.Target;
-  const int64_t sw = s.Width(), sh = s.Height(), tw = t.Width(), th = t.Height();
-  if (sw < 1 || sh < 1 || tw < 1 || th < 1) return;
-  const int64_t x0 = std::max<int64_t>(t.Left, 0), x1 = std::min<int64_t>(t.Right, target.Width());
-  const int64_t y0 = std::max<int64_t>(t.Top, 0), y1 = std::min<int64_t>(t.Bottom, target.Height());
-  const bool sameSize = sw == tw && sh == th;
-  for (int64_t y = y0; y < y1; ++y) {
-    const int64_t sy = s.Top + (y - t.Top) * sh / th;
-    if (sy < 0 || sy >= source.Height()) continue;
-    const uint8_t* from = source.Row(static_cast<int32_t>(sy));
-    uint8_t* to = target.Row(static_cast<int32_t>(y));
-    if (sameSize) {
-      // Same size: one run of the row, clipped to the source's columns.
-      const int64_t a = std::max(x0, t.Left - int64_t{s.Left});
-      const int64_t e = std::min(x1, t.Left - int64_t{s.Left} + source.Width());
-      if (a < e) std::memcpy(to + 3 * a, from + 3 * (a - t.Left + s.Left), 3 * (e - a));
-      continue;
-    }
-    for (int64_t x = x0; x < x1; ++x) {
-      const int64_t sx = s.Left + (x - t.Left) * sw / tw;
-      if (sx < 0 || sx >= source.Width()) continue;
-      std::memcpy(to + 3 * x, from + 3 * sx, 3);
-    }
-  }
-}
-
 }  // namespace
 
 TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
@@ -116,8 +88,10 @@ TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
   for (size_t i = 0; i < table.size() && i < 256; ++i)
     colours[i] = {static_cast<uint8_t>(table[i]), static_cast<uint8_t>(table[i] >> 8),
                   static_cast<uint8_t>(table[i] >> 16)};
+  // Rows lie one after the other from scan line 0; asking for each would flush GDI each time.
+  const uint8_t* rows = bitmap.ScanLine(0);
   for (int32_t y = 0; y < picture.Height(); ++y) {
-    const uint8_t* from = bitmap.ScanLine(y);
+    const uint8_t* from = rows + static_cast<size_t>(y) * static_cast<size_t>(bitmap.RowBytes());
     uint8_t* to = picture.Row(y);
     if (bitmap.BitCount() == 24) {
       std::memcpy(to, from, 3 * static_cast<size_t>(picture.Width()));
@@ -132,10 +106,6 @@ TFBitmap TFBitmap::FromBitmap(const TBitmap& bitmap) {
     }
   }
   return picture;
-}
-
-void CopyPieces(TFBitmap& target, const TFBitmap& source, const TPiecePlan& plan) {
-  for (const TPieceCopy& piece : plan) CopyPiece(target, source, piece);
 }
 
 }  // namespace tmv

@@ -1,8 +1,10 @@
 #pragma once
 // A 24-bit picture whose pixels are read and written straight from memory: rows top-down,
 // each pixel blue, green, red, each row padded to a multiple of four bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "framework/core/Bitmap.h"
@@ -30,6 +32,7 @@ public:
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
+  static constexpr int kPixelBytes = 3;
   int32_t RowStride() const { return stride_; }
   static int32_t RowStrideFor(int32_t width) { return 3 * width + width % 4; }
 
@@ -62,8 +65,39 @@ private:
   std::vector<uint8_t> pixels_;
 };
 
-// Copies pieces between pictures, each clipped to both pictures; a piece whose sizes differ is
-// stretched by taking the nearest source pixel.
-void CopyPieces(TFBitmap& target, const TFBitmap& source, const TPiecePlan& plan);
+// Copies each piece of the plan from source to target, scaled to the nearest pixel; parts
+// outside either picture are left out. Picture is any picture of kPixelBytes bytes a pixel
+// with rows from Row(y).
+template <class Picture>
+void CopyPieces(Picture& target, const Picture& source, const TPiecePlan& plan) {
+  constexpr int n = Picture::kPixelBytes;
+  for (const TPieceCopy& piece : plan) {
+    const TRect& s = piece.Source;
+    const TRect& t = piece.Target;
+    const int64_t sw = s.Width(), sh = s.Height(), tw = t.Width(), th = t.Height();
+    if (sw < 1 || sh < 1 || tw < 1 || th < 1) continue;
+    const int64_t x0 = std::max<int64_t>(t.Left, 0), x1 = std::min<int64_t>(t.Right, target.Width());
+    const int64_t y0 = std::max<int64_t>(t.Top, 0), y1 = std::min<int64_t>(t.Bottom, target.Height());
+    const bool sameSize = sw == tw && sh == th;
+    for (int64_t y = y0; y < y1; ++y) {
+      const int64_t sy = s.Top + (y - t.Top) * sh / th;
+      if (sy < 0 || sy >= source.Height()) continue;
+      const uint8_t* from = source.Row(static_cast<int32_t>(sy));
+      uint8_t* to = target.Row(static_cast<int32_t>(y));
+      if (sameSize) {
+        // Same size: one run of the row, clipped to the source's columns.
+        const int64_t a = std::max(x0, t.Left - int64_t{s.Left});
+        const int64_t e = std::min(x1, t.Left - int64_t{s.Left} + source.Width());
+        if (a < e) std::memcpy(to + n * a, from + n * (a - t.Left + s.Left), n * (e - a));
+        continue;
+      }
+      for (int64_t x = x0; x < x1; ++x) {
+        const int64_t sx = s.Left + (x - t.Left) * sw / tw;
+        if (sx < 0 || sx >= source.Width()) continue;
+        std::memcpy(to + n * x, from + n * sx, n);
+      }
+    }
+  }
+}
 
 }  // namespace tmv

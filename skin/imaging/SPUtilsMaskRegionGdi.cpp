@@ -40,31 +40,28 @@ UniqueRegion RegionFromMask(const TFBitmap& mask) {
 }
 
 UniqueRegion RegionFromMask(const TBitmap& mask) {
-  return RegionFromMask(TFBitmap::FromBitmap(mask));
+  return RegionFromRegionData(MaskToRegionData(TMaskBits::FromBitmap(mask), 0, 0));
 }
 
 UniqueRegion RegionFromMask(HBITMAP mask) { return RegionFromMask(TFBitmap::FromHandle(mask)); }
 
-UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,
+UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts) {
+  return RegionFromRegionData(MaskPartsRegionData(parts));
+}
+
+UniqueRegion RegionFromMaskParts(const TMaskBits& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width) {
   return RegionFromMaskParts(ComposeMaskRegionParts(mask, source, target, width));
 }
 
-UniqueRegion RegionFromMaskParts(const TMaskRegionParts& parts) {
-  if (!parts.HasRegion) return {};
-  const TRect& n = parts.Client;
-  UniqueRegion result(CreateRectRgn(n.Left, n.Top, n.Right, n.Bottom));
-  for (const TMaskBand& band : parts.Bands) {
-    UniqueRegion piece =
-        RegionFromRegionData(MaskToRegionData(band.Picture, band.OffsetX, band.OffsetY));
-    if (piece && result) CombineRgn(result.Get(), result.Get(), piece.Get(), RGN_OR);
-  }
-  return result;
+UniqueRegion RegionFromMaskParts(const TFBitmap& mask, const TSkinDivision& source,
+                                 const TSkinDivision& target, int32_t width) {
+  return RegionFromMaskParts(TMaskBits::FromPicture(mask), source, target, width);
 }
 
 UniqueRegion RegionFromMaskParts(const TBitmap& mask, const TSkinDivision& source,
                                  const TSkinDivision& target, int32_t width) {
-  return RegionFromMaskParts(TFBitmap::FromBitmap(mask), source, target, width);
+  return RegionFromMaskParts(TMaskBits::FromBitmap(mask), source, target, width);
 }
 
 }  // namespace tmv

@@ -81,16 +81,35 @@ std::vector<int32_t> ParseFields(const std::string& text, size_t needed) {
   return values;
 }
 
-// Counts come from the skin and could be anything: no list is longer than its section.
-int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const std::string& key) {
-  int32_t n = ReadSkinInteger(ini, section, key, 0);
-  if (n <= 0) return 0;
-  TStringList keys;
-  ini.ReadSection(section, keys);
-  return std::min<int32_t>(n, keys.Count());
+// A list ends with the last item key present below its count, so a huge count costs nothing
+// and a gap in the numbering loses none of the items after it.
+int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const std::string& key,
+                     const std::string& itemPrefix) {
+  const std::vector<int32_t> present =
+      ItemKeysPresent(ini, section, itemPrefix, ReadSkinInteger(ini, section, key, 0));
+  return present.empty() ? 0 : present.back() + 1;
 }
 
 }  // namespace
+
+std::vector<int32_t> ItemKeysPresent(const TMemIniFile& ini, const std::string& section,
+                                     const std::string& prefix, int32_t count) {
+  if (count <= 0) return {};
+  TStringList keys;
+  ini.ReadSection(section, keys);
+  std::vector<int32_t> indexes;
+  for (int i = 0; i < keys.Count(); ++i) {
+    const std::string& key = keys.Get(i);
+    if (key.size() <= prefix.size() || !SameText(key.substr(0, prefix.size()), prefix)) continue;
+    const std::string number = key.substr(prefix.size());
+    int index;
+    if (TryStrToInt(number, index) && index >= 0 && index < count && IntToStr(index) == number)
+      indexes.push_back(index);
+  }
+  std::sort(indexes.begin(), indexes.end());
+  indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+  return indexes;
+}
 
 bool ParseSkinInteger(const std::string& text, int32_t& value) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
@@ -199,7 +218,7 @@ TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, co
 
 std::vector<std::string> ReadSkinStringList(const TMemIniFile& ini, const std::string& section,
                                             const std::string& name) {
-  int32_t n = BoundedCount(ini, section, name + "count");
+  int32_t n = BoundedCount(ini, section, name + "count", "");
   std::vector<std::string> items;
   for (int32_t i = 0; i < n; ++i) items.push_back(ini.ReadString(section, IntToStr(i), ""));
   return items;
@@ -207,7 +226,7 @@ std::vector<std::string> ReadSkinStringList(const TMemIniFile& ini, const std::s
 
 std::vector<std::string> ReadSkinLineList(const TMemIniFile& ini, const std::string& section,
                                           const std::string& name) {
-  int32_t n = BoundedCount(ini, section, name + "linecount");
+  int32_t n = BoundedCount(ini, section, name + "linecount", name + "line");
   std::vector<std::string> lines;
   for (int32_t i = 0; i < n; ++i)
     lines.push_back(ini.ReadString(section, name + "line" + IntToStr(i), ""));

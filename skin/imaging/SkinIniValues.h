@@ -56,10 +56,16 @@ TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, const std::string& sect
                                  const std::string& key);
 TspMorphKind ReadMorphKind(const TMemIniFile& ini, const std::string& section, const std::string& key);
 TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, const std::string& key);
-// "<name>count" holds n; keys "0" to "n-1" hold the items. n is bounded by the section's lines.
+// The numbers i below count for which the section has the key prefix + i (i written plainly,
+// the prefix in any letter case), in ascending order. Counts come from the skin and may be
+// anything: only keys that exist are visited.
+std::vector<int32_t> ItemKeysPresent(const TMemIniFile& ini, const std::string& section,
+                                     const std::string& prefix, int32_t count);
+// "<name>count" holds n; keys "0" to "n-1" hold the items, a missing one read as empty. The
+// list ends with the last item present.
 std::vector<std::string> ReadSkinStringList(const TMemIniFile& ini, const std::string& section,
                                             const std::string& name);
-// "<name>linecount" holds n; keys "<name>line0" to "<name>line<n-1>" hold the lines.
+// "<name>linecount" holds n; keys "<name>line0" to "<name>line<n-1>" hold the lines, as above.
 std::vector<std::string> ReadSkinLineList(const TMemIniFile& ini, const std::string& section,
                                           const std::string& name);
 

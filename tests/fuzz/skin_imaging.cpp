@@ -80,8 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (in.Take<uint8_t>() & 1) mask.SetPixel(x, y, {0, 0, 0});
   if (tgt.Client.Width() < 300 && tgt.Client.Height() < 300 && tgt.Client.Top > -300 &&
       tgt.Client.Bottom < 300) {
-    const TMaskRegionParts parts = ComposeMaskRegionParts(mask, src, tgt, w);
+    const TMaskRegionParts parts = ComposeMaskRegionParts(TMaskBits::FromPicture(mask), src, tgt, w);
     for (const TMaskBand& b : parts.Bands) MaskToRegionData(b.Picture, b.OffsetX, b.OffsetY);
+    MaskPartsRegionData(parts);
   }
   MaskToRegionData(mask, in.Coordinate(), in.Coordinate());
 

@@ -43,13 +43,13 @@ void addButtons(Skin& skin, Atlas& atlas) {
   writeButtonKeys(controlSection(skin, "resizebutton", "button", small.normal).ninePart(small.normal, 3, 3, 3, 3), small);
 }
 
-// The colour behind the flat boxes on the tool panel; the mark pictures use it as their
-// transparent colour (their bottom-left pixel).
-Rgb panelAt(double y) { return verticalGradient({{0, theme::kPanelTop}, {41, theme::kPanelBottom}})(0, y); }
+// The colour of the tool panel's middle, behind its flat boxes; the mark pictures use it as
+// their transparent colour (their bottom-left pixel).
+Rgb panelMiddle() { return mix(theme::kPanelTop, theme::kPanelBottom, 0.3); }
 
 Raster markPicture(bool radio, bool checked, int state) {
   constexpr int kSize = 13;
-  const Rgb key = quantize(panelAt(20));
+  const Rgb key = quantize(panelMiddle());
   Raster r(kSize, kSize, key);
   const Look& look = state == 1 ? theme::kHotFace : state == 2 ? theme::kDisabledFace : theme::kNormalFace;
   const Rgb border = state == 0 ? rgb(132, 152, 182) : look.border;
@@ -78,7 +78,12 @@ Raster markPicture(bool radio, bool checked, int state) {
   return r;
 }
 
-void addCheckRadio(Skin& skin, Atlas& atlas, const std::string& name, bool radio) {
+// The checked and unchecked marks of a box, as the panel's caption shows them too.
+struct CheckMarks {
+  Rect checked, unchecked;
+};
+
+CheckMarks addCheckRadio(Skin& skin, Atlas& atlas, const std::string& name, bool radio) {
   Raster face(60, 21, theme::kClient), hotFace(60, 21, theme::kClient);
   drawFace(hotFace, {0, 0, 60, 21}, 3, {theme::kSelectionBorder, rgb(246, 250, 255), rgb(226, 239, 253), 0});
   const Rect normal = atlas.add(face), hot = atlas.add(hotFace);
@@ -103,28 +108,41 @@ void addCheckRadio(Skin& skin, Atlas& atlas, const std::string& name, bool radio
   s.rect("activeuncheckimagerect", marks[3]);
   s.rect("unenabledcheckimagerect", marks[4]);
   s.rect("unenableduncheckimagerect", marks[5]);
+  return {marks[0], marks[1]};
 }
 
-void writePanelKeys(Section& s, const Rgb& color) {
+// A panel without a caption bar has no caption place, and no marks to show in it.
+void writePanelKeys(Section& s, const Rgb& color, const Rect& caption = {}, const CheckMarks& marks = {}) {
   s.integer("bgpictureindex", -1);
-  // No caption place: the window's panels carry their component names as captions.
-  s.rect("captionrect", {});
+  s.rect("captionrect", caption);
   s.text("alignment", "taleftjustify");
   s.font("", "", color);
-  s.rect("checkimagerect", {});
-  s.rect("uncheckimagerect", {});
+  s.rect("checkimagerect", marks.checked);
+  s.rect("uncheckimagerect", marks.unchecked);
 }
 
 Paint statusGradient() {
   return verticalGradient({{0, theme::kPanelLine}, {1, rgb(252, 253, 255)}, {2, rgb(244, 247, 251)}, {21, rgb(226, 233, 243)}});
 }
 
-void addPanels(Skin& skin, Atlas& atlas) {
-  Raster panel = background(40, 41, verticalGradient({{0, theme::kPanelTop}, {41, theme::kPanelBottom}}));
+void addPanels(Skin& skin, Atlas& atlas, const CheckMarks& marks) {
+  // The caption bar stands above the tool panel's own face; a panel without a caption leaves
+  // the bar's rows out and shows the tool panel alone. The panel's middle is of one colour,
+  // so a panel of any height repeats it without seams; its shade lies in the bottom edge.
+  constexpr int kBar = 22, kBody = 41, kSide = 6, kShade = 5;
+  const Rgb middle = panelMiddle();
+  Raster panel = background(40, kBar + kBody, solid(middle));
+  panel.fillRect({0, 0, 40, kBar}, verticalGradient({{1, rgb(244, 248, 253)}, {kBar - 1, rgb(216, 228, 244)}}));
   panel.fillRect({0, 0, 40, 1}, solid(rgb(255, 255, 255)));
-  panel.fillRect({0, 40, 40, 41}, solid(theme::kPanelLine));
+  panel.fillRect({0, kBar - 1, 40, kBar}, solid(theme::kPanelLine));
+  panel.fillRect({0, kBar, 40, kBar + 1}, solid(rgb(255, 255, 255)));
+  panel.fillRect({0, kBar + 1, 40, kBar + 2}, solid(mix(theme::kPanelTop, middle, 0.5)));
+  const int shadeTop = kBar + kBody - kShade;
+  panel.fillRect({0, shadeTop, 40, kBar + kBody - 1}, verticalGradient({{shadeTop, middle}, {kBar + kBody - 1, theme::kPanelBottom}}));
+  panel.fillRect({0, kBar + kBody - 1, 40, kBar + kBody}, solid(theme::kPanelLine));
   const Rect p = atlas.add(panel);
-  writePanelKeys(controlSection(skin, "panel", "panel", p).ninePart(p, 2, 2, 2, 2), theme::kText);
+  writePanelKeys(controlSection(skin, "panel", "panel", p).ninePart(p, kSide, kBar + 2, kSide, kShade), theme::kText,
+                 {kSide, 0, 40 - kSide, kBar}, marks);
 
   const Paint status = statusGradient();
   const Rect bar = atlas.add(background(40, 21, status));
@@ -194,9 +212,9 @@ void addMainMenuBar(Skin& skin, Atlas& atlas) {
 
 void addControls(Skin& skin, Atlas& atlas) {
   addButtons(skin, atlas);
-  addCheckRadio(skin, atlas, "checkbox", false);
+  const CheckMarks marks = addCheckRadio(skin, atlas, "checkbox", false);
   addCheckRadio(skin, atlas, "radiobox", true);
-  addPanels(skin, atlas);
+  addPanels(skin, atlas, marks);
   addComboBox(skin, atlas);
   addMainMenuBar(skin, atlas);
 }

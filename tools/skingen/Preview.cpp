@@ -57,6 +57,16 @@ public:
     return p.crop(s);
   }
 
+  // A panel without a caption: the rows of its caption bar left out, as the program does.
+  Raster captionlessPanel(const std::string& name, int w, int h) const {
+    const Rect bar = ini_.rect(name, "captionrect");
+    const Raster whole = face(name, w, h + bar.height());
+    Raster r(w, h, rgb(0, 0, 0));
+    r.copyFrom(whole, {0, 0, w, bar.top}, 0, 0);
+    r.copyFrom(whole, {0, bar.bottom, w, h + bar.height()}, 0, bar.top);
+    return r;
+  }
+
   void text(int x, int centreY, const std::string& utf8, const Rgb& color, bool bold = false) {
     labels_.push_back({x, centreY - 7, utf8, color, bold});
   }
@@ -182,7 +192,7 @@ void drawMainWindow(Sheet& sheet, int x0, int y0) {
   drawWindow(sheet, x0, y0, kClientWidth, kClientHeight, true, Shown::Normal, u8"TalvexMorvane V2.5(文件图标提取器)");
   const Rect c = ini.rect("FORMINFO", "clientrect");
   const int cx = x0 + c.left, cy = y0 + c.top;
-  sheet.put(sheet.face("panel", kClientWidth, 41), cx, cy);
+  sheet.put(sheet.captionlessPanel("panel", kClientWidth, 41), cx, cy);
   const Raster open = toolGlyph(rgb(226, 170, 60)), save = toolGlyph(rgb(70, 130, 200)),
                saveAll = toolGlyph(rgb(60, 150, 110)), help = toolGlyph(rgb(90, 110, 200)),
                update = toolGlyph(rgb(200, 110, 80));

@@ -92,7 +92,7 @@ TEST(MaskRegionParts, BandsAreComposedAtTheTargetSizeAndPlaced) {
   for (int x = 3; x < 9; ++x) mask.SetPixel(x, 0, kBlack);  // the top edge's first row
   const TSkinDivision src{{3, 3}, {9, 3}, {3, 9}, {9, 9}, {3, 3, 9, 9}};
   const TSkinDivision tgt = TargetDivision(src, 12, 12, 30, 20);
-  const TMaskRegionParts parts = ComposeMaskRegionParts(mask, src, tgt, 30);
+  const TMaskRegionParts parts = ComposeMaskRegionParts(TMaskBits::FromPicture(mask), src, tgt, 30);
   ASSERT_TRUE(parts.HasRegion);
   EXPECT_EQ(parts.Client, (TRect{3, 3, 27, 17}));
   ASSERT_EQ(parts.Bands.size(), 4u);
@@ -112,17 +112,17 @@ TEST(MaskRegionParts, ZeroWidthBandCrossedPointsAndEmptyClient) {
   const TFBitmap mask(12, 12);
   const TSkinDivision src{{3, 3}, {9, 3}, {3, 9}, {9, 9}, {0, 3, 9, 9}};
   const TSkinDivision tgt = TargetDivision(src, 12, 12, 30, 20);
-  const TMaskRegionParts parts = ComposeMaskRegionParts(mask, src, tgt, 30);
+  const TMaskRegionParts parts = ComposeMaskRegionParts(TMaskBits::FromPicture(mask), src, tgt, 30);
   ASSERT_TRUE(parts.HasRegion);
   EXPECT_EQ(parts.Bands.size(), 3u);  // no left band
   for (const TMaskBand& b : parts.Bands) EXPECT_NE(b.OffsetX == 0 && b.OffsetY == 3, true);
 
   TSkinDivision crossed = tgt;
   crossed.RT.X = crossed.LT.X - 1;
-  EXPECT_FALSE(ComposeMaskRegionParts(mask, src, crossed, 30).HasRegion);
+  EXPECT_FALSE(ComposeMaskRegionParts(TMaskBits::FromPicture(mask), src, crossed, 30).HasRegion);
   TSkinDivision noClient = tgt;
   noClient.Client.Bottom = noClient.Client.Top;
-  EXPECT_FALSE(ComposeMaskRegionParts(mask, src, noClient, 30).HasRegion);
+  EXPECT_FALSE(ComposeMaskRegionParts(TMaskBits::FromPicture(mask), src, noClient, 30).HasRegion);
 }
 
 }  // namespace

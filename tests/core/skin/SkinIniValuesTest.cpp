@@ -104,6 +104,17 @@ TEST(SkinIniValues, ListsAreBoundedByTheLinesOfTheirSection) {
   EXPECT_EQ("b.bmp", items[1]);
   EXPECT_EQ((std::vector<std::string>{"0123", "ABC"}), ReadSkinLineList(ini, "s", "symbols"));
   EXPECT_TRUE(ReadSkinStringList(Ini({"[s]", "xcount=-3"}), "s", "x").empty());
+
+  // A gap in the numbering keeps the items after it in their places.
+  TMemIniFile sparse = Ini({"[p]", "activepicturescount=4", "0=a.bmp", "3=d.bmp", "[l]",
+                            "symbolslinecount=5", "SymbolsLine4=EF", "symbolsline0=01"});
+  EXPECT_EQ((std::vector<std::string>{"a.bmp", "", "", "d.bmp"}),
+            ReadSkinStringList(sparse, "p", "activepictures"));
+  EXPECT_EQ((std::vector<std::string>{"01", "", "", "", "EF"}), ReadSkinLineList(sparse, "l", "symbols"));
+  EXPECT_EQ((std::vector<std::string>{"a.bmp"}),
+            ReadSkinStringList(Ini({"[s]", "activepicturescount=9", "0=a.bmp", "03=c.bmp"}), "s",
+                               "activepictures"))
+      << "only keys written as plain numbers are items";
 }
 
 TEST(SkinIniValues, NameAndKindSplitAtTheFirstColon) {

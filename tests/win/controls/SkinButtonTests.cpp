@@ -240,6 +240,61 @@ TEST_F(SkinButton, TheStoredSkinGivesEveryStateItsOwnFace) {
   }
 }
 
+// Rectangles that run past the picture, a mask smaller than the face and a picture number
+// the skin does not have: the button shows what the pictures hold and nothing else.
+TEST_F(SkinButton, ADescriptorBeyondItsPictureDrawsOnlyWhatThePictureHolds) {
+  std::vector<std::unique_ptr<TBitmap>> pictures;
+  pictures.push_back(PlacePicture(30, 10));
+  pictures.push_back(CornerMask(8, 6));
+  skin.Load(SkinBytes({"[SKINCONTROLS]", "count=3", "0=fixed:button", "1=wide:button",
+                       "2=lost:button", "[fixed]", "pictureindex=0", "maskpictureindex=1",
+                       "skinrect=20,0,40,10", "activeskinrect=100,50,120,60", "[wide]",
+                       "pictureindex=0", "maskpictureindex=1", "skinrect=20,0,40,10",
+                       "lefttoppoint=2,2", "righttoppoint=18,2", "leftbottompoint=2,8",
+                       "rightbottompoint=18,8", "clientrect=2,2,18,8", "[lost]",
+                       "pictureindex=7", "skinrect=0,0,20,10"},
+                      std::move(pictures)));
+  constexpr COLORREF kNothing = RGB(0, 0, 0);
+
+  ASSERT_FALSE(skin.data->SkinEmpty()) << skin.data->LastError();
+  auto* fixed = NewButton("fixed", 10, nullptr);
+  fixed->SetSkinDataName("fixed");
+  fixed->SetSkinData(skin.data);
+  ASSERT_EQ(fixed->Width(), 20);
+  TFaceShot normal(*fixed);
+  EXPECT_EQ(normal.At(0, 0), PlaceColour(20, 0));
+  EXPECT_EQ(normal.At(9, 9), PlaceColour(29, 9));
+  EXPECT_EQ(normal.Count(kNothing, {10, 0, 20, 10}), 100) << "right of the picture stays undrawn";
+  fixed->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(TFaceShot(*fixed).Count(kNothing, {0, 0, 20, 10}), 200)
+      << "a hot face wholly outside the picture draws nothing";
+  UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(fixed->Handle(), region.Get()), ERROR) << "the smaller mask still cuts";
+  RECT box;
+  GetRgnBox(region.Get(), &box);
+  EXPECT_EQ(box.right, 8);
+  EXPECT_EQ(box.bottom, 6);
+  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+  EXPECT_TRUE(PtInRegion(region.Get(), 1, 0));
+
+  auto* wide = NewButton("wide", 100, nullptr);
+  wide->SetSkinDataName("wide");
+  wide->SetSkinData(skin.data);
+  wide->SetBounds(100, 10, 44, 14);
+  ASSERT_EQ(wide->Width(), 44);
+  TFaceShot tiled(*wide);
+  EXPECT_EQ(tiled.At(0, 0), PlaceColour(20, 0));
+  EXPECT_EQ(tiled.At(4, 4), PlaceColour(24, 4)) << "the centre's first tile";
+  EXPECT_EQ(tiled.At(12, 4), kNothing) << "the centre's tile beyond the picture";
+  EXPECT_EQ(tiled.At(43, 13), kNothing) << "the right-bottom corner lies beyond the picture";
+
+  auto* lost = NewButton("lost", 200, nullptr);
+  lost->SetSkinDataName("lost");
+  lost->SetSkinData(skin.data);
+  EXPECT_EQ(TFaceShot(*lost).At(0, 0), GetSysColor(COLOR_BTNSHADOW))
+      << "a picture the skin does not have gives the default look";
+}
+
 TEST_F(SkinButton, AClickNeedsTheReleaseInside) {
   auto* b = NewButton("b");
   b->SetOnMouseUp(TMouseEvent::Of<&ButtonEvents::MouseUp>(&events));

@@ -10,6 +10,7 @@
 #include "framework/gui/ExtCtrls.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinButtonDescriptors.h"
+#include "skin/data/SkinPanelDescriptors.h"
 
 namespace tmv {
 namespace {
@@ -199,6 +200,7 @@ TEST_F(SkinControlBase, TheSkinnedCaptionDrawsTheMarkThePictureHas) {
   TspSkinPanel* panel = NewPanel("captioned", skin.data);
   panel->SetBounds(0, 0, 60, 40);
   panel->SetCaption("W");
+  panel->SetCaptionMode(true);
   panel->SetCheckedMode(true);
   panel->SetChecked(true);
   const COLORREF red = RGB(255, 0, 0);
@@ -247,6 +249,53 @@ TEST_F(SkinControlBase, AlphaBlendMixesTheFaceWithWhatLiesBehind) {
   Pump();
   label->SetLeft(30);
   EXPECT_FALSE(GetUpdateRect(label->Handle(), nullptr, FALSE)) << "an opaque one needs no repaint";
+}
+
+// Cursor 0 is good; 1 names no picture, 2 has its hot spot outside its picture, 3 is too
+// large and 4 is no entry at all: those numbers keep the normal cursor.
+TEST_F(SkinControlBase, SkinCursorsAreRegisteredAndShownOverControlsThatAskForThem) {
+  std::vector<std::unique_ptr<TBitmap>> pictures;
+  pictures.push_back(PlacePicture(16, 16));
+  pictures.push_back(PlacePicture(300, 4));
+  skin.Load(SkinBytes({"[CURSORS]", "cursorscount=6", "0=0:3,4", "1=9:0,0", "2=0:16,2", "3=1:0,0",
+                       "4=broken", "5=0:0,0", "[SKINCONTROLS]", "count=3", "0=hand:panel",
+                       "1=lost:panel", "2=plain:panel", "[hand]", "skinrect=0,0,20,20",
+                       "cursorindex=0", "[lost]", "skinrect=0,0,20,20", "cursorindex=2",
+                       "[plain]", "skinrect=0,0,20,20"},
+                      std::move(pictures)));
+  const TCursor first = skin.data->StartCursorIndex;
+  EXPECT_TRUE(Screen()->CursorRegistered(first));
+  for (int i : {1, 2, 3, 4}) EXPECT_FALSE(Screen()->CursorRegistered(first + i)) << i;
+  EXPECT_TRUE(Screen()->CursorRegistered(first + 5)) << "a broken entry keeps the later numbers";
+  const HCURSOR cursor = Screen()->Cursors(first);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(cursor, &info));
+  UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 3u);
+  EXPECT_EQ(info.yHotspot, 4u);
+
+  TspSkinPanel* hand = NewPanel("hand", nullptr);
+  TspSkinPanel* lost = NewPanel("lost", nullptr);
+  TspSkinPanel* plain = NewPanel("plain", nullptr);
+  TspSkinPanel* unasked = NewPanel("hand", skin.data);
+  for (TspSkinPanel* p : {hand, lost, plain}) {
+    p->SetUseSkinCursor(true);
+    p->SetSkinData(skin.data);
+  }
+  EXPECT_EQ(hand->Cursor(), first);
+  EXPECT_EQ(lost->Cursor(), crDefault) << "a cursor the skin could not make";
+  EXPECT_EQ(plain->Cursor(), crDefault);
+  EXPECT_EQ(unasked->Cursor(), crDefault) << "skin cursors only when asked for";
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  hand->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(hand->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), cursor) << "shown over the control";
+
+  skin.Load(SkinBytes({"[SKINCONTROLS]", "count=1", "0=hand:panel", "[hand]", "skinrect=0,0,20,20",
+                       "cursorindex=0"}));
+  EXPECT_FALSE(Screen()->CursorRegistered(first)) << "a skin without cursors has none";
+  EXPECT_FALSE(GetIconInfo(cursor, &info)) << "the old skin's cursor was freed";
+  EXPECT_EQ(hand->Cursor(), crDefault);
 }
 
 TEST_F(SkinControlBase, MouseEnteringAndLeavingAreAnnounced) {
@@ -340,10 +389,14 @@ TEST(SkinChange, StoredThenEmptyThenStoredEveryControlFollows) {
     EXPECT_EQ(status->Height(), 19);
     EXPECT_EQ(label->Height(), 19);
     TBitmap& controls = *data->ActivePictures[1];
-    EXPECT_EQ(TFaceShot(*panel).At(0, 0), PictureAt(controls, 145, 48));
-    EXPECT_EQ(TFaceShot(*bar).At(0, 0), PictureAt(controls, 186, 48));
-    EXPECT_EQ(TFaceShot(*status).At(0, 0), PictureAt(controls, 0, 90));
-    EXPECT_EQ(TFaceShot(*label).At(0, 0), PictureAt(controls, 41, 90));
+    auto corner = [&](TspSkinCustomControl& c, int rowsLeftOut) {
+      return PictureAt(controls, c.FaceRect().Left, c.FaceRect().Top + rowsLeftOut);
+    };
+    const int captionRows =
+        dynamic_cast<TspDataSkinPanelControl&>(*panel->Descriptor()).CaptionRect.Bottom;
+    EXPECT_EQ(TFaceShot(*panel).At(0, 0), corner(*panel, captionRows)) << "no caption bar";
+    for (TspSkinCustomControl* c : std::vector<TspSkinCustomControl*>{bar, status, label})
+      EXPECT_EQ(TFaceShot(*c).At(0, 0), corner(*c, 0)) << c->Name();
     const TRect face = button->FaceRect();
     EXPECT_EQ(TFaceShot(*button).At(0, 0),
               PictureAt(*data->ActivePictures.at(

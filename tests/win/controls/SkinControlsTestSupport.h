@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the skinned controls' tests: the form that carries the stored skin, skins made
-// in memory, faces read back from a memory DC and counts of the process's GUI objects.
+// in memory and faces read back from a memory DC.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -136,44 +136,6 @@ private:
 
 inline COLORREF PictureAt(TBitmap& picture, int x, int y) {
   return GetPixel(picture.Canvas()->Handle(), x, y);
-}
-
-// Live GDI and USER objects of the process. Where the system does not count them (Wine
-// answers 0), Gdi is minus the free slots of the GDI handle table (filled with regions and
-// freed again: one more object in use is one slot less) and User the thread's windows.
-struct TGuiObjects {
-  long Gdi = 0;
-  long User = 0;
-  bool operator==(const TGuiObjects& o) const { return Gdi == o.Gdi && User == o.User; }
-};
-
-inline BOOL CALLBACK CountChild(HWND, LPARAM counter) {
-  ++*reinterpret_cast<long*>(counter);
-  return TRUE;
-}
-
-inline BOOL CALLBACK CountWindowTree(HWND window, LPARAM counter) {
-  ++*reinterpret_cast<long*>(counter);
-  EnumChildWindows(window, &CountChild, counter);
-  return TRUE;
-}
-
-inline TGuiObjects CountGuiObjects() {
-  TGuiObjects counts;
-  counts.Gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-  counts.User = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  if (counts.Gdi != 0 && counts.User != 0) return counts;
-  std::vector<HRGN> filler;
-  while (filler.size() < 200000) {
-    HRGN r = CreateRectRgn(0, 0, 1, 1);
-    if (!r) break;
-    filler.push_back(r);
-  }
-  for (HRGN r : filler) DeleteObject(r);
-  counts.Gdi = -static_cast<long>(filler.size());
-  counts.User = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountWindowTree, reinterpret_cast<LPARAM>(&counts.User));
-  return counts;
 }
 
 }  // namespace tmv

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "SkinControlsTestSupport.h"
+#include "framework/core/FormReader.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/data/SkinPanelDescriptors.h"
 
 namespace tmv {
 namespace {
@@ -56,33 +59,47 @@ TEST_F(StoredSkinControls, PanelAndStatusBarAreCutFromTheSkin) {
   auto* panel = form->Find<TspSkinPanel>("spSkinPanel1");
   ASSERT_EQ(panel->Width(), 320);
   ASSERT_EQ(panel->Height(), 60);
+  auto* d = dynamic_cast<TspDataSkinPanelControl*>(panel->Descriptor());
+  ASSERT_TRUE(d);
+  const TRect& f = d->SkinRect;
+  const int barRows = d->CaptionRect.Bottom;
+  ASSERT_GT(barRows, 0) << "the stored panel has a caption bar at its top";
+  // The main window's tool panel has a caption it never shows.
+  panel->SetCaption("spSkinPanel1");
   TFaceShot face(*panel);
-  EXPECT_EQ(face.At(0, 0), Skin(145, 48));
-  EXPECT_EQ(face.At(319, 59), Skin(184, 88));
-  EXPECT_EQ(face.At(2, 2), Skin(147, 50));
-  EXPECT_EQ(face.At(38, 2), Skin(147, 50)) << "the 36-pixel centre repeats";
-  EXPECT_EQ(face.At(319, 39), Skin(184, 50)) << "the right edge repeats every 37 rows";
-  // Children are placed in the skin's client area.
+  EXPECT_EQ(face.At(0, 0), Skin(f.Left, f.Top + barRows)) << "without CaptionMode the bar is left out";
+  EXPECT_EQ(face.At(319, 59), Skin(f.Right - 1, f.Bottom - 1));
+  EXPECT_EQ(face.At(40, 30), Skin(f.Left + d->ClRect.Left, f.Top + d->ClRect.Top)) << "the middle";
+  EXPECT_EQ(face.Count(kSkinTextColour, {0, 0, 320, 60}), 0) << "and so is the caption";
+  panel->SetCaptionMode(true);
+  TFaceShot captioned(*panel);
+  EXPECT_EQ(captioned.At(0, 0), Skin(f.Left, f.Top));
+  EXPECT_EQ(captioned.At(319, barRows - 1), Skin(f.Right - 1, f.Top + barRows - 1));
+  EXPECT_GT(captioned.Count(kSkinTextColour, {0, 0, 320, barRows}), 0) << "the caption on the bar";
+  // Children are placed in the skin's client area, below the bar only when it shows.
   auto* label = form->Find<TspSkinLabel>("spSkinLabel1");
-  panel->SetBounds(0, 0, 320, 60);
   label->SetAlign(alClient);
-  EXPECT_EQ(label->Left(), 2);
-  EXPECT_EQ(label->Top(), 2);
-  EXPECT_EQ(label->Width(), 316);
+  EXPECT_EQ(label->Left(), d->ClRect.Left);
+  EXPECT_EQ(label->Top(), d->ClRect.Top);
+  EXPECT_EQ(label->Width(), 320 - d->ClRect.Left - (f.Width() - d->ClRect.Right));
+  panel->SetCaptionMode(false);
+  EXPECT_EQ(label->Top(), d->ClRect.Top - barRows);
 
   auto* bar = form->Find<TspSkinStatusBar>("AppStatusBar");
   auto* status = form->Find<TspSkinStatusPanel>("spSkinStatusPanel1");
+  const TRect& b = bar->Descriptor()->SkinRect;
   EXPECT_EQ(bar->Top(), 200 - 21);
   TFaceShot barFace(*bar);
-  EXPECT_EQ(barFace.At(0, 0), Skin(186, 48));
-  EXPECT_EQ(barFace.At(319, 20), Skin(225, 68));
-  EXPECT_EQ(barFace.At(38, 10), Skin(188, 58)) << "the middle repeats from the left end";
+  EXPECT_EQ(barFace.At(0, 0), Skin(b.Left, b.Top));
+  EXPECT_EQ(barFace.At(319, 20), Skin(b.Right - 1, b.Bottom - 1));
+  EXPECT_EQ(barFace.At(38, 10), Skin(b.Left + 2, b.Top + 10)) << "the middle repeats from the left end";
   EXPECT_EQ(status->Left(), 2);
   EXPECT_EQ(status->Top(), 2);
   EXPECT_EQ(status->Width(), 316);
+  const TRect& sr = status->Descriptor()->SkinRect;
   TFaceShot statusFace(*status);
-  EXPECT_EQ(statusFace.At(0, 0), Skin(0, 90));
-  EXPECT_EQ(statusFace.At(315, 18), Skin(39, 108));
+  EXPECT_EQ(statusFace.At(0, 0), Skin(sr.Left, sr.Top));
+  EXPECT_EQ(statusFace.At(315, 18), Skin(sr.Right - 1, sr.Bottom - 1));
   EXPECT_GT(statusFace.Count(5784116, {4, 0, 312, 19}), 0) << "its caption in the skin's colour";
 }
 
@@ -142,10 +159,13 @@ TEST_F(StoredSkinControls, ARolledPanelTakesTheRolledHeightOfEachSkin) {
   auto* stored = form->Find<TspCompressedStoredSkin>("spCompressedStoredSkin1");
   auto* data = form->Find<TspSkinData>("spSkinData1");
   const std::vector<uint8_t> storedBytes = stored->CompressedData().Bytes();
+  auto* d = dynamic_cast<TspDataSkinPanelControl*>(panel->Descriptor());
+  ASSERT_TRUE(d);
+  const int rolled = d->SkinRect.Height() - d->ClRect.Height();
   panel->SetCaptionMode(true);
   panel->SetRollUpMode(true);
   panel->SetRollUpState(true);
-  EXPECT_EQ(panel->Height(), 4) << "only the skin's frame remains";
+  EXPECT_EQ(panel->Height(), rolled) << "only the skin's caption bar and frame remain";
   EXPECT_EQ(panel->RealHeight(), 60);
   EXPECT_FALSE(label->Visible());
 
@@ -155,11 +175,116 @@ TEST_F(StoredSkinControls, ARolledPanelTakesTheRolledHeightOfEachSkin) {
   EXPECT_EQ(panel->RealHeight(), 60);
   stored->SetCompressedData(storedBytes);
   data->ApplyStoredSkin(*stored);
-  EXPECT_EQ(panel->Height(), 4);
+  EXPECT_EQ(panel->Height(), rolled);
 
   panel->SetRollUpState(false);
   EXPECT_EQ(panel->Height(), 60);
   EXPECT_TRUE(label->Visible());
+}
+
+TEST(SkinPanelResource, TabOrderConstraintsAndAlignAreReadAndKept) {
+  TRelayForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  ClientWidth = 300
+  ClientHeight = 240
+  object First: TspSkinPanel
+    Align = alTop
+    Height = 10
+    TabStop = True
+    TabOrder = 1
+    Constraints.MinHeight = 40
+  end
+  object Second: TspSkinPanel
+    Align = alLeft
+    Width = 500
+    TabStop = True
+    TabOrder = 0
+    Constraints.MaxWidth = 90
+  end
+  object Plain: TspSkinPanel
+    Align = alClient
+  end
+end
+)");
+  auto* first = static_cast<TspSkinPanel*>(form.FindComponent("First"));
+  auto* second = static_cast<TspSkinPanel*>(form.FindComponent("Second"));
+  auto* plain = static_cast<TspSkinPanel*>(form.FindComponent("Plain"));
+  EXPECT_EQ(first->Height(), 40) << "the minimum height wins over the stored one";
+  EXPECT_EQ(first->Width(), 300);
+  EXPECT_EQ(second->Top(), 40);
+  EXPECT_EQ(second->Width(), 90) << "the maximum width wins over the stored one";
+  EXPECT_EQ(plain->Left(), 90);
+  EXPECT_EQ(plain->Width(), 210);
+  EXPECT_FALSE(plain->TabStop());
+
+  form.Show();
+  Pump();
+  form.SelectNext(nullptr, true, true);
+  EXPECT_EQ(form.ActiveControl(), second) << "tab order 0 comes first";
+  form.SelectNext(second, true, true);
+  EXPECT_EQ(form.ActiveControl(), first);
+  form.SelectNext(first, true, true);
+  EXPECT_EQ(form.ActiveControl(), second) << "a panel without TabStop is passed over";
+
+  first->Constraints()->SetMaxHeight(30);
+  EXPECT_EQ(first->Constraints()->MinHeight(), 30) << "the limits never cross";
+  EXPECT_EQ(first->Height(), 30) << "a new limit applies at once";
+  EXPECT_EQ(second->Top(), 30) << "and the panels below follow";
+  SetWindowPos(first->Handle(), nullptr, 0, 0, 300, 5, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(first->Height(), 30) << "a size the system imposes keeps the limits too";
+}
+
+TEST(SkinPanelResource, SkinnedControlsShowTheirPopupMenu) {
+  TRelayForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object Popup1: TPopupMenu
+  end
+  object Panel: TspSkinPanel
+    PopupMenu = Popup1
+    object Button: TspSkinButton
+      Left = 10
+      Top = 10
+    end
+  end
+end
+)");
+  auto* panel = static_cast<TspSkinPanel*>(form.FindComponent("Panel"));
+  auto* button = static_cast<TspSkinButton*>(form.FindComponent("Button"));
+  EXPECT_EQ(panel->PopupMenu(), form.FindComponent("Popup1"));
+  auto* panelMenu = new TRecordingPopup(&form);
+  auto* buttonMenu = new TRecordingPopup(&form);
+  panel->SetPopupMenu(panelMenu);
+  button->SetPopupMenu(buttonMenu);
+  EventLog events;
+  button->SetOnClick(TNotifyEvent::Of<&EventLog::Clicked>(&events));
+  form.Show();
+  Pump();
+
+  // A right click as the system delivers it: the release asks for the context menu.
+  PostMessageA(panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(120, 100));
+  PostMessageA(panel->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(120, 100));
+  Pump();
+  ASSERT_EQ(panelMenu->shown.size(), 1u);
+  EXPECT_EQ(panelMenu->PopupComponent(), panel);
+  PostMessageA(button->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(button->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump();
+  ASSERT_EQ(buttonMenu->shown.size(), 1u) << "the button's own menu, not the panel's";
+  EXPECT_EQ(panelMenu->shown.size(), 1u);
+  EXPECT_TRUE(events.entries.empty()) << "the right button does not click";
+
+  // The menu key on the focused button asks at its top-left corner.
+  button->SetFocus();
+  Pump();
+  PostMessageA(button->Handle(), WM_KEYUP, VK_APPS, 0);
+  Pump();
+  ASSERT_EQ(buttonMenu->shown.size(), 2u);
+  POINT corner{0, 0};
+  ClientToScreen(button->Handle(), &corner);
+  EXPECT_EQ(buttonMenu->shown[1].x, corner.x);
+  EXPECT_EQ(buttonMenu->shown[1].y, corner.y);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -192,14 +192,6 @@ TEST(Menus, RunMenuBarCommandsAndShortCuts) {
   EXPECT_EQ(form.clicked, (std::vector<std::string>{"Open", "Open"}));
 }
 
-// Records what it was asked to show instead of showing it.
-class TRecordingPopup : public TPopupMenu {
-public:
-  using TPopupMenu::TPopupMenu;
-  void Popup(int x, int y) override { shown.push_back({x, y}); }
-  std::vector<POINT> shown;
-};
-
 TEST(Menus, ShowAControlsPopupMenuOnContextMenuRequests) {
   TForm form(nullptr);
   form.SetBounds(100, 100, 200, 150);

@@ -65,5 +65,55 @@ TEST(RegionGdi, MaskPartsUniteTheClientWithTheBands) {
   EXPECT_FALSE(RegionFromMaskParts(mask, src, crossed, 40));
 }
 
+// The region the parts stand for, built the plain way: the client rectangle united with one
+// region for each band.
+UniqueRegion UnitedParts(const TMaskRegionParts& parts) {
+  const TRect& n = parts.Client;
+  UniqueRegion united(CreateRectRgn(n.Left, n.Top, n.Right, n.Bottom));
+  for (const TMaskBand& band : parts.Bands)
+    if (UniqueRegion piece =
+            RegionFromRegionData(MaskToRegionData(band.Picture, band.OffsetX, band.OffsetY)))
+      CombineRgn(united.Get(), united.Get(), piece.Get(), RGN_OR);
+  return united;
+}
+
+void ExpectSameRegionAtSizes(const TBitmap& mask, const TSkinDivision& src) {
+  // The pixels as the general reader sees them, not as the monochrome one does.
+  const TMaskBits bits = TMaskBits::FromPicture(TFBitmap::FromBitmap(mask));
+  for (auto [w, h] : {std::pair{mask.Width(), mask.Height()}, {mask.Width() + 1, mask.Height() + 3},
+                      {767, 451}, {1024, 768}, {src.Client.Left + 1, src.Client.Top + 1}}) {
+    const TSkinDivision tgt = TargetDivision(src, mask.Width(), mask.Height(), w, h);
+    UniqueRegion oneBlock = RegionFromMaskParts(mask, src, tgt, w);
+    const TMaskRegionParts parts = ComposeMaskRegionParts(bits, src, tgt, w);
+    ASSERT_EQ(static_cast<bool>(oneBlock), parts.HasRegion) << w << " x " << h;
+    if (!oneBlock) continue;
+    UniqueRegion united = UnitedParts(parts);
+    EXPECT_TRUE(EqualRgn(oneBlock.Get(), united.Get())) << w << " x " << h;
+    for (int y = -1; y <= h; y += 3)
+      for (int x : {0, 1, src.Client.Left, w / 2, w - 2, w - 1})
+        ASSERT_EQ(PtInRegion(oneBlock.Get(), x, y), PtInRegion(united.Get(), x, y)) << x << "," << y;
+  }
+}
+
+// The window's region is built as one block of region data; it holds the same pixels as the
+// client rectangle united band by band.
+TEST(RegionGdi, OneBlockOfMaskPartsEqualsTheUnitedBands) {
+  TBitmap frameMask;
+  frameMask.LoadFromFile(TM_SOURCE_DIR "/assets/skins/default/framemask.bmp");
+  ASSERT_EQ(frameMask.BitCount(), 1);
+  ExpectSameRegionAtSizes(frameMask, {{40, 30}, {260, 30}, {40, 116}, {260, 116}, {4, 30, 296, 116}});
+
+  // Noise in a monochrome mask whose colour table lists white first.
+  TBitmap noise;
+  noise.SetBitCount(1);
+  noise.SetSize(61, 47);
+  noise.Palette() = {0xFFFFFF, 0x000000};
+  std::mt19937 random(5);
+  for (int y = 0; y < noise.Height(); ++y)
+    for (int i = 0; i < noise.RowBytes(); ++i) noise.ScanLine(y)[i] = static_cast<uint8_t>(random());
+  ExpectSameRegionAtSizes(noise, {{9, 7}, {50, 7}, {9, 40}, {50, 40}, {5, 7, 55, 40}});
+  ExpectSameRegionAtSizes(noise, {{9, 7}, {50, 7}, {9, 40}, {50, 40}, {0, 0, 61, 47}});
+}
+
 }  // namespace
 }  // namespace tmv

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LabelTestSupport.h"
+#include "win/framework/TestSupport.h"
 #include "labels/RzBorders.h"
 #include "labels/RzLabel.h"
 
@@ -336,16 +337,15 @@ TEST_F(LabelPainting, RotatedAndArcTextFreeEveryFontTheyMake) {
     label.SetRotation(rotation);
     label.SetAngle(45);
     label.Paint(*bmp->Canvas());
-    const int before = LiveGdiObjects();
-    ASSERT_GT(before, 0);
+    const TGuiObjects before = CountGuiObjects();
     for (int i = 0; i < 1000; ++i) label.Paint(*bmp->Canvas());
-    EXPECT_EQ(LiveGdiObjects(), before) << rotation;
+    EXPECT_EQ(CountGuiObjects().Gdi, before.Gdi) << rotation;
   }
   // The count does see fonts that are kept.
-  const int before = LiveGdiObjects();
+  const TGuiObjects before = CountGuiObjects();
   TFont kept;
   kept.Handle();
-  EXPECT_EQ(LiveGdiObjects(), before + 1);
+  EXPECT_EQ(CountGuiObjects().Gdi, before.Gdi + 1);
 }
 
 }  // namespace

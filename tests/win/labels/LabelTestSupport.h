@@ -1,7 +1,6 @@
 #pragma once
 // Painting labels into memory bitmaps and reading the pixels back.
 #include <windows.h>
-#include <winternl.h>
 
 #include <memory>
 #include <set>
@@ -62,25 +61,6 @@ inline SIZE Extent(const PixelSet& set) {
   int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
   for (auto [x, y] : set) x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
   return set.empty() ? SIZE{0, 0} : SIZE{x1 - x0 + 1, y1 - y0 + 1};
-}
-
-// The GDI objects this process holds. Windows counts them for us; Wine answers 0 there, and
-// its per-process handle table, found through the PEB as on Windows, is counted instead.
-inline int LiveGdiObjects() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(n);
-  struct Entry {
-    uint64_t Object;
-    uint32_t Owner;
-    uint16_t Unique;
-    uint8_t Type;
-    uint8_t Flags;
-    uint64_t UserPointer;
-  };
-  const auto* peb = reinterpret_cast<const char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0x94);
-  int count = 0;
-  for (int i = 0; i < 0x10000; ++i) count += table[i].Type != 0;
-  return count;
 }
 
 }  // namespace tmv
