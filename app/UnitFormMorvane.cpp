@@ -12,6 +12,7 @@
 #include "framework/core/Streams.h"
 #include "framework/core/TextUtils.h"
 #include "framework/gui/AnsiFileNames.h"
+#include "skin/controls/SkinCtrlsRegistration.h"
 #include "skin/shell/SkinShellCtrls.h"
 
 namespace tmv {
@@ -127,8 +128,10 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
        Method<&TFormMorvane::BtnUpdateClick>("BtnUpdateClick"),
        Method<&TFormMorvane::BTNSaveClick>("BTNSaveClick"),
        Method<&TFormMorvane::BTNSaveAllClick>("BTNSaveAllClick")},
-      {Field<&TFormMorvane::spSkinData1>("spSkinData1"),
+      {Field<&TFormMorvane::spDynamicSkinForm1>("spDynamicSkinForm1"),
+       Field<&TFormMorvane::spSkinData1>("spSkinData1"),
        Field<&TFormMorvane::spCompressedStoredSkin1>("spCompressedStoredSkin1"),
+       Field<&TFormMorvane::spSkinHint1>("spSkinHint1"),
        Field<&TFormMorvane::AppStatusBar>("AppStatusBar"),
        Field<&TFormMorvane::spSkinStatusPanel1>("spSkinStatusPanel1"), Field<&TFormMorvane::Memo1>("Memo1"),
        Field<&TFormMorvane::spSkinPanel1>("spSkinPanel1"), Field<&TFormMorvane::BTNSelFile>("BTNSelFile"),
@@ -145,7 +148,9 @@ const TClassInfo& TFormMorvane::StaticClassInfo() {
 }
 
 TFormMorvane::TFormMorvane(TComponent* owner) : TForm(owner) {
-  RegisterSkinDataClasses();
+  RegisterSkinControlClasses();
+  RegisterSkinHintClasses();
+  RegisterDynamicSkinFormClasses();
   InitFormResource();
 }
 

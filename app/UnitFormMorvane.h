@@ -13,21 +13,27 @@
 #include "framework/gui/ImgList.h"
 #include "framework/gui/Menus.h"
 #include "framework/gui/StdCtrls.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckRadioBox.h"
+#include "skin/controls/SkinLabel.h"
+#include "skin/controls/SkinPanel.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/DynamicSkinForm.h"
+#include "skin/hint/SkinHint.h"
 
 namespace tmv {
 
 // The classes of the window's visible parts. The window's logic asks them only for what these
 // names promise (a click, Checked, ItemIndex), so other classes with the same members can
 // take their place.
-using TToolPanel = TPanel;
-using TToolButton = TBitBtn;
-using TToolRadioBox = TRadioButton;
+using TToolPanel = TspSkinPanel;
+using TToolButton = TspSkinButton;
+using TToolRadioBox = TspSkinCheckRadioBox;
 using TToolComboBox = TComboBox;
 using TToolLinkLabel = TLinkLabel;
-using TToolStatusBar = TStatusBar;
-using TToolStatusPanel = TStatusPanel;
+using TToolStatusBar = TspSkinStatusBar;
+using TToolStatusPanel = TspSkinStatusPanel;
 
 // The state of the icon list, shared by the window's handlers while the program runs.
 // IconCount: the icons in the list, and the number of the last one taken.
@@ -47,8 +53,10 @@ public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
+  TspDynamicSkinForm* spDynamicSkinForm1 = nullptr;
   TspSkinData* spSkinData1 = nullptr;
   TspCompressedStoredSkin* spCompressedStoredSkin1 = nullptr;
+  TspSkinHint* spSkinHint1 = nullptr;
   TToolStatusBar* AppStatusBar = nullptr;
   TToolStatusPanel* spSkinStatusPanel1 = nullptr;
   TMemo* Memo1 = nullptr;

@@ -127,6 +127,11 @@ bool TspSkinControl::FocusOnPress() {
   return Focused();
 }
 
+void TspSkinControl::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.FrameworkClassName = ClassName();
+}
+
 void TspSkinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND:

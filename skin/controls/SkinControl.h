@@ -64,6 +64,9 @@ protected:
   // click.
   bool FocusingByClick() const { return focusingByClick_; }
   void Notification(TComponent* component, TOperation operation) override;
+  // The window's class is named after the control's, so other programs can tell the skinned
+  // controls apart.
+  void CreateParams(TCreateParams& params) override;
   // The face composed off-screen at the control's size and copied once.
   void Paint() override;
   // Both draw into a bitmap of the control's size; neither draws anything here.

@@ -1,21 +1,22 @@
 // Looks at the running TalvexMorvane from outside its process, for the end-to-end test.
 //   count        prints the number of items in the window's icon list
-//   open         clicks the window's open button
 //   dialog       succeeds when an open dialog is showing
 //   type TEXT    types TEXT into the open dialog's file name box, then presses Open
-//   button LEFT  clicks the window's button whose left edge is LEFT pixels into its client area
+//   button LEFT  prints the screen point "X Y" in the middle of the tool button whose left edge
+//                is LEFT pixels into its parent's client area (8: open, 192: save selected,
+//                224: save all); the test presses it there with the real mouse
 //   folder       in the folder browser, selects the first folder it accepts and confirms it
 //   summary      succeeds when the export summary is showing
 //   answer       confirms the export summary
 //   enabled      succeeds when the window takes input
 //   top          succeeds when the window is the one seen at its own centre
 //   caption      prints the screen point "X Y" in the middle of the window's caption
+//   window       prints the window's screen rectangle "LEFT TOP RIGHT BOTTOM"
 //   close        asks the window to close
-//   focus        prints 1 or 0 (the window is the foreground window) and the class of the
-//                window holding the keyboard focus in the program
+//   focus        prints 1 or 0 (the window is the foreground window), the class of the window
+//                holding the keyboard focus in the program and its left edge in its parent's
+//                client area
 //   listpos      prints the screen position of the middle of the icon list
-//   click N      clicks the Nth glyph button from the left (0: open, 1: save selected)
-//                without moving the focus
 //   modal        succeeds when a dialog box of the program (a message box, the folder
 //                browser) is showing
 //   taskbar      succeeds when the program's taskbar button is its application window's (shown,
@@ -28,7 +29,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,12 +39,12 @@ namespace {
 HWND MainWindow() { return FindWindowA(nullptr, "TalvexMorvane V2.5(文件图标提取器)"); }
 HWND ApplicationWindow() { return FindWindowA("TMApplication", "TalvexMorvane"); }
 
+// The window class of the tool buttons, named after the control class.
+const char kButtonClass[] = "TspSkinButton";
+
 struct ChildSearch {
   const char* className;
-  LONG style;  // a style bit the child must have, or 0
   HWND found;
-  int left;
-  int skipBefore;  // only children right of this are taken
 };
 
 BOOL CALLBACK FindChild(HWND window, LPARAM param) {
@@ -52,26 +52,14 @@ BOOL CALLBACK FindChild(HWND window, LPARAM param) {
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
   if (_stricmp(name, search->className) != 0) return TRUE;
-  const LONG style = GetWindowLongA(window, GWL_STYLE);
-  if (search->style && (style & 0x0F) != search->style) return TRUE;
-  RECT r;
-  GetWindowRect(window, &r);
-  if (r.left > search->skipBefore && (!search->found || r.left < search->left)) {
-    search->found = window;
-    search->left = r.left;
-  }
-  return TRUE;
+  search->found = window;
+  return FALSE;
 }
 
-// The leftmost child of that class (and button style) anywhere under parent; with skip,
-// the one that many places further right.
-HWND Child(HWND parent, const char* className, LONG style = 0, int skip = 0) {
-  ChildSearch search{className, style, nullptr, 0, INT_MIN};
-  for (int i = 0; i <= skip && parent; ++i) {
-    search.found = nullptr;
-    EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
-    search.skipBefore = search.left;
-  }
+// The first child of that class anywhere under parent.
+HWND Child(HWND parent, const char* className) {
+  ChildSearch search{className, nullptr};
+  if (parent) EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -138,8 +126,16 @@ bool ChooseFirstFolder(HWND dialog) {
   return false;
 }
 
+// The window's left edge in its parent's client area.
+int LeftInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT corner = {r.left, r.top};
+  ScreenToClient(GetParent(window), &corner);
+  return corner.x;
+}
+
 struct ButtonSearch {
-  HWND main;
   int left;
   HWND found;
 };
@@ -148,11 +144,7 @@ BOOL CALLBACK FindButtonAt(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<ButtonSearch*>(param);
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
-  RECT r;
-  GetWindowRect(window, &r);
-  POINT corner = {r.left, r.top};
-  ScreenToClient(search->main, &corner);
-  if (_stricmp(name, "Button") == 0 && corner.x == search->left) search->found = window;
+  if (strcmp(name, kButtonClass) == 0 && LeftInParent(window) == search->left) search->found = window;
   return TRUE;
 }
 
@@ -166,12 +158,6 @@ int main(int argc, char** argv) {
     HWND list = Child(main, WC_LISTVIEWA);
     if (!list) return 1;
     std::printf("%d\n", static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
-    return 0;
-  }
-  if (command == "open") {
-    HWND button = Child(main, "Button", BS_OWNERDRAW);
-    if (!button) return 1;
-    PostMessageA(button, BM_CLICK, 0, 0);
     return 0;
   }
   if (command == "dialog") return OpenDialog() ? 0 : 1;
@@ -190,8 +176,12 @@ int main(int argc, char** argv) {
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info)) return 1;
     char name[64] = "-";
-    if (info.hwndFocus) GetClassNameA(info.hwndFocus, name, sizeof name);
-    std::printf("%d %s\n", GetForegroundWindow() == main ? 1 : 0, name);
+    int left = 0;
+    if (info.hwndFocus) {
+      GetClassNameA(info.hwndFocus, name, sizeof name);
+      left = LeftInParent(info.hwndFocus);
+    }
+    std::printf("%d %s %d\n", GetForegroundWindow() == main ? 1 : 0, name, left);
     return 0;
   }
   if (command == "listpos") {
@@ -202,14 +192,6 @@ int main(int argc, char** argv) {
     std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     return 0;
   }
-  if (command == "click" && argc > 2) {
-    HWND button = Child(main, "Button", BS_OWNERDRAW, std::atoi(argv[2]));
-    if (!button) return 1;
-    // The notice a click sends, without the press that would focus the button.
-    PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-    return 0;
-  }
   if (command == "modal") {
     if (!main) return 1;
     DWORD process = 0;
@@ -218,10 +200,11 @@ int main(int argc, char** argv) {
     return process == 0 ? 0 : 1;
   }
   if (command == "button" && argc > 2) {
-    ButtonSearch search{main, std::atoi(argv[2]), nullptr};
+    ButtonSearch search{std::atoi(argv[2]), nullptr};
     if (main) EnumChildWindows(main, &FindButtonAt, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return 1;
-    PostMessageA(search.found, BM_CLICK, 0, 0);
+    RECT r;
+    if (!search.found || !IsWindowVisible(search.found) || !GetWindowRect(search.found, &r)) return 1;
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     return 0;
   }
   if (command == "folder") {
@@ -241,6 +224,12 @@ int main(int argc, char** argv) {
     if (!main || !GetWindowRect(main, &r)) return 1;
     HWND seen = WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     return seen && GetAncestor(seen, GA_ROOT) == main ? 0 : 1;
+  }
+  if (command == "window") {
+    RECT r;
+    if (!main || !GetWindowRect(main, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
   }
   if (command == "caption") {
     RECT r;

@@ -12,7 +12,9 @@
 #include "app/IconNaming.h"
 #include "fixtures/FixtureIcons.h"
 #include "framework/core/Streams.h"
+#include "skin/hint/SkinHintWindow.h"
 #include "skin/shell/SkinShellCtrls.h"
+#include "win/controls/SkinControlsTestSupport.h"
 #include "win/framework/TestSupport.h"
 
 namespace tmv {
@@ -220,12 +222,12 @@ struct MainWindow : testing::Test {
     });
     Click(form->BTNSelFile);
   }
-  // A click as the button's window reports it, so an error is shown the way the program
-  // shows it.
+  // A press of Space as the button's window reports it, so an error is shown the way the
+  // program shows it; the focus stays where it is.
   void Click(TWinControl* button) {
     HWND window = button->Handle();
-    SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(window));
+    SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    SendMessageA(window, WM_KEYUP, VK_SPACE, 0xC0390001);
   }
   std::vector<std::string> Captions() {
     std::vector<std::string> captions;
@@ -249,8 +251,13 @@ struct MainWindow : testing::Test {
 
 TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->Caption(), "TalvexMorvane V2.5(文件图标提取器)");
+  // The skinned frame keeps the size the window was made with (667 x 363 inside the plain
+  // frame) and takes its own borders from it, as the stored skin's frame picture has them.
+  const TRect& inside = form->spSkinData1->FormInfo.ClRect;
+  const TBitmap& frame = form->spSkinData1->Picture();
+  EXPECT_EQ(form->Width() - form->ClientWidth(), frame.Width() - inside.Width());
+  EXPECT_EQ(form->Height() - form->ClientHeight(), frame.Height() - inside.Height());
   EXPECT_EQ(form->ClientWidth(), 667);
-  EXPECT_EQ(form->ClientHeight(), 363);
   EXPECT_EQ(form->FormStyle(), fsStayOnTop);
   EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   EXPECT_EQ(form->spSkinPanel1->Height(), 41);
@@ -271,7 +278,7 @@ TEST_F(MainWindow, IsReadFromItsResourceWithEveryPartInPlace) {
   EXPECT_EQ(form->OpenDialog1->Options(), TOpenOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing));
   // The list fills what the tool panel and the status bar leave.
   EXPECT_EQ(form->ListView1->Top(), 41);
-  EXPECT_EQ(form->ListView1->Height(), 363 - 41 - 21);
+  EXPECT_EQ(form->ListView1->Height(), form->ClientHeight() - 41 - 21);
   EXPECT_EQ(form->ProductPage(), form->RzURLLabel4->URL());
   EXPECT_EQ(form->RzURLLabel1->URL(), "mailto:" + form->RzURLLabel1->Caption());
 }
@@ -285,6 +292,101 @@ TEST_F(MainWindow, LoadsTheStoredDefaultSkinWhenItIsMade) {
   ASSERT_FALSE(form->spSkinData1->SkinEmpty()) << form->spSkinData1->LastError();
   for (const char* name : {"button", "radiobox", "panel", "statusbar", "statuspanel", "combobox"})
     EXPECT_NE(form->spSkinData1->FindControlIndex(name), -1) << name;
+}
+
+bool SameFace(const TFaceShot& a, const TFaceShot& b) {
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+TEST_F(MainWindow, EverySkinnedPartIsDrawnFromItsEntryInTheStoredSkin) {
+  const std::vector<std::pair<TspSkinCustomControl*, const char*>> parts = {
+      {form->spSkinPanel1, "panel"},        {form->BTNSelFile, "button"},
+      {form->RB16, "radiobox"},             {form->RB32, "radiobox"},
+      {form->BTNSave, "button"},            {form->BTNSaveAll, "button"},
+      {form->BTNHelp, "button"},            {form->BtnUpdate, "button"},
+      {form->AppStatusBar, "statusbar"},    {form->spSkinStatusPanel1, "statuspanel"}};
+  for (auto& [control, name] : parts) {
+    EXPECT_EQ(control->SkinData(), form->spSkinData1) << control->Name();
+    EXPECT_EQ(control->SkinDataName(), name) << control->Name();
+    EXPECT_NE(control->SkinIndex(), -1) << control->Name();
+    EXPECT_EQ(control->SkinIndex(), form->spSkinData1->FindControlIndex(name)) << control->Name();
+    // What it shows is the skin's picture, not the built-in look it falls back to without one.
+    const TFaceShot skinned(*control);
+    control->SetSkinDataName("");
+    const TFaceShot builtIn(*control);
+    control->SetSkinDataName(name);
+    EXPECT_FALSE(SameFace(skinned, builtIn)) << control->Name();
+  }
+}
+
+// Leaves the pointer in the screen's corner, where no test puts a window: the system reports
+// a pointer over a window to it, on its own time, also in later test programs.
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
+
+// The application shows hints for its main form only, so this window is made as that.
+TEST(MainWindowHints, AreDrawnByTheSkinHint) {
+  auto* form = Application()->CreateForm<TFormMorvane>();
+  ASSERT_EQ(Application()->MainForm(), form);
+  form->Show();
+  Pump();
+  ASSERT_NE(form->spSkinHint1, nullptr);
+  EXPECT_TRUE(form->spSkinHint1->Active());
+  EXPECT_EQ(form->spSkinHint1->SkinData(), form->spSkinData1);
+  HWND button = form->BTNSave->Handle();
+  const POINT middle = {form->BTNSave->Width() / 2, form->BTNSave->Height() / 2};
+  POINT cursor = middle;
+  ClientToScreen(button, &cursor);
+  SetCursorPos(cursor.x, cursor.y);
+  // The system reports the move on its own time, maybe from where the mouse was; the mouse
+  // resting on the button says where it is until the hint shows.
+  EXPECT_TRUE(PumpUntil([&] {
+    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+    return Application()->HintWindow()->Showing();
+  }));
+  auto* window = dynamic_cast<TspSkinHintWindow*>(Application()->HintWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->Skinned());
+  EXPECT_EQ(window->Caption(), "保存当前选中图标");
+  Application()->CancelHint();
+  delete form;
+  Pump();
+  ParkPointer();
+}
+
+TEST_F(MainWindow, TheSystemMenuButtonOpensNoMenuAndLeavesTheKeyboardToTheWindow) {
+  TspDynamicSkinForm& frame = *form->spDynamicSkinForm1;
+  auto* button = dynamic_cast<TspSkinStdButtonObject*>(frame.FindObject("sysmenubutton"));
+  ASSERT_NE(button, nullptr);
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  const TRect& r = button->ObjectRect;
+  const POINT at = {window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2};
+  SetCursorPos(at.x, at.y);
+  const LRESULT hit = SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  ASSERT_TRUE(PumpUntil([&] { return frame.HoverIndex() >= 0; }));
+  PostMessageA(form->Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
+  Pump();
+  EXPECT_TRUE(button->Down()) << "pressed";
+  EXPECT_FALSE(frame.SkinMenuOpen());
+  EXPECT_FALSE(frame.SkinMenu().Showing());
+  PostMessageA(form->Handle(), WM_LBUTTONUP, 0, 0);
+  Pump();
+  EXPECT_FALSE(button->Down());
+  // No menu watches the keyboard: a key still reaches the focused button.
+  bool asked = false;
+  SetOpenFileDialogHook([&](OPENFILENAMEW&) {
+    asked = true;
+    return FALSE;
+  });
+  form->BTNSelFile->SetFocus();
+  PostMessageA(form->BTNSelFile->Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  PostMessageA(form->BTNSelFile->Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
+  Pump();
+  EXPECT_TRUE(asked);
+  ParkPointer();
 }
 
 TEST_F(MainWindow, ClosingStopsTakingDropsAndFreesTheWindow) {
