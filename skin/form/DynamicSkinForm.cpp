@@ -1161,6 +1161,7 @@ void TspDynamicSkinForm::HoverTick(TObject*) {
       UpdateHover(-1, -1);
       hoverTimer_->SetEnabled(false);
     }
+    if (useSkinCursors_ && skinned_) ShowSkinCursor();
     return;
   }
   if (inSizeMove_) {
@@ -1178,6 +1179,20 @@ void TspDynamicSkinForm::HoverTick(TObject*) {
     UpdateHover(x, y);
   else if (hoverIndex_ != -1)
     UpdateHover(-1, -1);
+}
+
+TCursor TspDynamicSkinForm::SkinCursor(int32_t index) const {
+  if (index < 0) return crDefault;
+  const TCursor number = skinData_->StartCursorIndex + index;
+  // A cursor whose picture the skin could not make is no cursor: the arrow must not stand in.
+  return Screen()->CursorRegistered(number) ? number : crDefault;
+}
+
+void TspDynamicSkinForm::ShowSkinCursor() {
+  const TspActiveSkinObject* hovered = ObjectAt(hoverIndex_);
+  TCursor cursor = hovered ? SkinCursor(hovered->CursorIndex) : crDefault;
+  if (cursor == crDefault) cursor = SkinCursor(skinData_->FormInfo.FormCursorIndex);
+  form_.SetCursor(cursor);
 }
 
 void TspDynamicSkinForm::MorphTick(TObject*) {

@@ -293,6 +293,10 @@ private:
   void CaptionDoubleClick();
   void ResetObjectsMouse();
   void HoverTick(TObject* sender);
+  // The skin's cursor number of a cursor index, the default cursor for none.
+  TCursor SkinCursor(int32_t index) const;
+  // The form's cursor from the hovered object's skin cursor, else the skin's form cursor.
+  void ShowSkinCursor();
   void MorphTick(TObject* sender);
   void AnimationTick(TObject* sender);
   void StopTimers();

@@ -262,6 +262,62 @@ TEST_F(SkinnedForm, WithoutANonClientAreaTheSkinIsTheClientBackground) {
   EXPECT_EQ(at(250, 298), PictureAt(picture, 40 + (250 - 40) % 220, 118));
 }
 
+// Without a non-client area the form's own cursor is what shows over the frame's objects, so
+// the skin's cursors come through it; the borders keep the system's sizing cursors.
+TEST_F(SkinnedForm, WithoutANonClientAreaTheFormShowsTheSkinsCursors) {
+  TspSkinData& skin = form->Skin();
+  for (auto& d : skin.ObjectList) d->CursorIndex = 0;
+  skin.FormInfo.FormCursorIndex = 1;
+  const TCursor first = skin.StartCursorIndex;
+  const HCURSOR objectCursor = LoadCursor(nullptr, IDC_CROSS), formCursor = LoadCursor(nullptr, IDC_HELP);
+  Screen()->SetCursors(first, objectCursor);
+  Screen()->SetCursors(first + 1, formCursor);
+  // The panel would cover the caption's objects.
+  dynamic_cast<TControl*>(form->FindComponent("spSkinPanel1"))->SetVisible(false);
+  TspDynamicSkinForm& f = form->Frame();
+  f.SetUseSkinCursors(true);
+  f.SetSupportNCArea(false);
+  f.SetSkinData(nullptr);
+  f.SetSkinData(&skin);
+  form->SetBounds(10, 10, 500, 300);
+  SetForegroundWindow(Window());
+  Pump();
+  int index = 0;
+  while (index < static_cast<int>(f.FrameObjects().size()) && !f.TakesPart(*f.FrameObjects()[index])) ++index;
+  ASSERT_LT(index, static_cast<int>(f.FrameObjects().size()));
+  const TRect r = f.FrameObjects()[index]->ObjectRect;
+  auto pointAt = [&](int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(Window(), &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageA(Window(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  };
+  auto setCursor = [&](int code) {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(code, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+
+  pointAt((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  EXPECT_TRUE(PumpUntil([&] { return f.HoverIndex() == index && form->Cursor() == first; }))
+      << f.FrameObjects()[index]->IDName << ": hover " << f.HoverIndex() << ", cursor " << form->Cursor();
+  EXPECT_EQ(setCursor(HTCLIENT), objectCursor);
+
+  pointAt(250, 150);
+  EXPECT_TRUE(PumpUntil([&] { return f.HoverIndex() == -1 && form->Cursor() == first + 1; }))
+      << "off the objects the skin's form cursor; cursor " << form->Cursor();
+  EXPECT_EQ(setCursor(HTCLIENT), formCursor);
+  EXPECT_EQ(setCursor(HTLEFT), LoadCursor(nullptr, IDC_SIZEWE)) << "the border sizes as ever";
+
+  Screen()->SetCursors(first + 1, nullptr);
+  pointAt(251, 150);
+  EXPECT_TRUE(PumpUntil([&] { return form->Cursor() == crDefault; }))
+      << "a cursor the skin could not make is the default one, not the arrow; cursor " << form->Cursor();
+  skin.FormInfo.FormCursorIndex = -1;
+  f.SetUseSkinCursors(false);
+  Screen()->SetCursors(first, nullptr);
+}
+
 }  // namespace
 }  // namespace tmv
 
