@@ -227,6 +227,73 @@ TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
   EXPECT_NE(PictureAt(form->Skin().InActivePicture(), 100, 0), PictureAt(picture, 100, 0));
 }
 
+TEST_F(SkinnedForm, AnInactiveFormWithoutAnInactivePictureIsMadeFromTheActiveOne) {
+  TspSkinData& skin = form->Skin();
+  const COLORREF active = PictureAt(skin.Picture(), 100, 0);
+  skin.InActivePicture().Assign(TBitmap());
+  TForm other(nullptr);
+  other.Show();
+  SetForegroundWindow(other.Handle());
+  Pump();
+  ASSERT_FALSE(form->Frame().IsFormActive());
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), active) << "no effect asked for: the active picture";
+  skin.FormInfo.AutoRenderingInActiveImage = true;
+  skin.FormInfo.InActiveEffect = ieInvert;
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), RGB(255 - GetRValue(active), 255 - GetGValue(active), 255 - GetBValue(active)));
+  skin.FormInfo.InActiveEffect = ieGrayScale;
+  const TFrameShot grey(*form);
+  auto isGrey = [](COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); };
+  int colouredBefore = 0;
+  for (int x : {10, 100, 250}) {
+    colouredBefore += !isGrey(PictureAt(skin.Picture(), x, 0));
+    EXPECT_TRUE(isGrey(grey.At(x, 0))) << "grey at " << x;
+  }
+  EXPECT_GT(colouredBefore, 0) << "the points must be coloured in the skin to show the effect";
+  SetForegroundWindow(Window());
+  PumpUntil([&] { return form->Frame().IsFormActive(); });
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), active) << "the effect only while inactive";
+}
+
+// The system-menu button draws the form's small icon in place of its skin picture when asked to.
+TEST_F(SkinnedForm, TheSystemMenuButtonShowsTheFormsIconOnlyWhenAsked) {
+  constexpr COLORREF kIconColour = RGB(250, 0, 10);
+  {
+    TBitmap colour;
+    colour.SetBitCount(24);
+    colour.SetSize(32, 32);
+    UniqueBrush brush(CreateSolidBrush(kIconColour));
+    RECT all = {0, 0, 32, 32};
+    FillRect(colour.Canvas()->Handle(), &all, brush.Get());
+    const std::vector<uint8_t> opaque(32 * 32 / 8, 0);
+    UniqueBitmap mask(CreateBitmap(32, 32, 1, 1, opaque.data()));
+    ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Handle()};
+    form->Icon()->SetHandle(CreateIconIndirect(&info));
+  }
+  TspDynamicSkinForm& f = form->Frame();
+  const TspSkinStdButtonObject* button = nullptr;
+  for (auto& o : f.FrameObjects())
+    if (auto* b = dynamic_cast<const TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu) button = b;
+  ASSERT_NE(button, nullptr);
+  auto iconPixels = [&] {
+    TFrameShot shot(*form);
+    int n = 0;
+    const TRect& r = button->ObjectRect;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += shot.At(x, y) == kIconColour;
+    return n;
+  };
+  const TRect skinPlace = button->ObjectRect;
+  EXPECT_EQ(iconPixels(), 0) << "the skin's picture";
+  f.SetShowIcon(true);
+  const SIZE small = TspDynamicSkinForm::SmallIconSize();
+  EXPECT_EQ(button->ObjectRect.Width(), small.cx);
+  EXPECT_EQ(button->ObjectRect.Height(), small.cy);
+  EXPECT_EQ(iconPixels(), small.cx * small.cy) << "the whole button is the icon";
+  f.SetShowIcon(false);
+  EXPECT_TRUE(button->ObjectRect == skinPlace);
+  EXPECT_EQ(iconPixels(), 0);
+}
+
 }  // namespace
 }  // namespace tmv
 
