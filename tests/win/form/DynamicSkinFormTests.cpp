@@ -254,6 +254,42 @@ TEST_F(SkinnedForm, AnInactiveFormWithoutAnInactivePictureIsMadeFromTheActiveOne
   EXPECT_EQ(TFrameShot(*form).At(100, 0), active) << "the effect only while inactive";
 }
 
+// A skin whose top edge has no middle to repeat gives no top strip; the side strips still
+// start under the top band's place, so they reach the bottom strip without a gap.
+TEST_F(SkinnedForm, WithoutATopStripTheSidesStillMeetTheBottom) {
+  TspSkinData& skin = form->Skin();
+  skin.FormInfo.RTPoint.X = skin.FormInfo.LTPoint.X;
+  constexpr COLORREF kUnpainted = RGB(1, 2, 3);
+  TBitmap shot;
+  shot.SetBitCount(32);
+  shot.SetSize(form->Width(), form->Height());
+  {
+    UniqueBrush brush(CreateSolidBrush(kUnpainted));
+    RECT all = {0, 0, form->Width(), form->Height()};
+    FillRect(shot.Canvas()->Handle(), &all, brush.Get());
+  }
+  form->Frame().PaintFrameTo(shot.Canvas()->Handle());
+  GdiFlush();
+  auto at = [&](int x, int y) {
+    const uint8_t* p = shot.ScanLine(y) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
+  };
+  TBitmap& picture = form->Frame().IsFormActive() ? skin.Picture() : skin.InActivePicture();
+  const TRect client = form->Frame().Geometry().ClientRect;
+  ASSERT_EQ(client.Top, 30);
+  ASSERT_EQ(form->Height() - client.Bottom, 4);
+  EXPECT_EQ(at(1, 10), kUnpainted) << "no top strip is drawn";
+  EXPECT_EQ(at(form->Width() / 2, 10), kUnpainted);
+  int wrong = 0;
+  for (int y = client.Top; y < client.Bottom; ++y) {
+    const int source = 30 + (y - 30) % 86;
+    wrong += at(1, y) != PictureAt(picture, 1, source);
+    wrong += at(form->Width() - 2, y) != PictureAt(picture, 298, source);
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(at(1, client.Bottom), PictureAt(picture, 1, 116)) << "the bottom strip follows at once";
+}
+
 // The system-menu button draws the form's small icon in place of its skin picture when asked to.
 TEST_F(SkinnedForm, TheSystemMenuButtonShowsTheFormsIconOnlyWhenAsked) {
   constexpr COLORREF kIconColour = RGB(250, 0, 10);
