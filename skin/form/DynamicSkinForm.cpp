@@ -432,6 +432,15 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
       UpdateCaptionObjects(false);
       RepaintFrame();
       return true;
+    case WM_SYSCOMMAND:
+      if ((m.WParam & 0xFFF0) != SC_KEYMENU) return false;
+      // The system's own menu would show for a frame the system no longer draws.
+      if (skinMenu_->Showing())
+        skinMenu_->CloseAll();
+      else if (m.LParam == ' ')
+        ShowSystemMenuFromKeyboard();
+      m.Result = 0;
+      return true;
     case WM_SYNCPAINT:
       if (!(rolledUp_ && nc)) return false;
       RepaintFrame();
@@ -1415,6 +1424,18 @@ void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
   else if (item == "MI_ROLLUPCAPTION") SetRollUp(true);
   else if (item == "MI_MINTOTRAYCAPTION") MinimizeToTray();
   else if (item == "MI_CLOSECAPTION") form_.Close();
+}
+
+void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {
+  for (auto& o : objects_)
+    if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get());
+        b && b->Command == cmSysMenu && b->Visible && TakesPart(*b)) {
+      PopupSystemMenuUnder(b->ObjectRect);
+      return;
+    }
+  POINT client = {0, 0};
+  ClientToScreen(form_.Handle(), &client);
+  ShowSystemMenu(client.x, client.y);
 }
 
 void TspDynamicSkinForm::PopupSystemMenuUnder(const TRect& r) {

@@ -229,6 +229,8 @@ public:
   std::string CaptionText() const;
   // The system menu popped up under an object's rectangle (window coordinates).
   void PopupSystemMenuUnder(const TRect& objectRect);
+  // Alt+Space: under the system-menu button, or at the client area's corner without one.
+  void ShowSystemMenuFromKeyboard();
   // The items the system menu shows now, by the names of their texts among the skin's
   // resource strings ("MI_MINCAPTION" ...), in menu order.
   std::vector<std::string> SystemMenuItems() const;

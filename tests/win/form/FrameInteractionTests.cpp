@@ -389,6 +389,41 @@ TEST_F(FrameInteraction, TheSystemMenuButtonShowsTheSkinnedSystemMenu) {
   Frame().SetSystemMenu(nullptr);
 }
 
+// Alt+Space opens the skinned system menu where the button would, and closes it again; Alt
+// alone opens neither it nor the system's own menu.
+TEST_F(FrameInteraction, AltSpaceOpensTheSkinnedSystemMenu) {
+  constexpr LPARAM kAltDown = 1 << 29;
+  TspSkinMenu& menu = Frame().SkinMenu();
+  PostMessageA(Window(), WM_SYSCHAR, ' ', kAltDown | 1);
+  ASSERT_TRUE(PumpUntil([&] { return menu.Showing(); }));
+  const RECT w = WindowRectOf(Window());
+  const TRect button = Frame().FindObject("sysmenubutton")->ObjectRect;
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().top, w.top + button.Bottom);
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().left, w.left + button.Left);
+  EXPECT_EQ(menu.Windows(0)->ItemCount(), 5);
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  EXPECT_TRUE(PumpUntil([&] { return !menu.Showing(); })) << "a second Alt+Space closes it";
+  EXPECT_FALSE(Frame().SkinMenuOpen());
+
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  Pump();
+  EXPECT_FALSE(menu.Showing());
+  GUITHREADINFO gui = {sizeof gui};
+  GetGUIThreadInfo(GetCurrentThreadId(), &gui);
+  EXPECT_EQ(gui.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE), 0u) << "no menu of the system's";
+
+  Frame().SetHideCaptionButtons(true);
+  Pump();
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_TRUE(PumpUntil([&] { return menu.Showing(); }));
+  POINT client = {0, 0};
+  ClientToScreen(Window(), &client);
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().top, client.y) << "without the button at the client's corner";
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().left, client.x);
+  menu.CloseAll();
+  Pump();
+}
+
 }  // namespace
 }  // namespace tmv
 
