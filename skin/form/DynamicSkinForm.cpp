@@ -137,6 +137,7 @@ const TClassInfo& TspDynamicSkinForm::StaticClassInfo() {
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     : TComponent(owner), form_(FormOwner(owner)) {
   form_.SetBorderIcons(0);
+  form_.SetOnShortCut(TShortCutEvent::Of<&TspDynamicSkinForm::FormShortCut>(this));
   defaultSystemMenu_ = std::make_unique<TPopupMenu>(nullptr);
   skinMenu_ = std::make_unique<TspSkinMenu>(nullptr);
   trayPopupMenu_ = std::make_unique<TspSkinPopupMenu>(nullptr);
@@ -165,6 +166,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   // Nothing may reach this component through the form any more: the hook goes first, then
   // the timers and the objects whose closures point at it.
   if (hooked_) form_.RemoveWindowHook(TWindowHook::Of<&TspDynamicSkinForm::FormHook>(this));
+  if (form_.OnShortCut().Data() == this) form_.SetOnShortCut(TShortCutEvent());
   StopTimers();
   morphTimer_.reset();
   hoverTimer_.reset();
@@ -1424,6 +1426,12 @@ void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
   else if (item == "MI_ROLLUPCAPTION") SetRollUp(true);
   else if (item == "MI_MINTOTRAYCAPTION") MinimizeToTray();
   else if (item == "MI_CLOSECAPTION") form_.Close();
+}
+
+void TspDynamicSkinForm::FormShortCut(TMessage& key, bool& handled) {
+  // The form shows no menu bar of its own under the frame, so its main menu's shortcuts are
+  // tested here; each key is tested once, so a shortcut pressed twice runs twice.
+  if (auto* menu = dynamic_cast<TMenu*>(mainMenu_); menu && menu->IsShortCut(key)) handled = true;
 }
 
 void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {

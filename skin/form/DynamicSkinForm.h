@@ -307,6 +307,7 @@ private:
   void FadeIn();
   void SystemMenuClick(TObject* sender);
   void TrayDblClick(TObject*) { RestoreFromTray(); }
+  void FormShortCut(TMessage& key, bool& handled);
   void FillTrayPopupMenu();
   void MenuClosed();
 

@@ -424,6 +424,47 @@ TEST_F(FrameInteraction, AltSpaceOpensTheSkinnedSystemMenu) {
   Pump();
 }
 
+struct ClickCount : TComponent {
+  ClickCount() : TComponent(nullptr) {}
+  void Clicked(TObject*) { ++clicks; }
+  int clicks = 0;
+};
+
+// The frame's main menu answers its shortcuts from the keyboard, every time they are pressed,
+// and only while it is the frame's main menu.
+TEST_F(FrameInteraction, TheMainMenusShortcutsRunTheirItems) {
+  TMainMenu main(form);
+  auto* file = new TMenuItem(&main);
+  file->SetCaption("文件(&F)");
+  main.Items()->Add(file);
+  auto* open = new TMenuItem(&main);
+  open->SetCaption("打开");
+  open->SetShortCut(ShortCut(VK_F5, 0));
+  ClickCount count;
+  open->SetOnClick(TNotifyEvent::Of<&ClickCount::Clicked>(&count));
+  file->Add(open);
+  auto press = [&](WPARAM key) {
+    PostMessageA(Window(), WM_KEYDOWN, key, 1);
+    Pump();
+  };
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 0) << "not the frame's menu yet";
+  Frame().SetMainMenu(&main);
+  press(VK_F5);
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2);
+  press(VK_F6);
+  EXPECT_EQ(count.clicks, 2);
+  open->SetEnabled(false);
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2) << "a disabled item has no shortcut";
+  open->SetEnabled(true);
+  delete &Frame();
+  EXPECT_FALSE(form->OnShortCut()) << "a form that stays forgets the frame's shortcuts";
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2);
+}
+
 }  // namespace
 }  // namespace tmv
 
