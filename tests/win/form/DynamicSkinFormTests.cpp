@@ -368,6 +368,9 @@ TEST_F(SkinnedForm, WithoutANonClientAreaTheSkinIsTheClientBackground) {
 // Without a non-client area the form's own cursor is what shows over the frame's objects, so
 // the skin's cursors come through it; the borders keep the system's sizing cursors.
 TEST_F(SkinnedForm, WithoutANonClientAreaTheFormShowsTheSkinsCursors) {
+  // The pointer goes back where it was, so no later window finds it over itself.
+  POINT before;
+  GetCursorPos(&before);
   TspSkinData& skin = form->Skin();
   for (auto& d : skin.ObjectList) d->CursorIndex = 0;
   skin.FormInfo.FormCursorIndex = 1;
@@ -419,6 +422,7 @@ TEST_F(SkinnedForm, WithoutANonClientAreaTheFormShowsTheSkinsCursors) {
   skin.FormInfo.FormCursorIndex = -1;
   f.SetUseSkinCursors(false);
   Screen()->SetCursors(first, nullptr);
+  SetCursorPos(before.x, before.y);
 }
 
 }  // namespace
