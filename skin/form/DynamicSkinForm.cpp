@@ -137,6 +137,7 @@ const TClassInfo& TspDynamicSkinForm::StaticClassInfo() {
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     : TComponent(owner), form_(FormOwner(owner)) {
   form_.SetBorderIcons(0);
+  form_.SetOnShortCut(TShortCutEvent::Of<&TspDynamicSkinForm::FormShortCut>(this));
   defaultSystemMenu_ = std::make_unique<TPopupMenu>(nullptr);
   skinMenu_ = std::make_unique<TspSkinMenu>(nullptr);
   trayPopupMenu_ = std::make_unique<TspSkinPopupMenu>(nullptr);
@@ -165,6 +166,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   // Nothing may reach this component through the form any more: the hook goes first, then
   // the timers and the objects whose closures point at it.
   if (hooked_) form_.RemoveWindowHook(TWindowHook::Of<&TspDynamicSkinForm::FormHook>(this));
+  if (form_.OnShortCut().Data() == this) form_.SetOnShortCut(TShortCutEvent());
   StopTimers();
   morphTimer_.reset();
   hoverTimer_.reset();
@@ -431,6 +433,15 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
       m.Result = 1;
       UpdateCaptionObjects(false);
       RepaintFrame();
+      return true;
+    case WM_SYSCOMMAND:
+      if ((m.WParam & 0xFFF0) != SC_KEYMENU) return false;
+      // The system's own menu would show for a frame the system no longer draws.
+      if (skinMenu_->Showing())
+        skinMenu_->CloseAll();
+      else if (m.LParam == ' ')
+        ShowSystemMenuFromKeyboard();
+      m.Result = 0;
       return true;
     case WM_SYNCPAINT:
       if (!(rolledUp_ && nc)) return false;
@@ -1161,6 +1172,7 @@ void TspDynamicSkinForm::HoverTick(TObject*) {
       UpdateHover(-1, -1);
       hoverTimer_->SetEnabled(false);
     }
+    if (useSkinCursors_ && skinned_) ShowSkinCursor();
     return;
   }
   if (inSizeMove_) {
@@ -1178,6 +1190,20 @@ void TspDynamicSkinForm::HoverTick(TObject*) {
     UpdateHover(x, y);
   else if (hoverIndex_ != -1)
     UpdateHover(-1, -1);
+}
+
+TCursor TspDynamicSkinForm::SkinCursor(int32_t index) const {
+  if (index < 0) return crDefault;
+  const TCursor number = skinData_->StartCursorIndex + index;
+  // A cursor whose picture the skin could not make is no cursor: the arrow must not stand in.
+  return Screen()->CursorRegistered(number) ? number : crDefault;
+}
+
+void TspDynamicSkinForm::ShowSkinCursor() {
+  const TspActiveSkinObject* hovered = ObjectAt(hoverIndex_);
+  TCursor cursor = hovered ? SkinCursor(hovered->CursorIndex) : crDefault;
+  if (cursor == crDefault) cursor = SkinCursor(skinData_->FormInfo.FormCursorIndex);
+  form_.SetCursor(cursor);
 }
 
 void TspDynamicSkinForm::MorphTick(TObject*) {
@@ -1400,6 +1426,24 @@ void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
   else if (item == "MI_ROLLUPCAPTION") SetRollUp(true);
   else if (item == "MI_MINTOTRAYCAPTION") MinimizeToTray();
   else if (item == "MI_CLOSECAPTION") form_.Close();
+}
+
+void TspDynamicSkinForm::FormShortCut(TMessage& key, bool& handled) {
+  // The form shows no menu bar of its own under the frame, so its main menu's shortcuts are
+  // tested here; each key is tested once, so a shortcut pressed twice runs twice.
+  if (auto* menu = dynamic_cast<TMenu*>(mainMenu_); menu && menu->IsShortCut(key)) handled = true;
+}
+
+void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {
+  for (auto& o : objects_)
+    if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get());
+        b && b->Command == cmSysMenu && b->Visible && TakesPart(*b)) {
+      PopupSystemMenuUnder(b->ObjectRect);
+      return;
+    }
+  POINT client = {0, 0};
+  ClientToScreen(form_.Handle(), &client);
+  ShowSystemMenu(client.x, client.y);
 }
 
 void TspDynamicSkinForm::PopupSystemMenuUnder(const TRect& r) {

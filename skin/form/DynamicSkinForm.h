@@ -229,6 +229,8 @@ public:
   std::string CaptionText() const;
   // The system menu popped up under an object's rectangle (window coordinates).
   void PopupSystemMenuUnder(const TRect& objectRect);
+  // Alt+Space: under the system-menu button, or at the client area's corner without one.
+  void ShowSystemMenuFromKeyboard();
   // The items the system menu shows now, by the names of their texts among the skin's
   // resource strings ("MI_MINCAPTION" ...), in menu order.
   std::vector<std::string> SystemMenuItems() const;
@@ -293,6 +295,10 @@ private:
   void CaptionDoubleClick();
   void ResetObjectsMouse();
   void HoverTick(TObject* sender);
+  // The skin's cursor number of a cursor index, the default cursor for none.
+  TCursor SkinCursor(int32_t index) const;
+  // The form's cursor from the hovered object's skin cursor, else the skin's form cursor.
+  void ShowSkinCursor();
   void MorphTick(TObject* sender);
   void AnimationTick(TObject* sender);
   void StopTimers();
@@ -301,6 +307,7 @@ private:
   void FadeIn();
   void SystemMenuClick(TObject* sender);
   void TrayDblClick(TObject*) { RestoreFromTray(); }
+  void FormShortCut(TMessage& key, bool& handled);
   void FillTrayPopupMenu();
   void MenuClosed();
 

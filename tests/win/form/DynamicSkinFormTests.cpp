@@ -227,6 +227,109 @@ TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
   EXPECT_NE(PictureAt(form->Skin().InActivePicture(), 100, 0), PictureAt(picture, 100, 0));
 }
 
+TEST_F(SkinnedForm, AnInactiveFormWithoutAnInactivePictureIsMadeFromTheActiveOne) {
+  TspSkinData& skin = form->Skin();
+  const COLORREF active = PictureAt(skin.Picture(), 100, 0);
+  skin.InActivePicture().Assign(TBitmap());
+  TForm other(nullptr);
+  other.Show();
+  SetForegroundWindow(other.Handle());
+  Pump();
+  ASSERT_FALSE(form->Frame().IsFormActive());
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), active) << "no effect asked for: the active picture";
+  skin.FormInfo.AutoRenderingInActiveImage = true;
+  skin.FormInfo.InActiveEffect = ieInvert;
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), RGB(255 - GetRValue(active), 255 - GetGValue(active), 255 - GetBValue(active)));
+  skin.FormInfo.InActiveEffect = ieGrayScale;
+  const TFrameShot grey(*form);
+  auto isGrey = [](COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); };
+  int colouredBefore = 0;
+  for (int x : {10, 100, 250}) {
+    colouredBefore += !isGrey(PictureAt(skin.Picture(), x, 0));
+    EXPECT_TRUE(isGrey(grey.At(x, 0))) << "grey at " << x;
+  }
+  EXPECT_GT(colouredBefore, 0) << "the points must be coloured in the skin to show the effect";
+  SetForegroundWindow(Window());
+  PumpUntil([&] { return form->Frame().IsFormActive(); });
+  EXPECT_EQ(TFrameShot(*form).At(100, 0), active) << "the effect only while inactive";
+}
+
+// A skin whose top edge has no middle to repeat gives no top strip; the side strips still
+// start under the top band's place, so they reach the bottom strip without a gap.
+TEST_F(SkinnedForm, WithoutATopStripTheSidesStillMeetTheBottom) {
+  TspSkinData& skin = form->Skin();
+  skin.FormInfo.RTPoint.X = skin.FormInfo.LTPoint.X;
+  constexpr COLORREF kUnpainted = RGB(1, 2, 3);
+  TBitmap shot;
+  shot.SetBitCount(32);
+  shot.SetSize(form->Width(), form->Height());
+  {
+    UniqueBrush brush(CreateSolidBrush(kUnpainted));
+    RECT all = {0, 0, form->Width(), form->Height()};
+    FillRect(shot.Canvas()->Handle(), &all, brush.Get());
+  }
+  form->Frame().PaintFrameTo(shot.Canvas()->Handle());
+  GdiFlush();
+  auto at = [&](int x, int y) {
+    const uint8_t* p = shot.ScanLine(y) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
+  };
+  TBitmap& picture = form->Frame().IsFormActive() ? skin.Picture() : skin.InActivePicture();
+  const TRect client = form->Frame().Geometry().ClientRect;
+  ASSERT_EQ(client.Top, 30);
+  ASSERT_EQ(form->Height() - client.Bottom, 4);
+  EXPECT_EQ(at(1, 10), kUnpainted) << "no top strip is drawn";
+  EXPECT_EQ(at(form->Width() / 2, 10), kUnpainted);
+  int wrong = 0;
+  for (int y = client.Top; y < client.Bottom; ++y) {
+    const int source = 30 + (y - 30) % 86;
+    wrong += at(1, y) != PictureAt(picture, 1, source);
+    wrong += at(form->Width() - 2, y) != PictureAt(picture, 298, source);
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(at(1, client.Bottom), PictureAt(picture, 1, 116)) << "the bottom strip follows at once";
+}
+
+// The system-menu button draws the form's small icon in place of its skin picture when asked to.
+TEST_F(SkinnedForm, TheSystemMenuButtonShowsTheFormsIconOnlyWhenAsked) {
+  constexpr COLORREF kIconColour = RGB(250, 0, 10);
+  {
+    TBitmap colour;
+    colour.SetBitCount(24);
+    colour.SetSize(32, 32);
+    UniqueBrush brush(CreateSolidBrush(kIconColour));
+    RECT all = {0, 0, 32, 32};
+    FillRect(colour.Canvas()->Handle(), &all, brush.Get());
+    const std::vector<uint8_t> opaque(32 * 32 / 8, 0);
+    UniqueBitmap mask(CreateBitmap(32, 32, 1, 1, opaque.data()));
+    ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Handle()};
+    form->Icon()->SetHandle(CreateIconIndirect(&info));
+  }
+  TspDynamicSkinForm& f = form->Frame();
+  const TspSkinStdButtonObject* button = nullptr;
+  for (auto& o : f.FrameObjects())
+    if (auto* b = dynamic_cast<const TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu) button = b;
+  ASSERT_NE(button, nullptr);
+  auto iconPixels = [&] {
+    TFrameShot shot(*form);
+    int n = 0;
+    const TRect& r = button->ObjectRect;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += shot.At(x, y) == kIconColour;
+    return n;
+  };
+  const TRect skinPlace = button->ObjectRect;
+  EXPECT_EQ(iconPixels(), 0) << "the skin's picture";
+  f.SetShowIcon(true);
+  const SIZE small = TspDynamicSkinForm::SmallIconSize();
+  EXPECT_EQ(button->ObjectRect.Width(), small.cx);
+  EXPECT_EQ(button->ObjectRect.Height(), small.cy);
+  EXPECT_EQ(iconPixels(), small.cx * small.cy) << "the whole button is the icon";
+  f.SetShowIcon(false);
+  EXPECT_TRUE(button->ObjectRect == skinPlace);
+  EXPECT_EQ(iconPixels(), 0);
+}
+
 }  // namespace
 }  // namespace tmv
 
@@ -260,6 +363,66 @@ TEST_F(SkinnedForm, WithoutANonClientAreaTheSkinIsTheClientBackground) {
   EXPECT_EQ(at(220, 0), PictureAt(picture, 220, 0)) << "clear of the objects, which keep their skin places";
   EXPECT_EQ(at(499, 150), PictureAt(picture, 299, 30 + (150 - 30) % 86));
   EXPECT_EQ(at(250, 298), PictureAt(picture, 40 + (250 - 40) % 220, 118));
+}
+
+// Without a non-client area the form's own cursor is what shows over the frame's objects, so
+// the skin's cursors come through it; the borders keep the system's sizing cursors.
+TEST_F(SkinnedForm, WithoutANonClientAreaTheFormShowsTheSkinsCursors) {
+  // The pointer goes back where it was, so no later window finds it over itself.
+  POINT before;
+  GetCursorPos(&before);
+  TspSkinData& skin = form->Skin();
+  for (auto& d : skin.ObjectList) d->CursorIndex = 0;
+  skin.FormInfo.FormCursorIndex = 1;
+  const TCursor first = skin.StartCursorIndex;
+  const HCURSOR objectCursor = LoadCursor(nullptr, IDC_CROSS), formCursor = LoadCursor(nullptr, IDC_HELP);
+  Screen()->SetCursors(first, objectCursor);
+  Screen()->SetCursors(first + 1, formCursor);
+  // The panel would cover the caption's objects.
+  dynamic_cast<TControl*>(form->FindComponent("spSkinPanel1"))->SetVisible(false);
+  TspDynamicSkinForm& f = form->Frame();
+  f.SetUseSkinCursors(true);
+  f.SetSupportNCArea(false);
+  f.SetSkinData(nullptr);
+  f.SetSkinData(&skin);
+  form->SetBounds(10, 10, 500, 300);
+  SetForegroundWindow(Window());
+  Pump();
+  int index = 0;
+  while (index < static_cast<int>(f.FrameObjects().size()) && !f.TakesPart(*f.FrameObjects()[index])) ++index;
+  ASSERT_LT(index, static_cast<int>(f.FrameObjects().size()));
+  const TRect r = f.FrameObjects()[index]->ObjectRect;
+  auto pointAt = [&](int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(Window(), &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageA(Window(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  };
+  auto setCursor = [&](int code) {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    SendMessageA(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(code, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+
+  pointAt((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  EXPECT_TRUE(PumpUntil([&] { return f.HoverIndex() == index && form->Cursor() == first; }))
+      << f.FrameObjects()[index]->IDName << ": hover " << f.HoverIndex() << ", cursor " << form->Cursor();
+  EXPECT_EQ(setCursor(HTCLIENT), objectCursor);
+
+  pointAt(250, 150);
+  EXPECT_TRUE(PumpUntil([&] { return f.HoverIndex() == -1 && form->Cursor() == first + 1; }))
+      << "off the objects the skin's form cursor; cursor " << form->Cursor();
+  EXPECT_EQ(setCursor(HTCLIENT), formCursor);
+  EXPECT_EQ(setCursor(HTLEFT), LoadCursor(nullptr, IDC_SIZEWE)) << "the border sizes as ever";
+
+  Screen()->SetCursors(first + 1, nullptr);
+  pointAt(251, 150);
+  EXPECT_TRUE(PumpUntil([&] { return form->Cursor() == crDefault; }))
+      << "a cursor the skin could not make is the default one, not the arrow; cursor " << form->Cursor();
+  skin.FormInfo.FormCursorIndex = -1;
+  f.SetUseSkinCursors(false);
+  Screen()->SetCursors(first, nullptr);
+  SetCursorPos(before.x, before.y);
 }
 
 }  // namespace

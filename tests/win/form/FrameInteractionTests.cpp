@@ -389,6 +389,82 @@ TEST_F(FrameInteraction, TheSystemMenuButtonShowsTheSkinnedSystemMenu) {
   Frame().SetSystemMenu(nullptr);
 }
 
+// Alt+Space opens the skinned system menu where the button would, and closes it again; Alt
+// alone opens neither it nor the system's own menu.
+TEST_F(FrameInteraction, AltSpaceOpensTheSkinnedSystemMenu) {
+  constexpr LPARAM kAltDown = 1 << 29;
+  TspSkinMenu& menu = Frame().SkinMenu();
+  PostMessageA(Window(), WM_SYSCHAR, ' ', kAltDown | 1);
+  ASSERT_TRUE(PumpUntil([&] { return menu.Showing(); }));
+  const RECT w = WindowRectOf(Window());
+  const TRect button = Frame().FindObject("sysmenubutton")->ObjectRect;
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().top, w.top + button.Bottom);
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().left, w.left + button.Left);
+  EXPECT_EQ(menu.Windows(0)->ItemCount(), 5);
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  EXPECT_TRUE(PumpUntil([&] { return !menu.Showing(); })) << "a second Alt+Space closes it";
+  EXPECT_FALSE(Frame().SkinMenuOpen());
+
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  Pump();
+  EXPECT_FALSE(menu.Showing());
+  GUITHREADINFO gui = {sizeof gui};
+  GetGUIThreadInfo(GetCurrentThreadId(), &gui);
+  EXPECT_EQ(gui.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE), 0u) << "no menu of the system's";
+
+  Frame().SetHideCaptionButtons(true);
+  Pump();
+  PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_TRUE(PumpUntil([&] { return menu.Showing(); }));
+  POINT client = {0, 0};
+  ClientToScreen(Window(), &client);
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().top, client.y) << "without the button at the client's corner";
+  EXPECT_EQ(menu.Windows(0)->BoundsRect().left, client.x);
+  menu.CloseAll();
+  Pump();
+}
+
+struct ClickCount : TComponent {
+  ClickCount() : TComponent(nullptr) {}
+  void Clicked(TObject*) { ++clicks; }
+  int clicks = 0;
+};
+
+// The frame's main menu answers its shortcuts from the keyboard, every time they are pressed,
+// and only while it is the frame's main menu.
+TEST_F(FrameInteraction, TheMainMenusShortcutsRunTheirItems) {
+  TMainMenu main(form);
+  auto* file = new TMenuItem(&main);
+  file->SetCaption("文件(&F)");
+  main.Items()->Add(file);
+  auto* open = new TMenuItem(&main);
+  open->SetCaption("打开");
+  open->SetShortCut(ShortCut(VK_F5, 0));
+  ClickCount count;
+  open->SetOnClick(TNotifyEvent::Of<&ClickCount::Clicked>(&count));
+  file->Add(open);
+  auto press = [&](WPARAM key) {
+    PostMessageA(Window(), WM_KEYDOWN, key, 1);
+    Pump();
+  };
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 0) << "not the frame's menu yet";
+  Frame().SetMainMenu(&main);
+  press(VK_F5);
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2);
+  press(VK_F6);
+  EXPECT_EQ(count.clicks, 2);
+  open->SetEnabled(false);
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2) << "a disabled item has no shortcut";
+  open->SetEnabled(true);
+  delete &Frame();
+  EXPECT_FALSE(form->OnShortCut()) << "a form that stays forgets the frame's shortcuts";
+  press(VK_F5);
+  EXPECT_EQ(count.clicks, 2);
+}
+
 }  // namespace
 }  // namespace tmv
 
