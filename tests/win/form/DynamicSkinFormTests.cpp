@@ -5,6 +5,7 @@
 
 #include "SkinFormTestSupport.h"
 #include "framework/core/Exceptions.h"
+#include "skin/controls/SkinLabel.h"
 #include "skin/imaging/SPUtilsDesktop.h"
 
 namespace tmv {
@@ -363,6 +364,47 @@ TEST_F(SkinnedForm, WithoutANonClientAreaTheSkinIsTheClientBackground) {
   EXPECT_EQ(at(220, 0), PictureAt(picture, 220, 0)) << "clear of the objects, which keep their skin places";
   EXPECT_EQ(at(499, 150), PictureAt(picture, 299, 30 + (150 - 30) % 86));
   EXPECT_EQ(at(250, 298), PictureAt(picture, 40 + (250 - 40) % 220, 118));
+}
+
+// A translucent control straight on a skinned form mixes its face with the skin picture the
+// form erases its client with, not with a plain colour.
+TEST_F(SkinnedForm, ATranslucentControlOnTheFormShowsTheSkinBehindIt) {
+  dynamic_cast<TControl*>(form->FindComponent("spSkinPanel1"))->SetVisible(false);
+  TspDynamicSkinForm& f = form->Frame();
+  f.SetSupportNCArea(false);
+  f.SetSkinData(nullptr);
+  f.SetSkinData(&form->Skin());
+  form->SetBounds(10, 10, 500, 300);
+  auto* label = new TspSkinLabel(form);
+  label->SetBounds(20, 2, 120, 60);
+  label->SetParent(form);
+  Pump();
+
+  TBitmap behind;
+  behind.SetBitCount(32);
+  behind.SetSize(500, 300);
+  form->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(behind.Canvas()->Handle()));
+  GdiFlush();
+  auto behindAt = [&](int x, int y) {
+    const uint8_t* p = behind.ScanLine(label->Top() + y) + 4 * (label->Left() + x);
+    return RGB(p[2], p[1], p[0]);
+  };
+  const std::vector<POINT> points = {{0, 0}, {60, 5}, {119, 30}, {5, 59}, {110, 55}};
+  std::vector<COLORREF> seen;
+  for (POINT p : points) seen.push_back(behindAt(p.x, p.y));
+  ASSERT_LT(std::count(seen.begin(), seen.end(), seen[0]), static_cast<long>(seen.size()))
+      << "the skin behind the label is not one colour";
+
+  const TFaceShot opaque(*label);
+  label->SetAlphaBlend(true);
+  label->SetAlphaBlendValue(0);
+  const TFaceShot clear(*label);
+  label->SetAlphaBlendValue(255);
+  const TFaceShot full(*label);
+  for (POINT p : points) {
+    EXPECT_EQ(clear.At(p.x, p.y), behindAt(p.x, p.y)) << p.x << "," << p.y;
+    EXPECT_EQ(full.At(p.x, p.y), opaque.At(p.x, p.y)) << p.x << "," << p.y;
+  }
 }
 
 // Without a non-client area the form's own cursor is what shows over the frame's objects, so

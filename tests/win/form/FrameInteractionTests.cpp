@@ -408,7 +408,8 @@ TEST_F(FrameInteraction, AltSpaceOpensTheSkinnedSystemMenu) {
   PostMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0);
   Pump();
   EXPECT_FALSE(menu.Showing());
-  GUITHREADINFO gui = {sizeof gui};
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetCurrentThreadId(), &gui);
   EXPECT_EQ(gui.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE), 0u) << "no menu of the system's";
 
