@@ -128,6 +128,12 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
   return e ? e->Value : def;
 }
 
+const std::string* TMemIniFile::FindValue(const std::string& section,
+                                         const std::string& key) const {
+  const TEntry* e = FindEntry(section, key);
+  return e ? &e->Value : nullptr;
+}
+
 int TMemIniFile::ReadInteger(const std::string& section, const std::string& key, int def) const {
   const TEntry* e = FindEntry(section, key);
   return e ? StrToIntDef(e->Value, def) : def;
