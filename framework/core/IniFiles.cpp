@@ -23,18 +23,20 @@ void TMemIniFile::SetStrings(const TStrings& lines) {
   Clear();
   TSection* current = nullptr;
   for (int i = 0; i < lines.Count(); ++i) {
-    std::string line = Trim(lines.Get(i));
+    const std::string text = lines.Get(i);
+    const std::string_view line = TrimmedView(text);
     if (line.empty() || line[0] == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      current = &AddSection(Trim(line.substr(1, line.size() - 2)));
+      current = &AddSection(std::string(TrimmedView(line.substr(1, line.size() - 2))));
       continue;
     }
     if (!current) continue;
     size_t eq = line.find('=');
-    if (eq == std::string::npos)
-      current->Add({line, std::string(), false});
+    if (eq == std::string_view::npos)
+      current->Add({std::string(line), std::string(), false});
     else
-      current->Add({Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true});
+      current->Add({std::string(TrimmedView(line.substr(0, eq))),
+                    std::string(TrimmedView(line.substr(eq + 1))), true});
   }
 }
 
@@ -124,6 +126,12 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
                                     const std::string& def) const {
   const TEntry* e = FindEntry(section, key);
   return e ? e->Value : def;
+}
+
+const std::string* TMemIniFile::FindValue(const std::string& section,
+                                         const std::string& key) const {
+  const TEntry* e = FindEntry(section, key);
+  return e ? &e->Value : nullptr;
 }
 
 int TMemIniFile::ReadInteger(const std::string& section, const std::string& key, int def) const {

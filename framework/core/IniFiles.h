@@ -38,6 +38,8 @@ public:
   bool ValueExists(const std::string& section, const std::string& key) const;
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
+  // The key's value itself, for readers that parse it in place; nullptr when it is missing.
+  const std::string* FindValue(const std::string& section, const std::string& key) const;
   // The value as StrToIntDef reads it: a value that is not an integer gives def.
   int ReadInteger(const std::string& section, const std::string& key, int def) const;
   // An integer value other than 0 is true; a missing or non-integer value gives def.

@@ -96,7 +96,9 @@ size_t TSameTextHash::operator()(const std::string& s) const {
 std::string UpperCase(const std::string& s) { return FoldCase(s, FoldUpper); }
 std::string LowerCase(const std::string& s) { return FoldCase(s, FoldLower); }
 
-std::string Trim(const std::string& s) {
+std::string Trim(const std::string& s) { return std::string(TrimmedView(s)); }
+
+std::string_view TrimmedView(std::string_view s) {
   size_t first = 0, last = s.size();
   while (first < last && static_cast<unsigned char>(s[first]) <= ' ') ++first;
   while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;

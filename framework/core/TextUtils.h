@@ -2,6 +2,7 @@
 // Small text routines over ANSI byte strings.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tmv {
 
@@ -19,6 +20,8 @@ std::string UpperCase(const std::string& s);
 std::string LowerCase(const std::string& s);
 // Trims blanks and control characters (bytes up to 32) at both ends.
 std::string Trim(const std::string& s);
+// Trim without the copy, for readers that go through many lines.
+std::string_view TrimmedView(std::string_view s);
 std::string IntToStr(long long value);
 // Leading spaces, an optional sign, then decimal digits or "$" / "0x" and hexadecimal digits.
 // Decimal text must fit a signed 32-bit integer; hexadecimal text may use all 32 bits

@@ -1,6 +1,8 @@
 #include "skin/data/ZlibStreams.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace tmv {
 
@@ -193,16 +195,23 @@ std::vector<uint8_t> InflateStream(TStream& source) {
   constexpr size_t kFirstStep = 64 * 1024;
   constexpr size_t kLargestStep = 16 * 1024 * 1024;
   size_t step = std::max(kFirstStep, static_cast<size_t>(std::min<int64_t>(source.Size(), kLargestStep)) * 8);
-  std::vector<uint8_t> bytes;
+  // Pieces left uncleared and joined once: growing one buffer would clear it and copy what it
+  // held at every step.
+  std::vector<std::pair<std::unique_ptr<uint8_t[]>, size_t>> pieces;
+  size_t total = 0;
   for (;;) {
-    const size_t have = bytes.size();
     step = std::min(step, kLargestStep);
-    bytes.resize(have + step);
-    const int32_t got = decompressor.Read(bytes.data() + have, static_cast<int32_t>(step));
-    bytes.resize(have + static_cast<size_t>(std::max(got, 0)));
-    if (got < static_cast<int32_t>(step)) break;
-    step = bytes.size();
+    std::unique_ptr<uint8_t[]> piece(new uint8_t[step]);
+    const int32_t got = decompressor.Read(piece.get(), static_cast<int32_t>(step));
+    const size_t kept = static_cast<size_t>(std::max(got, 0));
+    pieces.emplace_back(std::move(piece), kept);
+    total += kept;
+    if (kept < step) break;
+    step = total;
   }
+  std::vector<uint8_t> bytes;
+  bytes.reserve(total);
+  for (const auto& [piece, size] : pieces) bytes.insert(bytes.end(), piece.get(), piece.get() + size);
   return bytes;
 }
 

@@ -1,8 +1,10 @@
 #include "skin/imaging/SkinIniValues.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/IniFiles.h"
@@ -49,35 +51,45 @@ bool ParseDecimal(const std::string& text, int32_t& value) {
   return true;
 }
 
-std::vector<std::string> SplitAtCommas(const std::string& text) {
-  std::vector<std::string> fields(1);
-  for (char c : text) {
-    if (c == ',')
-      fields.emplace_back();
-    else
-      fields.back() += c;
-  }
-  return fields;
-}
-
 [[noreturn]] void NotAnInteger(const std::string& text) {
   throw EConvertError(Format("'%s' is not a valid integer value", text.c_str()));
 }
 
-int32_t DigitsOf(const std::string& field) {
+std::string DigitsIn(std::string_view field) {
   std::string digits;
   for (char c : field)
     if (c >= '0' && c <= '9') digits += c;
-  int32_t value;
-  if (digits.empty() || !ParseDecimal(digits, value)) NotAnInteger(digits);
-  return value;
+  return digits;
 }
 
-std::vector<int32_t> ParseFields(const std::string& text, size_t needed) {
-  std::vector<std::string> fields = SplitAtCommas(text);
-  if (fields.size() < needed) NotAnInteger("");
-  std::vector<int32_t> values;
-  for (size_t i = 0; i < needed; ++i) values.push_back(DigitsOf(fields[i]));
+// A field's value is its decimal digits read as one number; signs and other characters are
+// dropped.
+int32_t FieldValue(std::string_view field) {
+  constexpr int64_t kTooLarge = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  int64_t value = 0;
+  bool anyDigit = false;
+  for (char c : field) {
+    if (c < '0' || c > '9') continue;
+    anyDigit = true;
+    value = std::min(value * 10 + (c - '0'), kTooLarge);
+  }
+  if (!anyDigit || value == kTooLarge) NotAnInteger(DigitsIn(field));
+  return static_cast<int32_t>(value);
+}
+
+// The first N comma-separated fields of text, read without copying them: a
+// skin's definition holds hundreds of points and rectangles.
+template <size_t N>
+std::array<int32_t, N> ParseFields(const std::string& text) {
+  if (static_cast<size_t>(std::count(text.begin(), text.end(), ',')) + 1 < N) NotAnInteger("");
+  const std::string_view rest(text);
+  std::array<int32_t, N> values{};
+  size_t start = 0;
+  for (int32_t& value : values) {
+    const size_t comma = std::min(rest.find(',', start), rest.size());
+    value = FieldValue(rest.substr(start, comma - start));
+    start = comma + 1;
+  }
   return values;
 }
 
@@ -88,6 +100,13 @@ int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const s
   const std::vector<int32_t> present =
       ItemKeysPresent(ini, section, itemPrefix, ReadSkinInteger(ini, section, key, 0));
   return present.empty() ? 0 : present.back() + 1;
+}
+
+// The key's value as it stands in the definition, or def; lent rather than copied.
+const std::string& ValueOr(const TMemIniFile& ini, const std::string& section,
+                           const std::string& key, const std::string& def) {
+  const std::string* value = ini.FindValue(section, key);
+  return value ? *value : def;
 }
 
 }  // namespace
@@ -119,12 +138,12 @@ bool ParseSkinInteger(const std::string& text, int32_t& value) {
 }
 
 TPoint ParseSkinPoint(const std::string& text) {
-  std::vector<int32_t> v = ParseFields(text, 2);
+  const std::array<int32_t, 2> v = ParseFields<2>(text);
   return TPoint{v[0], v[1]};
 }
 
 TRect ParseSkinRect(const std::string& text) {
-  std::vector<int32_t> v = ParseFields(text, 4);
+  const std::array<int32_t, 4> v = ParseFields<4>(text);
   return TRect{v[0], v[1], v[2], v[3]};
 }
 
@@ -177,8 +196,9 @@ bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& 
 
 int32_t ReadSkinInteger(const TMemIniFile& ini, const std::string& section, const std::string& key,
                         int32_t def) {
+  const std::string* text = ini.FindValue(section, key);
   int32_t value;
-  return ParseSkinInteger(ini.ReadString(section, key, ""), value) ? value : def;
+  return text && ParseSkinInteger(*text, value) ? value : def;
 }
 
 bool ReadSkinFlag(const TMemIniFile& ini, const std::string& section, const std::string& key) {
@@ -191,29 +211,29 @@ uint32_t ReadSkinColor(const TMemIniFile& ini, const std::string& section, const
 }
 
 TPoint ReadSkinPoint(const TMemIniFile& ini, const std::string& section, const std::string& key) {
-  return ParseSkinPoint(ini.ReadString(section, key, "0,0"));
+  return ParseSkinPoint(ValueOr(ini, section, key, "0,0"));
 }
 
 TRect ReadSkinRect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
-  return ParseSkinRect(ini.ReadString(section, key, "0,0,0,0"));
+  return ParseSkinRect(ValueOr(ini, section, key, "0,0,0,0"));
 }
 
 TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, const std::string& section,
                                    const std::string& key) {
-  return ParseSkinFontStyles(ini.ReadString(section, key, ""));
+  return ParseSkinFontStyles(ValueOr(ini, section, key, ""));
 }
 
 TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, const std::string& section,
                                  const std::string& key) {
-  return ParseSkinAlignment(ini.ReadString(section, key, "tacenter"));
+  return ParseSkinAlignment(ValueOr(ini, section, key, "tacenter"));
 }
 
 TspMorphKind ReadMorphKind(const TMemIniFile& ini, const std::string& section, const std::string& key) {
-  return ParseMorphKind(ini.ReadString(section, key, "mkdefault"));
+  return ParseMorphKind(ValueOr(ini, section, key, "mkdefault"));
 }
 
 TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
-  return ParseImageEffect(ini.ReadString(section, key, "iebrightness"));
+  return ParseImageEffect(ValueOr(ini, section, key, "iebrightness"));
 }
 
 std::vector<std::string> ReadSkinStringList(const TMemIniFile& ini, const std::string& section,
