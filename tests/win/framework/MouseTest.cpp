@@ -51,8 +51,11 @@ private:
 };
 
 // A form with a panel (a window of the framework's own class) holding a windowless label.
+// The real cursor is kept off the form, and the system's mouse moves that were on their way
+// when the form came up are handled before the log starts: they would follow the posted ones.
 struct MouseOnForm : testing::Test {
   MouseOnForm() {
+    EXPECT_TRUE(PlaceCursor({600, 500}));
     form.SetBounds(100, 100, 300, 200);
     panel = new TPanel(&form);
     panel->SetName("panel");
@@ -63,10 +66,11 @@ struct MouseOnForm : testing::Test {
     label->SetAutoSize(false);
     label->SetBounds(20, 30, 40, 20);
     label->SetParent(panel);
-    log.WatchButtons(panel);
-    log.WatchButtons(label);
     form.Show();
     window = panel->Handle();
+    EXPECT_TRUE(DrainMouseInput());
+    log.WatchButtons(panel);
+    log.WatchButtons(label);
   }
   ~MouseOnForm() override { ReleaseCapture(); }
   void Post(UINT msg, WPARAM keys, int x, int y) { PostMessageA(window, msg, keys, MAKELPARAM(x, y)); }
@@ -260,8 +264,7 @@ end
   auto cursorOver = [&](int x, int y) {
     POINT at = {x, y};
     ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y);
-    Pump();
+    EXPECT_TRUE(PlaceCursor(at));
     ::SetCursor(LoadCursor(nullptr, IDC_WAIT));
     SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();

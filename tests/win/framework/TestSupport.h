@@ -83,6 +83,34 @@ bool PumpUntil(F done) {
   return true;
 }
 
+inline bool MouseInputQueued() { return HIWORD(GetQueueStatus(QS_MOUSE)) != 0; }
+
+// Waits, handling messages, until no mouse input is left for this thread: mouse moves made
+// earlier reach whatever window is under their point when they are handled.
+inline bool DrainMouseInput() {
+  return PumpUntil([] {
+    Pump();
+    return !MouseInputQueued();
+  });
+}
+
+// Puts the real cursor on a screen point and waits, handling messages, until the system reports
+// it there and has no mouse input left from earlier points: under Wine GetCursorPos may still
+// give an earlier point after SetCursorPos and a round of messages (the framework reads the
+// cursor from it), and a queued move reaches whatever window is under its point later.
+inline bool PlaceCursor(POINT screen) {
+  // Wine moves the display's pointer only when the point differs from the one it holds, and
+  // the one it holds may not be where the pointer is: passing through a neighbour forces the
+  // move.
+  SetCursorPos(screen.x + 1, screen.y);
+  SetCursorPos(screen.x, screen.y);
+  return PumpUntil([&] {
+    Pump();
+    POINT at;
+    return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y && !MouseInputQueued();
+  });
+}
+
 // A windowless control that fills itself with one colour, counts its paints and may free
 // another control while it paints.
 class Swatch : public TControl {
