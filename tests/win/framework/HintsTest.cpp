@@ -56,9 +56,10 @@ struct HintedForm : testing::Test {
   void MoveMouse(TWinControl* control, int x, int y) {
     POINT screen = {x, y};
     ClientToScreen(control->Handle(), &screen);
-    // The system's own mouse messages for the move come first, so ours is the last word; and
-    // the hint shows only where the system reports the cursor.
-    ASSERT_TRUE(PlaceCursor(screen));
+    SetCursorPos(screen.x, screen.y);
+    // The system's own mouse messages for the move come first, so ours is the last word.
+    Sleep(30);
+    Pump();
     PostMessageA(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     cursor = screen;
   }

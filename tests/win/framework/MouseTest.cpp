@@ -52,10 +52,10 @@ private:
 
 // A form with a panel (a window of the framework's own class) holding a windowless label.
 // The real cursor is kept off the form, and the system's mouse moves that were on their way
-// when the form came up are handled before the log starts: they would follow the posted ones.
+// are handled before the form comes up: they would reach it after the posted ones.
 struct MouseOnForm : testing::Test {
   MouseOnForm() {
-    EXPECT_TRUE(PlaceCursor({600, 500}));
+    EXPECT_TRUE(SettleCursor({600, 500}));
     form.SetBounds(100, 100, 300, 200);
     panel = new TPanel(&form);
     panel->SetName("panel");
@@ -68,7 +68,6 @@ struct MouseOnForm : testing::Test {
     label->SetParent(panel);
     form.Show();
     window = panel->Handle();
-    EXPECT_TRUE(DrainMouseInput());
     log.WatchButtons(panel);
     log.WatchButtons(label);
   }
@@ -264,7 +263,7 @@ end
   auto cursorOver = [&](int x, int y) {
     POINT at = {x, y};
     ClientToScreen(window, &at);
-    EXPECT_TRUE(PlaceCursor(at));
+    EXPECT_TRUE(SettleCursor(at));
     ::SetCursor(LoadCursor(nullptr, IDC_WAIT));
     SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();

@@ -85,19 +85,14 @@ bool PumpUntil(F done) {
 
 inline bool MouseInputQueued() { return HIWORD(GetQueueStatus(QS_MOUSE)) != 0; }
 
-// Waits, handling messages, until no mouse input is left for this thread: mouse moves made
-// earlier reach whatever window is under their point when they are handled.
-inline bool DrainMouseInput() {
-  return PumpUntil([] {
-    Pump();
-    return !MouseInputQueued();
-  });
+inline bool CursorReportedAt(POINT screen) {
+  POINT at;
+  return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
 }
 
 // Puts the real cursor on a screen point and waits, handling messages, until the system reports
-// it there and has no mouse input left from earlier points: under Wine GetCursorPos may still
-// give an earlier point after SetCursorPos and a round of messages (the framework reads the
-// cursor from it), and a queued move reaches whatever window is under its point later.
+// it there: under Wine GetCursorPos may still give an earlier point after SetCursorPos and a
+// round of messages, and the framework reads the cursor from it.
 inline bool PlaceCursor(POINT screen) {
   // Wine moves the display's pointer only when the point differs from the one it holds, and
   // the one it holds may not be where the pointer is: passing through a neighbour forces the
@@ -106,9 +101,19 @@ inline bool PlaceCursor(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   return PumpUntil([&] {
     Pump();
-    POINT at;
-    return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y && !MouseInputQueued();
+    return CursorReportedAt(screen);
   });
+}
+
+// Puts the real cursor on a screen point and waits until it is reported there with no mouse
+// input left from earlier points, which would reach whatever window is under their point when
+// handled. (Over a hinted form mouse input was seen to keep coming for longer than PumpUntil
+// waits: PlaceCursor serves there.)
+inline bool SettleCursor(POINT screen) {
+  return PlaceCursor(screen) && PumpUntil([&] {
+           Pump();
+           return CursorReportedAt(screen) && !MouseInputQueued();
+         });
 }
 
 // A windowless control that fills itself with one colour, counts its paints and may free
