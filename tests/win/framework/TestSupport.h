@@ -85,6 +85,39 @@ bool PumpUntil(F done) {
   return true;
 }
 
+inline bool MouseInputQueued() { return HIWORD(GetQueueStatus(QS_MOUSE)) != 0; }
+
+inline bool CursorReportedAt(POINT screen) {
+  POINT at;
+  return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+}
+
+// Puts the real cursor on a screen point and waits, handling messages, until the system reports
+// it there: under Wine GetCursorPos may still give an earlier point after SetCursorPos and a
+// round of messages, and the framework reads the cursor from it.
+inline bool PlaceCursor(POINT screen) {
+  // Wine moves the display's pointer only when the point differs from the one it holds, and
+  // the one it holds may not be where the pointer is: passing through a neighbour forces the
+  // move.
+  SetCursorPos(screen.x + 1, screen.y);
+  SetCursorPos(screen.x, screen.y);
+  return PumpUntil([&] {
+    Pump();
+    return CursorReportedAt(screen);
+  });
+}
+
+// Puts the real cursor on a screen point and waits until it is reported there with no mouse
+// input left from earlier points, which would reach whatever window is under their point when
+// handled. (Over a hinted form mouse input was seen to keep coming for longer than PumpUntil
+// waits: PlaceCursor serves there.)
+inline bool SettleCursor(POINT screen) {
+  return PlaceCursor(screen) && PumpUntil([&] {
+           Pump();
+           return CursorReportedAt(screen) && !MouseInputQueued();
+         });
+}
+
 // A windowless control that fills itself with one colour, counts its paints and may free
 // another control while it paints.
 class Swatch : public TControl {
