@@ -1259,9 +1259,9 @@ void TspDynamicSkinForm::SetSkinWindowState(int state) {
       }
       if (EmptyRect(restoreBounds_)) restoreBounds_ = bounds;
       {
-        const TRect area = MonitorArea(true);
         const int w = MinFrameWidth(), h = MinFrameHeight();
-        SetFormBounds({area.Left, area.Bottom - h, area.Left + w, area.Bottom});
+        const TPoint slot = FreeMinimizedSlot(MonitorArea(true), w, h, MinimizedSlotsHeld());
+        SetFormBounds({slot.X, slot.Y, slot.X + w, slot.Y + h});
       }
       return;
     case swsMaximized: {
@@ -1286,6 +1286,17 @@ void TspDynamicSkinForm::SetSkinWindowState(int state) {
       return;
     }
   }
+}
+
+std::vector<TPoint> TspDynamicSkinForm::MinimizedSlotsHeld() const {
+  std::vector<TPoint> held;
+  for (int i = 0; i < Screen()->FormCount(); ++i) {
+    TCustomForm* other = Screen()->Forms(i);
+    if (other == &form_ || other == Application()->MainForm() || !other->Visible()) continue;
+    const TspDynamicSkinForm* frame = FindSkinForm(other);
+    if (frame && frame->SkinWindowState() == swsMinimized) held.push_back({other->Left(), other->Top()});
+  }
+  return held;
 }
 
 void TspDynamicSkinForm::SetRollUp(bool value) {

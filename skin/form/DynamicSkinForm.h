@@ -260,6 +260,8 @@ private:
   bool HandleBefore(TMessage& message, const TWindowHookNext& next);
   void HandleMouseAfter(TMessage& message);
   void HandleClientMouse(TMessage& message);
+  // The top-left corners of the other visible forms' frames that are minimized on the screen.
+  std::vector<TPoint> MinimizedSlotsHeld() const;
   void ApplyClientAreaSkin();
   void StartDrag();
   void DragTo();

@@ -1,5 +1,7 @@
 #include "skin/form/FrameGeometry.h"
 
+#include <algorithm>
+
 namespace tmv {
 
 namespace {
@@ -152,6 +154,20 @@ TPoint SnapToEdges(const TRect& area, int32_t m, TPoint p, int32_t width, int32_
   if (closeTo(area.Right, p.X + width)) p.X = area.Right - width;
   if (closeTo(area.Bottom, p.Y + height)) p.Y = area.Bottom - height;
   return p;
+}
+
+TPoint FreeMinimizedSlot(const TRect& area, int32_t width, int32_t height, const std::vector<TPoint>& held) {
+  const TPoint first{area.Left, area.Bottom - height};
+  if (width <= 0 || height <= 0) return first;
+  TPoint slot = first;
+  while (std::find(held.begin(), held.end(), slot) != held.end()) {
+    slot.X += width;
+    if (slot.X + width > area.Right) {
+      slot = {area.Left, slot.Y - height};
+      if (slot.Y < area.Top) return first;
+    }
+  }
+  return slot;
 }
 
 }  // namespace tmv

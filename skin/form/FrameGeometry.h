@@ -4,6 +4,7 @@
 // and where a dragged form snaps. Needs no window.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "skin/data/SkinData.h"
 #include "skin/imaging/SPUtilsPiecePlan.h"
@@ -80,5 +81,10 @@ int32_t DefaultFrameHitTest(TPoint p, int32_t width, int32_t height, int32_t cap
 // magneticSize; answers the new top-left corner.
 TPoint SnapToEdges(const TRect& area, int32_t magneticSize, TPoint topLeft, int32_t width,
                    int32_t height);
+
+// Where a minimized frame of width x height goes: the first slot, along the bottom of area and
+// then row by row upwards, whose top-left corner no other minimized frame holds; the
+// bottom-left slot when every one is held.
+TPoint FreeMinimizedSlot(const TRect& area, int32_t width, int32_t height, const std::vector<TPoint>& held);
 
 }  // namespace tmv

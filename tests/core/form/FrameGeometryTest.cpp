@@ -128,3 +128,21 @@ TEST(FrameGeometry, MagneticEdgesSnapOnlyCloserThanTheDistance) {
   EXPECT_EQ((TPoint{-9, 100}).X, SnapToEdges(area, 10, {-10, 100}, 300, 200).X + 1);
   EXPECT_EQ((TPoint{724, 568}), SnapToEdges(area, 10, {720, 560}, 300, 200)) << "right and bottom edges";
 }
+
+TEST(FrameGeometry, MinimizedFramesFillTheBottomRowByRowAndShareTheCornerWhenFull) {
+  const TRect area{0, 0, 1000, 400};
+  EXPECT_EQ((TPoint{0, 370}), FreeMinimizedSlot(area, 300, 30, {}));
+  EXPECT_EQ((TPoint{0, 370}), FreeMinimizedSlot(area, 300, 30, {{300, 370}})) << "a held slot further on";
+  EXPECT_EQ((TPoint{300, 370}), FreeMinimizedSlot(area, 300, 30, {{0, 370}}));
+  EXPECT_EQ((TPoint{0, 340}), FreeMinimizedSlot(area, 300, 30, {{0, 370}, {300, 370}, {600, 370}}))
+      << "a fourth slot would pass the right edge";
+  EXPECT_EQ((TPoint{0, 370}), FreeMinimizedSlot(area, 300, 30, {{1, 370}})) << "only exact corners hold a slot";
+  std::vector<TPoint> all;
+  for (int y = 370; y >= 0; y -= 30)
+    for (int x = 0; x + 300 <= 1000; x += 300) all.push_back({x, y});
+  EXPECT_EQ((TPoint{0, 370}), FreeMinimizedSlot(area, 300, 30, all)) << "every slot held";
+  all.pop_back();
+  EXPECT_EQ((TPoint{600, 10}), FreeMinimizedSlot(area, 300, 30, all)) << "the top row's last slot";
+  EXPECT_EQ((TPoint{0, 340}), FreeMinimizedSlot({0, 0, 200, 400}, 300, 30, {{0, 370}}))
+      << "an area narrower than a slot stacks them";
+}

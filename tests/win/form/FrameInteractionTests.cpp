@@ -202,6 +202,14 @@ TEST_F(FrameInteraction, MaximizeRestoreAndRollUpSetTheirSizes) {
   Frame().SetSkinWindowState(swsMinimized);
   EXPECT_TRUE(SameRect(form->BoundsRect(), {0, 768 - 34, 300, 768})) << Describe(form->BoundsRect());
   EXPECT_EQ(HitTestAt(Window(), 150, 15), HTCAPTION);
+  {
+    // Another minimized frame takes the next free slot instead of covering this one.
+    TSkinFormTestForm other(nullptr);
+    other.Show();
+    Pump();
+    other.Frame().SetSkinWindowState(swsMinimized);
+    EXPECT_TRUE(SameRect(other.BoundsRect(), {300, 768 - 34, 600, 768})) << Describe(other.BoundsRect());
+  }
   Frame().RestoreCommand();
   EXPECT_TRUE(SameRect(form->BoundsRect(), normal)) << Describe(form->BoundsRect());
 
