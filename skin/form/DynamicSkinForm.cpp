@@ -661,7 +661,7 @@ void TspDynamicSkinForm::ReleaseSkin() {
   skinned_ = false;
   StopTimers();
   FreeObjects();
-  maskPixels_ = TFBitmap();
+  maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
 }
 
@@ -681,10 +681,10 @@ void TspDynamicSkinForm::ApplySkin() {
   FreeObjects();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
-    maskPixels_ = TFBitmap::FromBitmap(skinData_->Mask());
+    maskPixels_ = TMaskBits::FromBitmap(skinData_->Mask());
   } else {
     objects_ = CreateDefaultFrameButtons(*this);
-    maskPixels_ = TFBitmap();
+    maskPixels_ = TMaskBits();
     mask_ = TspFrameMask();
     if (form_.HandleAllocated()) region_.Remove(form_.Handle());
   }
@@ -712,11 +712,11 @@ void TspDynamicSkinForm::ApplySkin() {
 
 void TspDynamicSkinForm::ApplyClientAreaSkin() {
   FreeObjects();
-  maskPixels_ = TFBitmap();
+  maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
-    maskPixels_ = TFBitmap::FromBitmap(skinData_->Mask());
+    maskPixels_ = TMaskBits::FromBitmap(skinData_->Mask());
     ConfigureObjects();
     const int w = skinData_->Picture().Width(), h = skinData_->Picture().Height();
     if (!FrameStretchable(skinData_->FormInfo)) {
@@ -1052,7 +1052,7 @@ int TspDynamicSkinForm::HitTest(POINT p) {
   frameHeight_ = h;
   CalcFrameRects();
   if (mask_.Empty() || mask_.Width() != w || mask_.Height() != h)
-    mask_ = maskPixels_.Empty() ? TspFrameMask(TFBitmap(), geometry_) : TspFrameMask(maskPixels_, geometry_);
+    mask_ = TspFrameMask(maskPixels_, geometry_);
   const int code = SkinFrameHitTest(geometry_, {p.x, p.y}, skinData_->FormInfo.BorderWidth, s,
                                     [this](TPoint q) { return mask_.Contains(q); });
   // Without a non-client area only the sizing borders are the system's.

@@ -369,7 +369,7 @@ private:
   POINT dragPoint_ = {0, 0};
   int frameWidth_ = 0, frameHeight_ = 0;
   TspFrameGeometry geometry_;
-  TFBitmap maskPixels_;
+  TMaskBits maskPixels_;
   TspFrameMask mask_;
   TRect defaultCaption_;
   bool sizeMoveRan_ = false;

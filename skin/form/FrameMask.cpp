@@ -2,7 +2,7 @@
 
 namespace tmv {
 
-TspFrameMask::TspFrameMask(const TFBitmap& mask, const TspFrameGeometry& g)
+TspFrameMask::TspFrameMask(const TMaskBits& mask, const TspFrameGeometry& g)
     : width_(g.Width), height_(g.Height) {
   if (mask.Empty()) return;
   parts_ = ComposeMaskRegionParts(mask, g.MaskDivision(), g.TargetMaskDivision(), g.Width);

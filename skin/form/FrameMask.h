@@ -14,7 +14,7 @@ public:
   TspFrameMask() = default;
   // Cuts mask (the skin's mask picture) for the geometry's window size; an empty mask gives
   // no bands and the window rectangle is the shape.
-  TspFrameMask(const TFBitmap& mask, const TspFrameGeometry& geometry);
+  TspFrameMask(const TMaskBits& mask, const TspFrameGeometry& geometry);
 
   bool Empty() const { return !parts_.HasRegion; }
   int32_t Width() const { return width_; }

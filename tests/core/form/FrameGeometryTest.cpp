@@ -53,7 +53,7 @@ TEST(FrameGeometry, TheSkinFrameFollowsTheWindowSize) {
 TEST(FrameGeometry, BordersAndCornersHitTestWithTheMaskCutCorners) {
   DefaultFrame f;
   const TspFrameGeometry g = f.At(500, 300);
-  const TspFrameMask mask(f.mask, g);
+  const TspFrameMask mask(TMaskBits::FromPicture(f.mask), g);
   auto hit = [&](int x, int y, TspFrameHitState s = {}) {
     return SkinFrameHitTest(g, {x, y}, f.info.BorderWidth, s, [&](TPoint p) { return mask.Contains(p); });
   };
@@ -91,7 +91,7 @@ TEST(FrameGeometry, TheMaskIsReadOnlyInsideItsBandsAndTheWindow) {
   DefaultFrame f;
   for (int w : {300, 301, 704, 1022}) {
     const TspFrameGeometry g = f.At(w, 200);
-    const TspFrameMask mask(f.mask, g);
+    const TspFrameMask mask(TMaskBits::FromPicture(f.mask), g);
     EXPECT_FALSE(mask.Contains({0, 0})) << w;
     EXPECT_FALSE(mask.Contains({w - 1, 0})) << "the right cut corner moves with the width " << w;
     EXPECT_TRUE(mask.Contains({4, 0})) << w;
@@ -102,7 +102,7 @@ TEST(FrameGeometry, TheMaskIsReadOnlyInsideItsBandsAndTheWindow) {
     EXPECT_FALSE(mask.Contains({w, 199})) << w;
     EXPECT_FALSE(mask.Contains({3, 200})) << w;
   }
-  const TspFrameMask none(TFBitmap(), f.At(400, 200));
+  const TspFrameMask none(TMaskBits(), f.At(400, 200));
   EXPECT_TRUE(none.Empty());
   EXPECT_TRUE(none.Contains({0, 0})) << "without a mask the window rectangle is the shape";
   EXPECT_FALSE(none.Contains({400, 0}));
