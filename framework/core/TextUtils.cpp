@@ -129,7 +129,7 @@ size_t LastDelimiter(const std::string& delimiters, const std::string& s) {
   size_t found = std::string::npos;
   for (size_t i = 0; i < s.size(); ++i) {
     if (delimiters.find(s[i]) != std::string::npos) found = i;
-    if (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ++i;
+    i += GbkCharLength(s, i) - 1;
   }
   return found;
 }
@@ -151,10 +151,14 @@ std::string ExcludeTrailingPathDelimiter(const std::string& fileName) {
   return fileName;
 }
 
+size_t GbkCharLength(const std::string& text, size_t at) {
+  return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+}
+
 std::string LeftBytes(const std::string& s, size_t maxBytes) {
   size_t end = 0;
   while (end < s.size()) {
-    const size_t next = end + (IsLeadByte(static_cast<unsigned char>(s[end])) && end + 1 < s.size() ? 2 : 1);
+    const size_t next = end + GbkCharLength(s, end);
     if (next > maxBytes) break;
     end = next;
   }

@@ -41,6 +41,9 @@ std::string ExtractFileName(const std::string& fileName);
 // The name without its final backslash, if it ends in one (a drive root "D:\" gives "D:").
 std::string ExcludeTrailingPathDelimiter(const std::string& fileName);
 
+// Byte length of the character starting at `at`: 2 for a GBK lead byte followed by a byte, else 1.
+size_t GbkCharLength(const std::string& text, size_t at);
+
 // The longest start of s of at most maxBytes bytes that ends where a character ends, so a
 // GBK character is never cut in two.
 std::string LeftBytes(const std::string& s, size_t maxBytes);

@@ -4,11 +4,6 @@
 
 namespace tmv {
 
-size_t GbkCharLength(const std::string& text, size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  return lead >= 0x81 && lead <= 0xFE && at + 1 < text.size() ? 2 : 1;
-}
-
 std::string FitTextToWidth(const std::string& text, int32_t width, const TTextMeasure& measure) {
   if (measure(text) <= width) return text;
   // Character boundaries can only be found from the start of a double-byte string.

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/core/TextUtils.h"
 #include "skin/imaging/SkinGeometry.h"
 
 #ifdef _WIN32
@@ -18,9 +19,6 @@ using TTextMeasure = std::function<int32_t(const std::string&)>;
 // characters (a double-byte character is never split), that still fits with "..." after it,
 // followed by "...".
 std::string FitTextToWidth(const std::string& text, int32_t width, const TTextMeasure& measure);
-
-// Byte length of the character starting at `at`: 2 for a GBK lead byte followed by a byte, else 1.
-size_t GbkCharLength(const std::string& text, size_t at);
 
 #ifdef _WIN32
 // Measured in the font selected into the context.
