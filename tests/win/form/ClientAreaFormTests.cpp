@@ -21,6 +21,8 @@ class FrameEvents : public TComponent {
 public:
   FrameEvents() : TComponent(nullptr) {}
   void Rolled(TObject*) { ++rolls; }
+  // The animations have no command: they are custom objects, shown when the form says so.
+  void ShowCustom(TObject*, const std::string&, bool& visible) { visible = true; }
   void Value(TObject*, const std::string& name, int value) { values.emplace_back(name, value); }
   void Switched(TObject*, const std::string& name, TSwitchState state) {
     values.emplace_back(name, state == swsOn ? 1 : 0);
@@ -73,6 +75,7 @@ struct ClientAreaForm : testing::Test {
     Frame().OnSwitchChangeStateEvent = TSwitchChangeStateEvent::Of<&FrameEvents::Switched>(&events);
     Frame().OnMouseEnterEvent = TspMouseEnterEvent::Of<&FrameEvents::Entered>(&events);
     Frame().OnPaintEvent = TspPaintEvent::Of<&FrameEvents::Painted>(&events);
+    Frame().OnActivateCustomObject = TspActivateCustomObjectEvent::Of<&FrameEvents::ShowCustom>(&events);
     Load(Bytes());
     form->SetBounds(60, 50, 500, 300);
     form->Show();
@@ -239,7 +242,12 @@ TEST_F(ClientAreaForm, AnAnimationPlaysOnItsTimerAndStops) {
     return seen;
   };
 
-  anim->MouseEnter();
+  // The mouse over it, as the frame's tracking sees it.
+  POINT over = {16, 46};
+  ClientToScreen(Window(), &over);
+  ASSERT_TRUE(SettleCursor(over));
+  SendMessageA(Window(), WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
+  ASSERT_TRUE(PumpUntil([&] { return f.HoverIndex() >= 0 && f.FrameObjects()[f.HoverIndex()].get() == anim; }));
   EXPECT_TRUE(f.AnimationTimerRunning());
   EXPECT_EQ(play(anim), (std::vector<int>{1, 2, 3, 4})) << "forward to the last frame, then it stops";
   EXPECT_EQ(events.entered, std::vector<std::string>{"anim"});
@@ -247,8 +255,9 @@ TEST_F(ClientAreaForm, AnAnimationPlaysOnItsTimerAndStops) {
   Pump();
   EXPECT_EQ(anim->Frame(), 4);
   EXPECT_EQ(TFormFace(*form).At(16, 46), AnimationFrame(4));
-  anim->MouseLeave();
-  EXPECT_EQ(play(anim), (std::vector<int>{4, 3, 2, 1})) << "backward to the first";
+  ASSERT_TRUE(SettleCursor({1000, 740}));
+  ASSERT_TRUE(PumpUntil([&] { return f.HoverIndex() == -1; }));
+  EXPECT_EQ(play(anim), (std::vector<int>{4, 3, 2, 1})) << "backward to the first once the mouse left";
   EXPECT_EQ(TFormFace(*form).At(16, 46), AnimationFrame(1));
 
   spinner->MouseEnter();

@@ -38,7 +38,7 @@ inline COLORREF Digit(int d) { return RGB(20 + 23 * d, 230 - 20 * d, 180); }
 // The caption band's colour at (x, y): a vertical gradient with a faint texture along x, so
 // that tiled, stretched and moved columns differ.
 inline COLORREF CaptionBand(int x, int y) {
-  return RGB(50 + x % 11, 84 - y, 150 - y * 2 + x % 5);
+  return RGB(50 + x % 7, 84 - y, 150 - y * 2);
 }
 
 namespace detail {
@@ -78,22 +78,30 @@ inline std::unique_ptr<TBitmap> Mask(int width, int height) {
   return b;
 }
 
+// The parts picture: over its first 140 rows the normal images of the objects that take them
+// from here, each at its own place on the frame (a frame picture's middle is tiled, so an
+// image there would repeat); below them the other images.
 inline std::unique_ptr<TBitmap> Parts() {
-  auto b = Picture(240, 64, RGB(0, 0, 0));
-  Fill(*b, 16, 0, 32, 16, kCloseActive);
-  Fill(*b, 48, 0, 64, 16, kRollActive);
-  Fill(*b, 64, 0, 80, 16, kRestore);
-  Fill(*b, 80, 0, 96, 16, kRestoreActive);
-  Fill(*b, 116, 0, 136, 12, kSwitchOn);
-  for (int k = 1; k <= 4; ++k) Fill(*b, 12 * (k - 1), 16, 12 * k, 28, AnimationFrame(k));
-  Fill(*b, 0, 32, 60, 40, kGaugeFill);
-  for (int k = 1; k <= 3; ++k) Fill(*b, 60 + 10 * (k - 1), 32, 60 + 10 * k, 42, GaugeFrame(k));
-  for (int k = 1; k <= 5; ++k) Fill(*b, 100 + 10 * (k - 1), 32, 100 + 10 * k, 42, RegulatorFrame(k));
-  Fill(*b, 150, 32, 156, 42, kThumb);
-  Fill(*b, 156, 32, 162, 42, kThumbDragged);
+  auto b = Picture(240, 200, kClient);
+  Fill(*b, 120, 40, 140, 52, kSwitchOff);
+  Fill(*b, 10, 60, 70, 68, kGaugeBack);
+  Fill(*b, 10, 84, 110, 88, kBorder);
+  Fill(*b, 164, 40, 168, 122, kGaugeBack);
+  Fill(*b, 0, 140, 240, 200, RGB(0, 0, 0));
+  Fill(*b, 16, 140, 32, 156, kCloseActive);
+  Fill(*b, 48, 140, 64, 156, kRollActive);
+  Fill(*b, 64, 140, 80, 156, kRestore);
+  Fill(*b, 80, 140, 96, 156, kRestoreActive);
+  Fill(*b, 116, 140, 136, 152, kSwitchOn);
+  for (int k = 1; k <= 4; ++k) Fill(*b, 12 * (k - 1), 156, 12 * k, 168, AnimationFrame(k));
+  Fill(*b, 0, 172, 60, 180, kGaugeFill);
+  for (int k = 1; k <= 3; ++k) Fill(*b, 60 + 10 * (k - 1), 172, 60 + 10 * k, 182, GaugeFrame(k));
+  for (int k = 1; k <= 5; ++k) Fill(*b, 100 + 10 * (k - 1), 172, 100 + 10 * k, 182, RegulatorFrame(k));
+  Fill(*b, 150, 172, 156, 182, kThumb);
+  Fill(*b, 156, 172, 162, 182, kThumbDragged);
   for (int d = 0; d <= 9; ++d) {
-    Fill(*b, 6 * d, 48, 6 * d + 6, 56, RGB(16, 20, 28));
-    Fill(*b, 6 * d + 1, 49, 6 * d + 5, 55, Digit(d));
+    Fill(*b, 6 * d, 188, 6 * d + 6, 196, RGB(16, 20, 28));
+    Fill(*b, 6 * d + 1, 189, 6 * d + 5, 195, Digit(d));
   }
   return b;
 }
@@ -101,8 +109,7 @@ inline std::unique_ptr<TBitmap> Parts() {
 }  // namespace detail
 
 // The frame picture: caption band over rows 0 to 27, four-pixel borders, the client colour
-// inside, and the normal images of the caption buttons and the objects that have none in the
-// parts picture.
+// inside, and the normal images of the caption buttons in its right-hand corner.
 inline std::unique_ptr<TBitmap> FramePicture() {
   using namespace detail;
   auto b = Picture(kWidth, kHeight, kBorder);
@@ -110,10 +117,6 @@ inline std::unique_ptr<TBitmap> FramePicture() {
   Fill(*b, 4, 28, kWidth - 4, kHeight - 4, kClient);
   Fill(*b, 216, 6, 232, 22, kCloseNormal);
   Fill(*b, 196, 6, 212, 22, kRollNormal);
-  Fill(*b, 120, 40, 140, 52, kSwitchOff);
-  Fill(*b, 10, 60, 70, 68, kGaugeBack);
-  Fill(*b, 10, 84, 110, 88, kBorder);
-  Fill(*b, 164, 40, 168, 122, kGaugeBack);
   return b;
 }
 
@@ -139,42 +142,42 @@ inline std::vector<std::string> Definition() {
       "11=regulator:frameregulator", "12=track:trackbar", "13=vtrack:trackbar",
       "14=bits:bitlabel", "15=user:userobject", "16=vregulator:frameregulator",
       "[closebutton]", "command=cmclose", "skinrect=216,6,232,22", "activepictureindex=0",
-      "activeskinrect=16,0,32,16",
+      "activeskinrect=16,140,32,156",
       "[rollupbutton]", "command=cmrollup", "skinrect=196,6,212,22", "activepictureindex=0",
-      "activeskinrect=48,0,64,16",
+      "activeskinrect=48,140,64,156",
       "[unrollbutton]", "command=cmrollup", "rollup=1", "skinrect=196,6,212,22",
-      "activepictureindex=0", "activeskinrect=48,0,64,16", "restorerect=64,0,80,16",
-      "restoreactiverect=80,0,96,16",
+      "activepictureindex=0", "activeskinrect=48,140,64,156", "restorerect=64,140,80,156",
+      "restoreactiverect=80,140,96,156",
       "[caption]", "skinrect=40,0,176,28", "textrect=4,4,132,24", "defaultcaption=1",
-      "fontcolor=16777215", "activefontcolor=16777215", "alignment=taleftjustify",
+      "fontstyle=fsbold", "fontcolor=16777215", "activefontcolor=16777215", "alignment=taleftjustify",
       "[rolledcaption]", "rollup=1", "skinrect=40,0,176,28", "textrect=4,4,132,24",
-      "defaultcaption=1", "fontcolor=16777215", "activefontcolor=16777215", "alignment=taleftjustify",
-      "[anim]", "skinrect=10,40,22,52", "activepictureindex=0", "activeskinrect=0,16,48,28",
+      "defaultcaption=1", "fontstyle=fsbold", "fontcolor=16777215", "activefontcolor=16777215", "alignment=taleftjustify",
+      "[anim]", "skinrect=10,40,22,52", "activepictureindex=0", "activeskinrect=0,156,48,168",
       "countframes=4", "buttonstyle=1", "timerinterval=50",
-      "[spinner]", "skinrect=26,40,38,52", "activepictureindex=0", "activeskinrect=0,16,48,28",
+      "[spinner]", "skinrect=26,40,38,52", "activepictureindex=0", "activeskinrect=0,156,48,168",
       "countframes=4", "buttonstyle=1", "cycle=1", "timerinterval=25",
       "[label]", "skinrect=44,40,114,56", "fontcolor=" + std::to_string(kLabelText),
       "activefontcolor=" + std::to_string(kLabelText), "fontheight=-12", "alignment=taleftjustify",
       "textvalue=Label",
-      "[switch]", "skinrect=120,40,140,52", "activepictureindex=0", "activeskinrect=116,0,136,12",
-      "[gauge]", "skinrect=10,60,70,68", "activepictureindex=0", "activeskinrect=0,32,60,40",
+      "[switch]", "skinrect=120,40,140,52", "activepictureindex=0", "activeskinrect=116,140,136,152", "skinrectinapicture=1",
+      "[gauge]", "skinrect=10,60,70,68", "activepictureindex=0", "activeskinrect=0,172,60,180", "skinrectinapicture=1",
       "minvalue=0", "maxvalue=100",
-      "[fgauge]", "skinrect=80,60,90,70", "activepictureindex=0", "activeskinrect=60,32,90,42",
+      "[fgauge]", "skinrect=80,60,90,70", "activepictureindex=0", "activeskinrect=60,172,90,182",
       "countframes=3", "minvalue=0", "maxvalue=10",
       "[regulator]", "skinrect=100,60,110,70", "activepictureindex=0",
-      "activeskinrect=100,32,150,42", "countframes=5", "minvalue=0", "maxvalue=100",
+      "activeskinrect=100,172,150,182", "countframes=5", "minvalue=0", "maxvalue=100",
       "kind=rkhorizontal",
-      "[track]", "skinrect=10,80,110,92", "activepictureindex=0", "buttonrect=150,32,156,42",
-      "activebuttonrect=156,32,162,42", "beginpoint=5,6", "endpoint=95,6", "minvalue=0",
+      "[track]", "skinrect=10,80,110,92", "activepictureindex=0", "buttonrect=150,172,156,182", "skinrectinapicture=1",
+      "activebuttonrect=156,172,162,182", "beginpoint=5,6", "endpoint=95,6", "minvalue=0",
       "maxvalue=90", "mousedownchangevalue=1",
-      "[vtrack]", "skinrect=160,36,172,126", "activepictureindex=0", "buttonrect=150,32,156,42",
-      "activebuttonrect=156,32,162,42", "beginpoint=6,85", "endpoint=6,5", "minvalue=0",
+      "[vtrack]", "skinrect=160,36,172,126", "activepictureindex=0", "buttonrect=150,172,156,182", "skinrectinapicture=1",
+      "activebuttonrect=156,172,162,182", "beginpoint=6,85", "endpoint=6,5", "minvalue=0",
       "maxvalue=80",
-      "[bits]", "skinrect=120,80,180,88", "activepictureindex=0", "activeskinrect=0,48,60,56",
+      "[bits]", "skinrect=120,80,180,88", "activepictureindex=0", "activeskinrect=0,188,60,196",
       "symbolwidth=6", "symbolheight=8", "symbolslinecount=1", "symbolsline0=0123456789", "textvalue=2026",
       "[user]", "skinrect=120,100,150,120",
       "[vregulator]", "skinrect=100,100,110,110", "activepictureindex=0",
-      "activeskinrect=100,32,150,42", "countframes=5", "minvalue=0", "maxvalue=100",
+      "activeskinrect=100,172,150,182", "countframes=5", "minvalue=0", "maxvalue=100",
       "kind=rkvertical",
   };
 }
