@@ -64,6 +64,14 @@ TspActiveSkinObject::TspActiveSkinObject(TspDynamicSkinForm& form, const TspData
 
 bool TspActiveSkinObject::FormActive() const { return form_.IsFormActive(); }
 
+void TspActiveSkinObject::AnnounceMouse(bool in) {
+  MouseIn = in;
+  if (in)
+    form_.OnMouseEnterEvent(&form_, IDName);
+  else
+    form_.OnMouseLeaveEvent(&form_, IDName);
+}
+
 void TspActiveSkinObject::DrawImage(HDC dc, TBitmap* picture, const TRect& source) const {
   if (!picture || source.IsEmpty()) return;
   DrawPicturePieces(dc, *picture, {{source, Sized(ObjectRect, source)}});
@@ -351,15 +359,8 @@ void TspSkinStdButtonObject::HandleDoubleClick() {
 TspSkinCaptionObject::TspSkinCaptionObject(TspDynamicSkinForm& form, const TspDataSkinCaption* d)
     : TspActiveSkinObject(form, d), DefaultCaption(d->DefaultCaption), data_(*d) {}
 
-void TspSkinCaptionObject::MouseEnter() {
-  MouseIn = true;
-  Form().OnMouseEnterEvent(&Form(), IDName);
-}
-
-void TspSkinCaptionObject::MouseLeave() {
-  MouseIn = false;
-  Form().OnMouseLeaveEvent(&Form(), IDName);
-}
+void TspSkinCaptionObject::MouseEnter() { AnnounceMouse(true); }
+void TspSkinCaptionObject::MouseLeave() { AnnounceMouse(false); }
 
 void TspSkinCaptionObject::DrawCaption(HDC dc, const TRect& r, bool active) const {
   if (Text.empty() || r.IsEmpty()) return;
@@ -512,15 +513,8 @@ void TspSkinLabelObject::DrawObject(HDC dc, bool inStrip) {
   DrawCaptionText(dc, font, ObjectRect, x, Text);
 }
 
-void TspSkinSwitchObject::MouseEnter() {
-  MouseIn = true;
-  Form().OnMouseEnterEvent(&Form(), IDName);
-}
-
-void TspSkinSwitchObject::MouseLeave() {
-  MouseIn = false;
-  Form().OnMouseLeaveEvent(&Form(), IDName);
-}
+void TspSkinSwitchObject::MouseEnter() { AnnounceMouse(true); }
+void TspSkinSwitchObject::MouseLeave() { AnnounceMouse(false); }
 
 void TspSkinSwitchObject::DrawObject(HDC dc, bool inStrip) {
   if (on_ && !activeRect_.IsEmpty())

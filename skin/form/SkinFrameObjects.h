@@ -60,6 +60,8 @@ public:
 protected:
   TspDynamicSkinForm& Form() const { return form_; }
   bool FormActive() const;
+  // Only MouseIn follows the mouse, and the form hears of it.
+  void AnnounceMouse(bool in);
   // Copies a rectangle of a picture to the object's place.
   void DrawImage(HDC dc, TBitmap* picture, const TRect& source) const;
   // The normal image blended with the active one by the morph factor.
