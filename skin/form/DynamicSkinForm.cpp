@@ -176,7 +176,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   if (trayIcon_ && trayIcon_->OnDblClick().Data() == this) trayIcon_->SetOnDblClick(TNotifyEvent());
   trayPopupMenu_.reset();
   if (skinHint_) skinHint_->HideObjectHint();
-  // A form that stays gets its own frame back.
+  // A form that stays gets its controls and its own frame back.
   if (!form_.IsDestroying()) ShowHiddenControls();
   if (hooked_ && !form_.IsDestroying() && form_.HandleAllocated()) {
     region_.Remove(form_.Handle());

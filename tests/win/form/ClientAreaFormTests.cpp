@@ -173,6 +173,22 @@ TEST_F(ClientAreaForm, TheFormRollsUpToTheRollUpPictureAndBack) {
   EXPECT_EQ(TFormFace(*form).At(300, 150), kClient);
 }
 
+TEST_F(ClientAreaForm, ARollUpPictureOfFixedSizeGivesTheWidthBack) {
+  Load(Bytes(kRollUpHeight, 200));
+  TspDynamicSkinForm& f = Frame();
+  f.SetRollUp(true);
+  EXPECT_TRUE(Size(200, kRollUpHeight)) << "narrower than the frame picture: " << form->Width();
+  EXPECT_TRUE(f.FindObject("unrollbutton")->ObjectRect == (TRect{196, 6, 212, 22}));
+  EXPECT_FALSE(InRegion(Window(), 197, 0));
+  EXPECT_TRUE(InRegion(Window(), 196, 0));
+  EXPECT_EQ(TFormFace(*form).At(198, 14), kRestore);
+  f.SetBorderIcons(f.BorderIcons() | biMinimizeToTray);
+  EXPECT_FALSE(InRegion(Window(), 197, 0)) << "the objects laid out again keep the roll-up shape";
+  EXPECT_TRUE(InRegion(Window(), 100, 29));
+  f.SetRollUp(false);
+  EXPECT_TRUE(Size(500, 300)) << form->Width() << "x" << form->Height();
+}
+
 TEST_F(ClientAreaForm, TheCaptionTogglesAndNoSkinChangeStrandsTheHiddenControls) {
   TspDynamicSkinForm& f = Frame();
   f.SetSizeable(false);

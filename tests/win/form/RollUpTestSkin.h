@@ -120,21 +120,23 @@ inline std::unique_ptr<TBitmap> FramePicture() {
   return b;
 }
 
-inline std::unique_ptr<TBitmap> RollUpPicture() {
-  auto b = detail::Picture(kWidth, kRollUpHeight, kBorder);
+inline std::unique_ptr<TBitmap> RollUpPicture(int width = kWidth) {
+  auto b = detail::Picture(width, kRollUpHeight, kBorder);
   detail::Band(*b, 28);
   detail::Fill(*b, 196, 6, 212, 22, kRollNormal);
   return b;
 }
 
-inline std::vector<std::string> Definition() {
+// fixedRollUp: the roll-up picture keeps its size (no roll-up points).
+inline std::vector<std::string> Definition(bool fixedRollUp = false) {
+  const std::string rollUpPoints = fixedRollUp ? "rollupleftpoint=0,0" : "rollupleftpoint=40,0";
   return {
       "[VERSION]", "skinname=roll-up test",
       "[PICTURES]", "picture=frame.bmp", "mask=mask.bmp", "rolluppicture=rollup.bmp",
       "rollupmask=rollupmask.bmp",
       "[FORMINFO]", "lefttoppoint=40,28", "righttoppoint=176,28", "leftbottompoint=40,136",
       "rightbottompoint=176,136", "clientrect=4,28,236,136", "maskrectarea=0,4,240,136",
-      "borderwidth=3", "rollupleftpoint=40,0", "rolluprightpoint=176,0",
+      "borderwidth=3", rollUpPoints, fixedRollUp ? "rolluprightpoint=0,0" : "rolluprightpoint=176,0",
       "[SKINOBJECTS]", "count=17",
       "0=closebutton:stdbutton", "1=rollupbutton:stdbutton", "2=unrollbutton:stdbutton",
       "3=caption:caption", "4=rolledcaption:caption", "5=anim:animate", "6=spinner:animate",
@@ -183,16 +185,18 @@ inline std::vector<std::string> Definition() {
 }
 
 // The compressed package. rollUpMaskHeight below kRollUpHeight gives a roll-up mask that does
-// not cover the whole roll-up picture.
-inline std::vector<uint8_t> Bytes(int rollUpMaskHeight = kRollUpHeight) {
+// not cover the whole roll-up picture; a fixedRollUpWidth above 0, a roll-up picture and mask
+// of that width that keep their size.
+inline std::vector<uint8_t> Bytes(int rollUpMaskHeight = kRollUpHeight, int fixedRollUpWidth = 0) {
+  const int rollUpWidth = fixedRollUpWidth > 0 ? fixedRollUpWidth : kWidth;
   TspSkinPackage package;
   package.Version = 2;
   package.FramePictures[fpPicture] = FramePicture();
   package.FramePictures[fpMask] = detail::Mask(kWidth, kHeight);
-  package.FramePictures[fpRollUpPicture] = RollUpPicture();
-  package.FramePictures[fpRollUpMask] = detail::Mask(kWidth, rollUpMaskHeight);
+  package.FramePictures[fpRollUpPicture] = RollUpPicture(rollUpWidth);
+  package.FramePictures[fpRollUpMask] = detail::Mask(rollUpWidth, rollUpMaskHeight);
   package.ActivePictures.push_back(detail::Parts());
-  package.Definition.Assign(Definition());
+  package.Definition.Assign(Definition(fixedRollUpWidth > 0));
   TMemoryStream plain, packed;
   WriteSkinPackage(package, plain);
   plain.SetPosition(0);
