@@ -263,6 +263,10 @@ void TspDynamicSkinForm::FillTrayPopupMenu() {
 
 void TspDynamicSkinForm::SetSupportNCArea(bool v) {
   if (v == supportNCArea_) return;
+  // The two modes roll up in different ways: a form unrolls before it changes its mode, so
+  // neither hidden controls nor a folded height outlive the mode that made them.
+  if (rolledUp_ && supportNCArea_) SetRollUp(false);
+  if (rolledUp_ && !supportNCArea_) DropClientAreaRollUp();
   supportNCArea_ = v;
   if (IsDesigning() && !v) form_.SetBorderStyle(bsNone);
   if (!IsLoading() && form_.HandleAllocated()) ForceFrameRecalc();

@@ -239,6 +239,17 @@ TEST_F(ClientAreaForm, TheCaptionTogglesAndNoSkinChangeStrandsTheHiddenControls)
   f.SetSkinData(&form->Skin());
   f.SetRollUp(true);
   ASSERT_FALSE(Panel()->Visible());
+  f.SetSupportNCArea(true);
+  EXPECT_FALSE(f.RolledUp()) << "a change of mode unrolls first";
+  EXPECT_TRUE(Panel()->Visible());
+  f.SetRollUp(true);
+  ASSERT_TRUE(f.RolledUp());
+  f.SetSupportNCArea(false);
+  EXPECT_FALSE(f.RolledUp());
+  EXPECT_TRUE(InRegion(Window(), 250, 150)) << "the frame unrolled in its own mode: " << form->Height();
+
+  f.SetRollUp(true);
+  ASSERT_FALSE(Panel()->Visible());
   delete &f;
   EXPECT_TRUE(Panel()->Visible()) << "the form keeps its controls when the frame component goes";
 }
