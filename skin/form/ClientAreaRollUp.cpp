@@ -34,8 +34,9 @@ void TspDynamicSkinForm::RollClientArea(bool value) {
 void TspDynamicSkinForm::FoldClientArea() {
   TBitmap& picture = skinData_->RollUpPicture();
   const bool stretchable = RollUpBand(skinData_->FormInfo, picture.Width()).Stretchable;
-  // A roll-up picture of fixed size changes the width too; unrolling gives it back.
-  if (!stretchable && form_.Width() != picture.Width()) rollUpRestoreWidth_ = form_.Width();
+  // A roll-up picture of fixed size changes the width too; unrolling gives back the width the
+  // form had before it first rolled up, however many skins it was rolled up under.
+  if (!stretchable && rollUpRestoreWidth_ == 0 && form_.Width() != picture.Width()) rollUpRestoreWidth_ = form_.Width();
   form_.SetBounds(form_.Left(), form_.Top(), stretchable ? form_.Width() : picture.Width(), picture.Height());
   frameWidth_ = form_.Width();
   frameHeight_ = form_.Height();

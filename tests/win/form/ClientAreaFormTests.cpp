@@ -185,6 +185,8 @@ TEST_F(ClientAreaForm, ARollUpPictureOfFixedSizeGivesTheWidthBack) {
   f.SetBorderIcons(f.BorderIcons() | biMinimizeToTray);
   EXPECT_FALSE(InRegion(Window(), 197, 0)) << "the objects laid out again keep the roll-up shape";
   EXPECT_TRUE(InRegion(Window(), 100, 29));
+  Load(Bytes(kRollUpHeight, 180));
+  EXPECT_TRUE(Size(180, kRollUpHeight)) << "another skin, rolled up again";
   f.SetRollUp(false);
   EXPECT_TRUE(Size(500, 300)) << form->Width() << "x" << form->Height();
 }
