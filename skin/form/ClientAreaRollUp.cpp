@@ -93,12 +93,9 @@ void TspDynamicSkinForm::LayoutRollUpObjects() {
 void TspDynamicSkinForm::ApplyRollUpRegion() {
   if (!form_.HandleAllocated()) return;
   TBitmap& picture = skinData_->RollUpPicture();
-  rollUpMask_ = TspRollUpMask(rollUpMaskPixels_, RollUpBand(skinData_->FormInfo, picture.Width()),
-                              picture.Width(), picture.Height(), form_.Width());
-  if (rollUpMask_.Empty())
-    region_.Remove(form_.Handle());
-  else
-    region_.Set(form_.Handle(), rollUpMask_.Region());
+  const TspRollUpMask mask(rollUpMaskPixels_, RollUpBand(skinData_->FormInfo, picture.Width()),
+                           picture.Width(), picture.Height(), form_.Width());
+  region_.Set(form_.Handle(), mask.Region());
 }
 
 void TspDynamicSkinForm::PaintRolledUpFace(HDC dc, const RECT& client) {

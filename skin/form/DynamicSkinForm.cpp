@@ -672,7 +672,6 @@ void TspDynamicSkinForm::ReleaseSkin() {
   maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
   rollUpMaskPixels_ = TMaskBits();
-  rollUpMask_ = TspRollUpMask();
 }
 
 void TspDynamicSkinForm::FreeObjects() {
@@ -725,7 +724,6 @@ void TspDynamicSkinForm::ApplyClientAreaSkin() {
   maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
   rollUpMaskPixels_ = TMaskBits();
-  rollUpMask_ = TspRollUpMask();
   // Without a skin, or with one that has no roll-up picture, nothing could unroll the form
   // again: it unrolls now and its controls come back.
   if (rolledUp_ && !HasRollUpPicture()) DropClientAreaRollUp();

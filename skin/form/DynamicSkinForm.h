@@ -386,7 +386,6 @@ private:
   int rollUpRestoreWidth_ = 0;  // 0: rolling up kept the width
   std::vector<TControl*> hiddenControls_;
   TMaskBits rollUpMaskPixels_;
-  TspRollUpMask rollUpMask_;
   bool inSizeMove_ = false;
   bool fullDrag_ = false;
   bool dragging_ = false;

@@ -15,11 +15,6 @@ TspRollUpMask::TspRollUpMask(const TMaskBits& mask, const TspRollUpBand& band, i
   CopyPieces(bits_, mask, plan);
 }
 
-bool TspRollUpMask::Contains(TPoint p) const {
-  if (p.X < 0 || p.Y < 0 || p.X >= bits_.Width() || p.Y >= bits_.Height()) return false;
-  return bits_.Row(p.Y)[p.X] == 0;
-}
-
 #ifdef _WIN32
 UniqueRegion TspRollUpMask::Region() const {
   if (bits_.Empty()) return {};

@@ -17,10 +17,8 @@ public:
   TspRollUpMask(const TMaskBits& mask, const TspRollUpBand& band, int32_t pictureWidth,
                 int32_t pictureHeight, int32_t width);
 
-  bool Empty() const { return bits_.Empty(); }
-  int32_t Width() const { return bits_.Width(); }
-  int32_t Height() const { return bits_.Height(); }
-  bool Contains(TPoint p) const;
+  // The mask at the form's size: 0 inside, 0xFF outside; empty without a mask.
+  const TMaskBits& Bits() const { return bits_; }
 
 #ifdef _WIN32
   // Null without a mask.
