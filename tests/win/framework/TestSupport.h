@@ -118,6 +118,22 @@ inline bool SettleCursor(POINT screen) {
          });
 }
 
+// A mouse message at a screen point to the window holding the mouse (a drag's, once it has
+// begun), as the system would route the pointer's input there.
+inline void PostToCapture(UINT msg, POINT screen) {
+  HWND holder = GetCapture();
+  ASSERT_NE(holder, nullptr);
+  ScreenToClient(holder, &screen);
+  PostMessageA(holder, msg, msg == WM_MOUSEMOVE ? MK_LBUTTON : 0, MAKELPARAM(screen.x, screen.y));
+  Pump();
+}
+
+// A control's point on the screen.
+inline POINT ScreenPointOf(const TControl* control, int x, int y) {
+  const POINT origin = control->ClientOrigin();
+  return {origin.x + x, origin.y + y};
+}
+
 // A windowless control that fills itself with one colour, counts its paints and may free
 // another control while it paints.
 class Swatch : public TControl {
