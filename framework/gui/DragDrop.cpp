@@ -158,26 +158,25 @@ bool TDragSession::Start() {
   DragRecord& d = *drag_;
   const unsigned generation = generation_;
   d.started = true;
+  TDragObject* given = nullptr;
+  TDragDockObject* givenDock = nullptr;
+  RunGuarded([&] {
+    if (d.dock)
+      d.source->DoStartDock(givenDock);
+    else
+      d.source->DoStartDrag(given);
+  });
+  if (!Current(generation)) return false;
+  if (d.SourceGone()) {
+    Close();
+    return false;
+  }
   if (d.dock) {
-    TDragDockObject* object = nullptr;
-    RunGuarded([&] { d.source->DoStartDock(object); });
-    if (!Current(generation)) return false;
-    if (d.SourceGone()) {
-      Close();
-      return false;
-    }
-    if (!object) d.own.reset(object = new TDragDockObject(d.source));
-    d.object = d.dockObject = object;
+    if (!givenDock) d.own.reset(givenDock = new TDragDockObject(d.source));
+    d.object = d.dockObject = givenDock;
   } else {
-    TDragObject* object = nullptr;
-    RunGuarded([&] { d.source->DoStartDrag(object); });
-    if (!Current(generation)) return false;
-    if (d.SourceGone()) {
-      Close();
-      return false;
-    }
-    if (!object) d.own.reset(object = new TDragControlObject(d.source));
-    d.object = object;
+    if (!given) d.own.reset(given = new TDragControlObject(d.source));
+    d.object = given;
   }
   return true;
 }

@@ -164,6 +164,20 @@ TEST_F(DragOnForm, AnAcceptedDragAsksEachTargetInTurnThenDropsOnTheLastOne) {
                        }));
 }
 
+// The system's own input: the mouse held by the drag follows the pointer over other windows.
+TEST_F(DragOnForm, RealPointerInputDragsAndDrops) {
+  ASSERT_TRUE(SettleCursor(At(source, 20, 20)));
+  SendMouseInput(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(PumpUntil([&] { return source->Dragging(); }));
+  SendMouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, At(target, 30, 20));
+  ASSERT_TRUE(PumpUntil([&] { return !log.lines.empty() && log.lines.back().rfind("target", 0) == 0; }));
+  SendMouseInput(MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(PumpUntil([&] { return !source->Dragging(); }));
+  EXPECT_EQ(log.lines.front(), "source start");
+  EXPECT_EQ(log.lines.back(), "source end target 30,20");
+  EXPECT_EQ(log.lines[log.lines.size() - 2], "target drop 30,20 from source");
+}
+
 TEST_F(DragOnForm, ARefusedDragEndsWithoutTargetInTheSourcesCoordinates) {
   log.accept = false;
   source->SetDragCursor(crMultiDrag);
@@ -466,20 +480,14 @@ end)");
   EXPECT_EQ(plain->DragMode(), dmManual);
   EXPECT_FALSE(plain->DockSite());
 
-  TDragForm bad(R"(object DragForm: TDragForm
-end)");
-  EXPECT_THROW(ReadComponentText(bad, R"(object DragForm: TDragForm
-  object Panel3: TPanel
-    DragCursor = crNoSuchCursor
-  end
-end)"),
-               EPropertyError);
-  EXPECT_THROW(ReadComponentText(bad, R"(object DragForm: TDragForm
-  object Panel4: TPanel
-    OnDragOver = EndDrag
-  end
-end)"),
-               EPropertyError);
+  // An unknown cursor, and a handler of another event's kind.
+  for (const char* wrong : {"DragCursor = crNoSuchCursor", "OnDragOver = EndDrag"}) {
+    TDragForm bad("object DragForm: TDragForm\nend");
+    EXPECT_THROW(ReadComponentText(bad, std::string("object DragForm: TDragForm\n object P: TPanel\n") + wrong +
+                                            "\n end\nend"),
+                 EPropertyError)
+        << wrong;
+  }
 }
 
 }  // namespace

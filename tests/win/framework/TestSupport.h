@@ -128,6 +128,17 @@ inline void PostToCapture(UINT msg, POINT screen) {
   Pump();
 }
 
+// The system's own mouse input, as the pointer and buttons would give it; at is the screen
+// point of an absolute move.
+inline void SendMouseInput(DWORD flags, POINT at = {0, 0}) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((at.x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+  in.mi.dy = static_cast<LONG>((at.y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
 // A control's point on the screen.
 inline POINT ScreenPointOf(const TControl* control, int x, int y) {
   const POINT origin = control->ClientOrigin();
