@@ -195,14 +195,16 @@ TControl* TDragSession::FindTarget(const DragRecord& d, POINT screen) const {
 
 bool TDragSession::Ask(DragRecord& d, TControl* target, POINT screen, TDragState state) {
   const POINT at = ToClient(target, screen);
-  bool accept = false;
-  if (d.dock) {
-    accept = true;
-    RunGuarded([&] { static_cast<TWinControl*>(target)->DockOver(d.dockObject, at.x, at.y, state, accept); });
-  } else {
-    RunGuarded([&] { target->DragOver(d.SourceArgument(), at.x, at.y, state, accept); });
-  }
-  return accept;
+  bool accept = d.dock;
+  bool failed = true;  // a handler that raised an error takes nothing
+  RunGuarded([&] {
+    if (d.dock)
+      static_cast<TWinControl*>(target)->DockOver(d.dockObject, at.x, at.y, state, accept);
+    else
+      target->DragOver(d.SourceArgument(), at.x, at.y, state, accept);
+    failed = false;
+  });
+  return accept && !failed;
 }
 
 void TDragSession::MoveTo(POINT screen) {

@@ -277,6 +277,25 @@ TEST_F(DragOnForm, AControlFreedDuringTheDragIsNotCalledAgain) {
   EXPECT_FALSE(source->Dragging());
 }
 
+TEST_F(DragOnForm, AnErrorInAHandlerIsShownAndTheTargetTakesNothingThen) {
+  BoxRecorder boxes;
+  log.then = [](const std::string& line) {
+    if (line.rfind("target enter", 0) == 0 || line.rfind("source end", 0) == 0)
+      throw EInvalidOperation("no drop here");
+  };
+  Press(source, 20, 20);
+  Move(target, 5, 5);
+  EXPECT_EQ(GetCursor(), CursorFor(crNoDrop));
+  Move(target, 6, 6);
+  EXPECT_EQ(GetCursor(), CursorFor(crDrag));
+  Release(target, 6, 6);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(source->Dragging());
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, "no drop here");
+  EXPECT_EQ(log.lines.back(), "source end target 6,6");
+}
+
 // Dock sites beside each other: "home" holds "client", which docks by dragging.
 struct DockOnForm : DragOnForm {
   DockOnForm() {
@@ -350,13 +369,18 @@ TEST_F(DockOnForm, TheSiteLeftMayRefuseAndADropOutsideAnySiteFloats) {
                                                   "client enddock TFloatingDockForm " +
                                                       Between(&form, 180, 40, host)}));
 
-  // Docked again, it leaves the empty tool window, which goes.
+  // Docked again, it leaves the empty tool window, which goes; so does one whose client is freed.
   const auto hostAlive = host->LifeToken();
   Press(client, 10, 10);
   Release(site, 30, 30);
   EXPECT_EQ(client->Parent(), site);
   EXPECT_FALSE(client->Floating());
   EXPECT_TRUE(PumpUntil([&] { return hostAlive.expired(); }));
+  EXPECT_EQ(Screen()->FormCount(), formsBefore);
+  ASSERT_TRUE(client->ManualFloat({300, 300, 400, 350}));
+  const auto secondAlive = client->Parent()->LifeToken();
+  delete client;
+  EXPECT_TRUE(PumpUntil([&] { return secondAlive.expired(); }));
   EXPECT_EQ(Screen()->FormCount(), formsBefore);
 }
 
