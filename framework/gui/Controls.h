@@ -155,7 +155,8 @@ public:
   // placed by the site's alignment); the site it leaves may refuse through OnUnDock. True when
   // it moved; then the site's OnDockDrop has run.
   bool ManualDock(TWinControl* site, POINT at = {0, 0});
-  // Moves the control into a floating tool window whose client area takes screenBounds; the
+  // Moves the control into a floating tool window placed at screenBounds' top-left, with a
+  // client area of their size (or the least the system allows), which the control fills; the
   // site it leaves may refuse. True when it moved.
   bool ManualFloat(const RECT& screenBounds);
   // Whether the control lives in a floating tool window of its own.

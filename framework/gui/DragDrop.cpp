@@ -227,10 +227,11 @@ void TDragSession::MoveTo(POINT screen) {
     if (TControl* left = d.LiveTarget()) {
       Ask(d, left, screen, dsDragLeave);
       if (!Current(generation)) return;
+      // The handler may have freed the control it was leaving for.
+      target = FindTarget(d, screen);
     }
     d.target = target;
     d.targetAlive = target ? target->LifeToken() : std::weak_ptr<const void>();
-    d.object->dragTarget_ = target;
     state = dsDragEnter;
   }
   bool accepted = false;

@@ -16,7 +16,8 @@ class TWinControl;
 // system's drag distance); dmManual: only BeginDrag does.
 enum TDragMode { dmManual, dmAutomatic };
 // dkDrag drops the control's drag onto another control's OnDragDrop; dkDock moves the
-// control itself into a dock site, or into a floating window of its own.
+// control itself into a dock site, or, dropped where no site takes it, into a floating tool
+// window of its own (so a dock drag shows DragCursor wherever it is).
 enum TDragKind { dkDrag, dkDock };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
@@ -29,13 +30,10 @@ class TDragObject : public TObject {
 public:
   // Where the pointer is, in screen coordinates.
   POINT DragPos() const { return dragPos_; }
-  // The control under the pointer that is asked about the drop, or null.
-  TControl* DragTarget() const { return dragTarget_; }
 
 private:
   friend class TDragSession;
   POINT dragPos_ = {0, 0};
-  TControl* dragTarget_ = nullptr;
 };
 
 // A drag that carries a control: the events receive the control itself as their Source.
