@@ -166,12 +166,16 @@ TEST_F(DragOnForm, AnAcceptedDragAsksEachTargetInTurnThenDropsOnTheLastOne) {
 
 // The system's own input: the mouse held by the drag follows the pointer over other windows.
 TEST_F(DragOnForm, RealPointerInputDragsAndDrops) {
-  ASSERT_TRUE(SettleCursor(At(source, 20, 20)));
-  SendMouseInput(MOUSEEVENTF_LEFTDOWN);
+  // Every event says where the pointer is: under Wine motion from earlier input may still
+  // arrive and put the pointer back where it was.
+  const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  const POINT press = At(source, 20, 20), drop = At(target, 30, 20);
+  ASSERT_TRUE(SettleCursor(press));
+  SendMouseInput(at | MOUSEEVENTF_LEFTDOWN, press);
   ASSERT_TRUE(PumpUntil([&] { return source->Dragging(); }));
-  SendMouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, At(target, 30, 20));
-  ASSERT_TRUE(PumpUntil([&] { return !log.lines.empty() && log.lines.back().rfind("target", 0) == 0; }));
-  SendMouseInput(MOUSEEVENTF_LEFTUP);
+  SendMouseInput(at, drop);
+  ASSERT_TRUE(PumpUntil([&] { return CursorReportedAt(drop) && !MouseInputQueued(); }));
+  SendMouseInput(at | MOUSEEVENTF_LEFTUP, drop);
   ASSERT_TRUE(PumpUntil([&] { return !source->Dragging(); }));
   EXPECT_EQ(log.lines.front(), "source start");
   EXPECT_EQ(log.lines.back(), "source end target 30,20");
