@@ -1,5 +1,7 @@
 #pragma once
 // The small tool window a docked control floats in when it is dropped outside any dock site.
+// Closing it hides it with its client, as closing any form does; docking the client elsewhere
+// or freeing it frees the window.
 #include "framework/gui/Forms.h"
 
 namespace tmv {
