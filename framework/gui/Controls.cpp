@@ -40,19 +40,27 @@ TWinControl* mouseWindow = nullptr;
 
 }  // namespace
 
-// Cursor = crHandPoint or a number, as registered in the screen's cursor table.
-TPropInfo CursorProperty(const char* defaultIdent) {
-  return {"Cursor", TPropKind::Integer, defaultIdent,
-          [](TObject& o, const TPropValue& v, TReadContext& ctx) {
+namespace {
+
+// name = crHandPoint or a number, as registered in the screen's cursor table.
+TPropInfo CursorPropertyOf(const char* name, const char* defaultIdent, void (TControl::*setter)(TCursor)) {
+  return {name, TPropKind::Integer, defaultIdent,
+          [n = std::string(name), setter](TObject& o, const TPropValue& v, TReadContext& ctx) {
             TCursor cursor = crDefault;
             if (v.kind == TPropValue::vkIdent) {
               if (!IdentToCursor(v.Str, cursor)) ctx.Fail("unknown cursor " + v.Str, v.Line);
             } else {
-              cursor = static_cast<TCursor>(detail::IntegerIn(ctx, "Cursor", v, INT_MIN, INT_MAX));
+              cursor = static_cast<TCursor>(detail::IntegerIn(ctx, n, v, INT_MIN, INT_MAX));
             }
-            static_cast<TControl&>(o).SetCursor(cursor);
+            (static_cast<TControl&>(o).*setter)(cursor);
           },
           nullptr};
+}
+
+}  // namespace
+
+TPropInfo CursorProperty(const char* defaultIdent) {
+  return CursorPropertyOf("Cursor", defaultIdent, &TControl::SetCursor);
 }
 
 namespace {
@@ -112,7 +120,16 @@ const TClassInfo& TControl::StaticClassInfo() {
        prop::Event<&TControl::SetOnMouseMove>("OnMouseMove"),
        prop::Event<&TControl::SetOnMouseUp>("OnMouseUp"),
        prop::Event<&TControl::SetOnMouseEnter>("OnMouseEnter"),
-       prop::Event<&TControl::SetOnMouseLeave>("OnMouseLeave")});
+       prop::Event<&TControl::SetOnMouseLeave>("OnMouseLeave"),
+       CursorPropertyOf("DragCursor", "crDrag", &TControl::SetDragCursor),
+       prop::Enum<&TControl::SetDragKind>("DragKind", DragKindInfo()),
+       prop::Enum<&TControl::SetDragMode>("DragMode", DragModeInfo()),
+       prop::Event<&TControl::SetOnDragDrop>("OnDragDrop"),
+       prop::Event<&TControl::SetOnDragOver>("OnDragOver"),
+       prop::Event<&TControl::SetOnEndDock>("OnEndDock"),
+       prop::Event<&TControl::SetOnEndDrag>("OnEndDrag"),
+       prop::Event<&TControl::SetOnStartDock>("OnStartDock"),
+       prop::Event<&TControl::SetOnStartDrag>("OnStartDrag")});
   return info;
 }
 
@@ -345,6 +362,29 @@ void TControl::ButtonReleased(TMouseButton button, TShiftState shift, POINT at) 
   MouseUp(button, shift, at.x, at.y);
 }
 
+void TControl::BeginDrag(bool immediate, int threshold) {
+  POINT at;
+  GetCursorPos(&at);
+  drag::Begin(this, immediate, threshold, at);
+}
+
+void TControl::EndDrag(bool drop) { drag::End(this, drop); }
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = onDragOver_.Assigned();
+  onDragOver_(this, source, x, y, state, accept);
+}
+
+POINT TControl::ClientOrigin() const {
+  POINT origin = {0, 0};
+  if (auto* self = dynamic_cast<const TWinControl*>(this)) {
+    if (self->attachment_.Handle()) ::ClientToScreen(self->attachment_.Handle(), &origin);
+    return origin;
+  }
+  if (parent_) origin = parent_->ClientOrigin();
+  return {origin.x + left_, origin.y + top_};
+}
+
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m = {msg, wParam, lParam, 0};
   Dispatch(m);
@@ -370,6 +410,14 @@ void TControl::WndProc(TMessage& message) {
       return;
     case CM_PARENTCOLORCHANGED:
       return;
+  }
+  if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) && dragMode_ == dmAutomatic &&
+      !IsDesigning()) {
+    // The press belongs to the drag: no mouse events, no click.
+    SendCancelMode();
+    const POINT origin = ClientOrigin(), at = MessagePoint(message);
+    drag::Begin(this, false, -1, {origin.x + at.x, origin.y + at.y});
+    return;
   }
   if (IsMouseMessage(message.Msg)) {
     HandleMouseMessage(message);
@@ -411,7 +459,11 @@ const TClassInfo& TWinControl::StaticClassInfo() {
                                 prop::Event<&TWinControl::SetOnExit>("OnExit"),
                                 prop::Event<&TWinControl::SetOnKeyDown>("OnKeyDown"),
                                 prop::Event<&TWinControl::SetOnKeyPress>("OnKeyPress"),
-                                prop::Event<&TWinControl::SetOnKeyUp>("OnKeyUp")});
+                                prop::Event<&TWinControl::SetOnKeyUp>("OnKeyUp"),
+                                prop::Boolean<&TWinControl::SetDockSite>("DockSite"),
+                                prop::Event<&TWinControl::SetOnDockDrop>("OnDockDrop"),
+                                prop::Event<&TWinControl::SetOnDockOver>("OnDockOver"),
+                                prop::Event<&TWinControl::SetOnUnDock>("OnUnDock")});
   return info;
 }
 

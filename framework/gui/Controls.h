@@ -13,6 +13,7 @@
 #include "framework/core/Method.h"
 #include "framework/core/SizeConstraints.h"
 #include "framework/gui/Cursors.h"
+#include "framework/gui/DragDrop.h"
 #include "framework/gui/Graphics.h"
 #include "framework/gui/Input.h"
 #include "framework/gui/Messages.h"
@@ -121,6 +122,49 @@ public:
   TNotifyEvent OnMouseLeave() const { return onMouseLeave_; }
   void SetOnMouseLeave(TNotifyEvent event) { onMouseLeave_ = event; }
 
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind kind) { dragKind_ = kind; }
+  // Shown while the control is dragged over a control that accepts it.
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+  // Starts dragging the control from where the pointer is; unless immediate, only once it has
+  // moved threshold pixels (-1: the system's drag distance).
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Drops the control's drag where the pointer is, or cancels it.
+  void EndDrag(bool drop);
+  // From BeginDrag (or an automatic press) until the drag ends.
+  bool Dragging() const { return drag::IsSource(this); }
+  TStartDragEvent OnStartDrag() const { return onStartDrag_; }
+  void SetOnStartDrag(TStartDragEvent event) { onStartDrag_ = event; }
+  // Asked while something is dragged over the control; a control without the event refuses.
+  TDragOverEvent OnDragOver() const { return onDragOver_; }
+  void SetOnDragOver(TDragOverEvent event) { onDragOver_ = event; }
+  TDragDropEvent OnDragDrop() const { return onDragDrop_; }
+  void SetOnDragDrop(TDragDropEvent event) { onDragDrop_ = event; }
+  TEndDragEvent OnEndDrag() const { return onEndDrag_; }
+  void SetOnEndDrag(TEndDragEvent event) { onEndDrag_ = event; }
+  TStartDockEvent OnStartDock() const { return onStartDock_; }
+  void SetOnStartDock(TStartDockEvent event) { onStartDock_ = event; }
+  TEndDragEvent OnEndDock() const { return onEndDock_; }
+  void SetOnEndDock(TEndDragEvent event) { onEndDock_ = event; }
+  // The parent when it is a dock site.
+  TWinControl* HostDockSite() const;
+  // Moves the control into site with its top-left at the client point (aligned controls are
+  // placed by the site's alignment); the site it leaves may refuse through OnUnDock. True when
+  // it moved; then the site's OnDockDrop has run.
+  bool ManualDock(TWinControl* site, POINT at = {0, 0});
+  // Moves the control into a floating tool window placed at screenBounds' top-left, with a
+  // client area of their size (or the least the system allows), which the control fills; the
+  // site it leaves may refuse. True when it moved.
+  bool ManualFloat(const RECT& screenBounds);
+  // Whether the control lives in a floating tool window of its own.
+  bool Floating() const;
+
+  // Where the control's point (0, 0) is on the screen.
+  POINT ClientOrigin() const;
+
   // While captured, the control receives every mouse message of its window (a windowless
   // control: of its parent's window), wherever the mouse is.
   bool MouseCapture() const;
@@ -149,6 +193,13 @@ protected:
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   // Sends CM_CANCELMODE naming this control to the focused control of its form.
   void SendCancelMode();
+  // The drag events, called by the drag in progress; x and y in the control's coordinates.
+  virtual void DoStartDrag(TDragObject*& object) { onStartDrag_(this, object); }
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y) { onDragDrop_(this, source, x, y); }
+  virtual void DoEndDrag(TObject* target, int x, int y) { onEndDrag_(this, target, x, y); }
+  virtual void DoStartDock(TDragDockObject*& object) { onStartDock_(this, object); }
+  virtual void DoEndDock(TObject* target, int x, int y) { onEndDock_(this, target, x, y); }
   // Hands a message to WindowProc.
   virtual void Dispatch(TMessage& message) { windowProc_(message); }
   // Called through CM_TEXTCHANGED, CM_FONTCHANGED, CM_COLORCHANGED and CM_ENABLEDCHANGED.
@@ -163,9 +214,13 @@ protected:
   // The parent's font, for controls with ParentFont.
   void TakeParentFont();
   friend class TWinControl;
+  friend class TDragSession;
 
 private:
   TWndMethod DefaultWindowProc();
+  // Asks the site the control leaves for newTarget (null: floating) whether it may go.
+  bool MayUnDock(TWinControl* newTarget);
+  bool DockTo(TWinControl* site, TDragDockObject& object, POINT at, POINT dropPoint);
   void FontChange(TObject* sender);
   void ConstraintsChange(TObject* sender);
   void HandleMouseMessage(TMessage& message);
@@ -198,6 +253,15 @@ private:
   TMouseEvent onMouseUp_;
   TNotifyEvent onMouseEnter_;
   TNotifyEvent onMouseLeave_;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TCursor dragCursor_ = crDrag;
+  TStartDragEvent onStartDrag_;
+  TDragOverEvent onDragOver_;
+  TDragDropEvent onDragDrop_;
+  TEndDragEvent onEndDrag_;
+  TStartDockEvent onStartDock_;
+  TEndDragEvent onEndDock_;
   TWndMethod windowProc_;
 };
 
@@ -267,6 +331,16 @@ public:
   void SetOnKeyPress(TKeyPressEvent event) { onKeyPress_ = event; }
   TKeyEvent OnKeyUp() const { return onKeyUp_; }
   void SetOnKeyUp(TKeyEvent event) { onKeyUp_ = event; }
+  // A dock site takes the controls docked into it as its children.
+  bool DockSite() const { return dockSite_; }
+  void SetDockSite(bool value) { dockSite_ = value; }
+  // Asked while a control is docked over the site; without the event the site accepts.
+  TDockOverEvent OnDockOver() const { return onDockOver_; }
+  void SetOnDockOver(TDockOverEvent event) { onDockOver_ = event; }
+  TDockDropEvent OnDockDrop() const { return onDockDrop_; }
+  void SetOnDockDrop(TDockDropEvent event) { onDockDrop_ = event; }
+  TUnDockEvent OnUnDock() const { return onUnDock_; }
+  void SetOnUnDock(TUnDockEvent event) { onUnDock_ = event; }
   void Invalidate() override;
   void Repaint() override;
   void DefaultHandler(TMessage& message) override;
@@ -279,6 +353,14 @@ protected:
   virtual void KeyDown(WORD& key, TShiftState shift) { onKeyDown_(this, key, shift); }
   virtual void KeyPress(char& key) { onKeyPress_(this, key); }
   virtual void KeyUp(WORD& key, TShiftState shift) { onKeyUp_(this, key, shift); }
+  // The docking events, called while a control is docked; x and y in client coordinates.
+  virtual void DockOver(TDragDockObject* source, int x, int y, TDragState state, bool& accept) {
+    onDockOver_(this, source, x, y, state, accept);
+  }
+  virtual void DockDrop(TDragDockObject* source, int x, int y) { onDockDrop_(this, source, x, y); }
+  virtual void DoUnDock(TWinControl* newTarget, TControl* client, bool& allow) {
+    onUnDock_(this, client, newTarget, allow);
+  }
   // Performs message on every child until one answers non-zero (or on all of them when
   // untilAnswered is false); true when one answered.
   bool Broadcast(TMessage& message, bool untilAnswered);
@@ -327,6 +409,7 @@ private:
   // Shows the PopupMenu of this control or of its windowless child at the point.
   bool ShowContextMenu(TMessage& message);
   friend class TControl;
+  friend class TDragSession;
 
   HWND parentWindow_ = nullptr;
   TWindowAttachment attachment_{TWndMethod::Of<&TWinControl::Dispatch>(this)};
@@ -347,6 +430,10 @@ private:
   TKeyEvent onKeyDown_;
   TKeyPressEvent onKeyPress_;
   TKeyEvent onKeyUp_;
+  bool dockSite_ = false;
+  TDockOverEvent onDockOver_;
+  TDockDropEvent onDockDrop_;
+  TUnDockEvent onUnDock_;
 };
 
 // A control with a window of the framework's own class that draws itself: Paint draws on

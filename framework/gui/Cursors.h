@@ -20,6 +20,9 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeWE = -9;
 constexpr TCursor crUpArrow = -10;
 constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;       // the arrow carrying a page: a drag that may drop here
+constexpr TCursor crNoDrop = -13;     // a drag that may not drop here
+constexpr TCursor crMultiDrag = -16;  // the arrow carrying several pages
 constexpr TCursor crNo = -18;
 constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
@@ -31,8 +34,8 @@ bool IdentToCursor(const std::string& ident, TCursor& cursor);
 
 class TCursorTable {
 public:
-  // A registered cursor, else the system cursor of that number, else the arrow; null for
-  // crNone.
+  // A registered cursor, else the system or drawn cursor of that number, else the arrow; null
+  // for crNone.
   HCURSOR Get(TCursor cursor) const;
   // Registers handle under a number (null takes the number back). The table does not own
   // the cursor: whoever registers it keeps it alive as long as it is registered.

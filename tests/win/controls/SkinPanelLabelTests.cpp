@@ -234,6 +234,53 @@ end
   EXPECT_EQ(first->Height(), 30) << "a size the system imposes keeps the limits too";
 }
 
+TEST(SkinPanelResource, APanelDraggedOntoADockSitePanelIsAlignedInItsClientArea) {
+  EXPECT_TRUE(SettleCursor({700, 600}));
+  TRelayForm form(nullptr);
+  ReadComponentText(form, R"(object F: TForm
+  Left = 100
+  Top = 100
+  ClientWidth = 300
+  ClientHeight = 240
+  object Site: TspSkinPanel
+    Align = alTop
+    Height = 120
+    CaptionMode = True
+    DockSite = True
+  end
+  object Tool: TspSkinPanel
+    Left = 200
+    Top = 150
+    Width = 60
+    Height = 50
+    Align = alLeft
+    DragCursor = crMultiDrag
+    DragKind = dkDock
+    DragMode = dmAutomatic
+  end
+end
+)");
+  auto* site = static_cast<TspSkinPanel*>(form.FindComponent("Site"));
+  auto* tool = static_cast<TspSkinPanel*>(form.FindComponent("Tool"));
+  EXPECT_EQ(tool->DragCursor(), crMultiDrag);
+  EXPECT_TRUE(site->DockSite());
+  form.Show();
+  Pump();
+  EXPECT_EQ(tool->Top(), 120) << "aligned left in the form, below the site";
+
+  PostMessageA(tool->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  Pump();
+  EXPECT_TRUE(tool->Dragging());
+  PostToCapture(WM_MOUSEMOVE, ScreenPointOf(site, 150, 60));
+  EXPECT_EQ(GetCursor(), Screen()->Cursors(crMultiDrag));
+  PostToCapture(WM_LBUTTONUP, ScreenPointOf(site, 150, 60));
+  ASSERT_EQ(tool->Parent(), site);
+  EXPECT_EQ(tool->Left(), 1);
+  EXPECT_EQ(tool->Top(), 1 + 22) << "below the caption bar";
+  EXPECT_EQ(tool->Height(), 120 - 1 - 22 - 1);
+  EXPECT_EQ(tool->Width(), 60);
+}
+
 TEST(SkinPanelResource, SkinnedControlsShowTheirPopupMenu) {
   TRelayForm form(nullptr);
   ReadComponentText(form, R"(object F: TForm

@@ -118,6 +118,33 @@ inline bool SettleCursor(POINT screen) {
          });
 }
 
+// A mouse message at a screen point to the window holding the mouse (a drag's, once it has
+// begun), as the system would route the pointer's input there.
+inline void PostToCapture(UINT msg, POINT screen) {
+  HWND holder = GetCapture();
+  ASSERT_NE(holder, nullptr);
+  ScreenToClient(holder, &screen);
+  PostMessageA(holder, msg, msg == WM_MOUSEMOVE ? MK_LBUTTON : 0, MAKELPARAM(screen.x, screen.y));
+  Pump();
+}
+
+// The system's own mouse input, as the pointer and buttons would give it; at is the screen
+// point of an absolute move.
+inline void SendMouseInput(DWORD flags, POINT at = {0, 0}) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((at.x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+  in.mi.dy = static_cast<LONG>((at.y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
+// A control's point on the screen.
+inline POINT ScreenPointOf(const TControl* control, int x, int y) {
+  const POINT origin = control->ClientOrigin();
+  return {origin.x + x, origin.y + y};
+}
+
 // A windowless control that fills itself with one colour, counts its paints and may free
 // another control while it paints.
 class Swatch : public TControl {
