@@ -68,7 +68,9 @@ private:
   // The lines of one section; keys are found through an index, since skins read thousands.
   class TSection {
   public:
-    explicit TSection(std::string name) : Name(std::move(name)) {}
+    // Room for the twenty or so keys a skin's section holds, taken at once rather than by
+    // growing the list again and again while a definition is read.
+    explicit TSection(std::string name) : Name(std::move(name)) { entries_.reserve(kUsualKeyCount); }
     const std::vector<TEntry>& Entries() const { return entries_; }
     void Add(TEntry entry);
     // The first entry of that key, letter case ignored; nullptr when there is none.
@@ -79,6 +81,7 @@ private:
     std::string Name;
 
   private:
+    static constexpr size_t kUsualKeyCount = 24;
     void RebuildKeyIndex();
     std::vector<TEntry> entries_;
     // Positions of the key entries in entries_.
