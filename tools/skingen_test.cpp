@@ -206,7 +206,7 @@ TEST_F(DefaultSkin, ListsTheEntriesTheWindowAndLaterControlsLookUp) {
       {"menuitem", "menuitem"},          {"caption", "caption"},
       {"closebutton", "stdbutton"},      {"minimizebutton", "stdbutton"},
       {"maximizebutton", "stdbutton"},   {"sysmenubutton", "stdbutton"},
-      {"mainmenubaritem", "mainmenubaritem"}, {"menubarsysmenubutton", "mainmenubarbutton"},
+      {"rollupbutton", "stdbutton"},     {"mainmenubaritem", "mainmenubaritem"}, {"menubarsysmenubutton", "mainmenubarbutton"},
       {"menubarclosebutton", "mainmenubarbutton"}, {"menubarmaxbutton", "mainmenubarbutton"},
       {"menubarminbutton", "mainmenubarbutton"}};
   for (const auto& [name, kind] : frame) {
@@ -216,7 +216,8 @@ TEST_F(DefaultSkin, ListsTheEntriesTheWindowAndLaterControlsLookUp) {
   for (const auto& [name, command] : std::map<std::string, std::string>{{"closebutton", "cmclose"},
                                                                          {"minimizebutton", "cmminimize"},
                                                                          {"maximizebutton", "cmmaximize"},
-                                                                         {"sysmenubutton", "cmsysmenu"}})
+                                                                         {"sysmenubutton", "cmsysmenu"},
+                                                                         {"rollupbutton", "cmrollup"}})
     EXPECT_EQ(command, ini().text(name, "command")) << name;
 }
 
@@ -388,7 +389,7 @@ TEST_F(DefaultSkin, DivisionPointsLeaveEveryRepeatedPieceNonEmpty) {
 }
 
 TEST_F(DefaultSkin, CaptionButtonImagesKeepOneSizeInEveryState) {
-  for (const char* name : {"closebutton", "minimizebutton", "maximizebutton", "sysmenubutton"}) {
+  for (const char* name : {"closebutton", "minimizebutton", "maximizebutton", "rollupbutton", "sysmenubutton"}) {
     const Rect normal = ini().rect(name, "skinrect");
     for (const char* key : {"activeskinrect", "downrect", "inactiveskinrect", "restorerect", "restoreactiverect",
                             "restoredownrect"}) {
@@ -398,7 +399,9 @@ TEST_F(DefaultSkin, CaptionButtonImagesKeepOneSizeInEveryState) {
       EXPECT_EQ(normal.height(), r.height()) << name << "." << key;
     }
   }
-  EXPECT_FALSE(ini().rect("maximizebutton", "restorerect").empty());
+  for (const char* name : {"maximizebutton", "rollupbutton"})
+    for (const char* key : {"restorerect", "restoreactiverect", "restoredownrect"})
+      EXPECT_FALSE(ini().rect(name, key).empty()) << name << "." << key;
 }
 
 TEST_F(DefaultSkin, FrameFitsTheWindowAndItsMaskGivesFewRuns) {

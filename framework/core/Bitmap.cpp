@@ -1,5 +1,6 @@
 #include "framework/core/Bitmap.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -53,15 +54,16 @@ bool PlainMasks(int bitCount, uint32_t r, uint32_t g, uint32_t b) {
   return false;
 }
 
-TBmpLayout ParseLayout(const uint8_t* p, uint32_t size) {
+// p holds the image's bytes up to its pixels (pixelOffset of them), size is the whole image.
+TBmpLayout ParseLayout(const uint8_t* p, uint32_t pixelOffset, uint32_t size) {
   TBmpLayout l;
-  l.pixelOffset = Get32(p + 10);
+  l.pixelOffset = pixelOffset;
   const uint32_t headerSize = Get32(p + kFileHeaderSize);
   const uint8_t* h = p + kFileHeaderSize;
   if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize && headerSize != 108 &&
       headerSize != 124)
     Invalid();
-  if (headerSize > size - kFileHeaderSize) Invalid();
+  if (headerSize > pixelOffset - kFileHeaderSize) Invalid();
 
   int64_t width, height;
   uint32_t planes, compression = 0, colorsUsed = 0;
@@ -92,7 +94,7 @@ TBmpLayout ParseLayout(const uint8_t* p, uint32_t size) {
     // The three masks follow a 40-byte header and sit at the same place inside larger ones.
     const uint32_t maskAt = kFileHeaderSize + kInfoHeaderSize;
     if (headerSize == kInfoHeaderSize) afterHeader += 12;
-    if (maskAt + 12 > size) Invalid();
+    if (maskAt + 12 > pixelOffset) Invalid();
     if (!PlainMasks(l.bitCount, Get32(p + maskAt), Get32(p + maskAt + 4), Get32(p + maskAt + 8)))
       Invalid();
   } else if (compression != 0) {
@@ -175,46 +177,40 @@ uint8_t* TBitmap::ScanLine(int y) {
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {
-  uint8_t fileHeader[kFileHeaderSize];
-  const int64_t remaining = stream.Size() - stream.Position();
-  const uint8_t* peeked = stream.Peek(kFileHeaderSize);
-  const uint8_t* header = peeked ? peeked : fileHeader;
-  if (!peeked) stream.ReadBuffer(fileHeader, kFileHeaderSize);
-  const uint32_t fileSize = Get32(header + 2);
-  if (header[0] != 'B' || header[1] != 'M' || fileSize < kFileHeaderSize + kCoreHeaderSize ||
-      int64_t{fileSize} > remaining)
+  const int64_t left = stream.BytesLeftAtMost();
+  std::vector<uint8_t> headers(kFileHeaderSize);
+  stream.ReadBuffer(headers.data(), kFileHeaderSize);
+  const uint32_t fileSize = Get32(&headers[2]);
+  const uint32_t pixelOffset = Get32(&headers[10]);
+  if (headers[0] != 'B' || headers[1] != 'M' || fileSize < kFileHeaderSize + kCoreHeaderSize ||
+      int64_t{fileSize} > left || pixelOffset < kFileHeaderSize + 4 || pixelOffset > fileSize)
     Invalid();
-
-  // A stream holding the image in memory lends it; only other streams are copied from.
-  std::vector<uint8_t> copy;
-  const uint8_t* image = peeked ? stream.Peek(fileSize) : nullptr;
-  if (image) {
-    stream.Seek(fileSize, soCurrent);
-  } else {
-    copy.resize(fileSize);
-    std::memcpy(copy.data(), header, kFileHeaderSize);
-    if (peeked) stream.Seek(kFileHeaderSize, soCurrent);
-    stream.ReadBuffer(copy.data() + kFileHeaderSize, static_cast<int32_t>(fileSize - kFileHeaderSize));
-    image = copy.data();
-  }
-  const TBmpLayout l = ParseLayout(image, fileSize);
+  headers.resize(pixelOffset);
+  stream.ReadBuffer(&headers[kFileHeaderSize], static_cast<int32_t>(pixelOffset - kFileHeaderSize));
+  const TBmpLayout l = ParseLayout(headers.data(), pixelOffset, fileSize);
 
   std::vector<uint32_t> palette(l.paletteCount);
   for (uint32_t i = 0; i < l.paletteCount; ++i) {
-    const uint8_t* e = image + l.paletteOffset + i * l.paletteEntrySize;
+    const uint8_t* e = &headers[l.paletteOffset + i * l.paletteEntrySize];
     palette[i] = static_cast<uint32_t>(e[0]) | static_cast<uint32_t>(e[1]) << 8 |
                  static_cast<uint32_t>(e[2]) << 16;
   }
-  Reallocate(l.width, l.height, l.bitCount);
-  palette_ = std::move(palette);
-  if (height_ == 0) return;
-  // Rows lie one after the other from scan line 0; asking for each would flush GDI each time.
-  uint8_t* rows = ScanLine(0);
-  for (int y = 0; y < height_; ++y) {
-    const int fileRow = l.topDown ? y : height_ - 1 - y;
-    std::memcpy(rows + size_t(y) * size_t(RowBytes()),
-                image + l.pixelOffset + size_t(fileRow) * l.rowBytes, l.rowBytes);
-  }
+  // The rows go from the stream straight into the pixel memory of a bitmap of their own, so a
+  // package is never copied whole, and a stream that ends inside them leaves this one as it was.
+  TBitmap loaded;
+  loaded.Reallocate(l.width, l.height, l.bitCount);
+  loaded.palette_ = std::move(palette);
+  // Rows are stored as the file stores them, padding included: one read takes them all (a
+  // read per row costs an inflating stream dearly), and bottom-up files are turned after.
+  uint8_t* rows = loaded.ScanLine(0);
+  stream.ReadBuffer(rows, static_cast<int32_t>(size_t(l.rowBytes) * size_t(l.height)));
+  if (!l.topDown)
+    for (int top = 0, bottom = l.height - 1; top < bottom; ++top, --bottom)
+      std::swap_ranges(rows + size_t(top) * l.rowBytes, rows + size_t(top + 1) * l.rowBytes,
+                       rows + size_t(bottom) * l.rowBytes);
+  const int64_t rest = int64_t{fileSize} - l.pixelOffset - int64_t{l.rowBytes} * l.height;
+  if (rest > 0) stream.Seek(rest, soCurrent);
+  TakeStorage(loaded);
 }
 
 void TBitmap::SaveToStream(TStream& stream) const {
@@ -260,6 +256,23 @@ void TBitmap::SetData(const std::vector<uint8_t>& bytes) {
   }
   TBytesStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
   LoadFromStream(stream);
+}
+
+void TBitmap::TakeStorage(TBitmap& source) {
+  ReleaseStorage();
+  width_ = source.width_;
+  height_ = source.height_;
+  bitCount_ = source.bitCount_;
+  palette_ = std::move(source.palette_);
+  bits_ = source.bits_;
+#ifdef _WIN32
+  dib_ = source.dib_;
+  source.dib_ = nullptr;
+#else
+  heap_ = std::move(source.heap_);
+#endif
+  source.bits_ = nullptr;
+  source.width_ = source.height_ = 0;
 }
 
 #ifndef _WIN32

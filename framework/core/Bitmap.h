@@ -82,6 +82,9 @@ private:
   void Reallocate(int width, int height, int bitCount);
   void AllocateStorage();  // zeroed rows for width_ x height_ at bitCount_; sets bits_
   void ReleaseStorage();
+  // Takes over the pixels and colours of source, a bitmap that never had a canvas, and
+  // leaves it empty.
+  void TakeStorage(TBitmap& source);
   void ResetPalette();
 
   int width_ = 0;

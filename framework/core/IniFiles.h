@@ -12,9 +12,10 @@
 //   twice, the first occurrence is the one read and written; a missing section or key
 //   gives the caller's default.
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
+#include "framework/core/SameTextIndex.h"
 #include "framework/core/Strings.h"
 #include "framework/core/TextUtils.h"
 
@@ -28,24 +29,26 @@ public:
   explicit TMemIniFile(const std::string& fileName);
 
   void SetStrings(const TStrings& lines);
+  // The same from text whose lines end at CR LF, CR or LF, without making a line list first.
+  void SetText(std::string_view text);
   // The sections as "[name]" lines followed by their "key=value" lines, a blank line
   // between sections.
   void GetStrings(TStrings& lines) const;
   void SaveToStream(TStream& stream) const;
   void SaveToFile(const std::string& fileName) const;
 
-  bool SectionExists(const std::string& section) const;
-  bool ValueExists(const std::string& section, const std::string& key) const;
-  std::string ReadString(const std::string& section, const std::string& key,
+  bool SectionExists(std::string_view section) const;
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  std::string ReadString(std::string_view section, std::string_view key,
                          const std::string& def) const;
   // The key's value itself, for readers that parse it in place; nullptr when it is missing.
-  const std::string* FindValue(const std::string& section, const std::string& key) const;
+  const std::string* FindValue(std::string_view section, std::string_view key) const;
   // The value as StrToIntDef reads it: a value that is not an integer gives def.
-  int ReadInteger(const std::string& section, const std::string& key, int def) const;
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
   // An integer value other than 0 is true; a missing or non-integer value gives def.
-  bool ReadBool(const std::string& section, const std::string& key, bool def) const;
-  void ReadSection(const std::string& section, TStrings& keys) const;
-  void ReadSectionValues(const std::string& section, TStrings& lines) const;  // key=value
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  void ReadSection(std::string_view section, TStrings& keys) const;
+  void ReadSectionValues(std::string_view section, TStrings& lines) const;  // key=value
   void ReadSections(TStrings& sections) const;
 
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
@@ -65,32 +68,37 @@ private:
   // The lines of one section; keys are found through an index, since skins read thousands.
   class TSection {
   public:
-    explicit TSection(std::string name) : Name(std::move(name)) {}
+    // Room for the twenty or so keys a skin's section holds, taken at once rather than by
+    // growing the list again and again while a definition is read.
+    explicit TSection(std::string name) : Name(std::move(name)) { entries_.reserve(kUsualKeyCount); }
     const std::vector<TEntry>& Entries() const { return entries_; }
     void Add(TEntry entry);
     // The first entry of that key, letter case ignored; nullptr when there is none.
-    const TEntry* Find(const std::string& key) const;
-    TEntry* Find(const std::string& key);
-    void Erase(const std::string& key);
+    const TEntry* Find(std::string_view key) const;
+    TEntry* Find(std::string_view key);
+    void Erase(std::string_view key);
 
     std::string Name;
 
   private:
+    static constexpr size_t kUsualKeyCount = 24;
     void RebuildKeyIndex();
     std::vector<TEntry> entries_;
-    // Key -> index of its first entry in entries_.
-    std::unordered_map<std::string, size_t, TSameTextHash, TSameTextEqual> keyIndex_;
+    // Positions of the key entries in entries_.
+    TSameTextIndex keyIndex_;
   };
 
-  const TSection* FindSection(const std::string& name) const;
-  TSection* FindSection(const std::string& name);
-  const TEntry* FindEntry(const std::string& section, const std::string& key) const;
+  // current is the section the line belongs to; a section line changes it.
+  void AddLine(std::string_view text, TSection*& current);
+  const TSection* FindSection(std::string_view name) const;
+  TSection* FindSection(std::string_view name);
+  const TEntry* FindEntry(std::string_view section, std::string_view key) const;
   TSection& AddSection(const std::string& name);
   void RebuildIndex();
 
   std::vector<TSection> sections_;
-  // Section name -> index of its first section in sections_.
-  std::unordered_map<std::string, size_t, TSameTextHash, TSameTextEqual> index_;
+  // Positions of the sections in sections_.
+  TSameTextIndex index_;
 };
 
 }  // namespace tmv

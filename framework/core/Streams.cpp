@@ -99,11 +99,6 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return pos_;
 }
 
-const uint8_t* TMemoryStream::Peek(int64_t count) {
-  if (count < 0 || pos_ + count > static_cast<int64_t>(data_.size())) return nullptr;
-  return data_.data() + pos_;
-}
-
 void TMemoryStream::SetSize(int64_t size) {
   if (size < 0) size = 0;
   data_.resize(static_cast<size_t>(size));
@@ -147,11 +142,6 @@ int32_t TBytesStream::Read(void* buffer, int32_t count) {
 }
 
 int32_t TBytesStream::Write(const void*, int32_t) { return 0; }
-
-const uint8_t* TBytesStream::Peek(int64_t count) {
-  if (count < 0 || pos_ + count > size_) return nullptr;
-  return data_ + pos_;
-}
 
 int64_t TBytesStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {

@@ -29,9 +29,9 @@ public:
   // Copies count bytes from source (count 0: all of source, from its start).
   int64_t CopyFrom(TStream& source, int64_t count);
 
-  // The next count bytes where they lie, the position unmoved; null when the stream holds
-  // them nowhere in one piece (or has fewer), and they must be read.
-  virtual const uint8_t* Peek(int64_t count) { return nullptr; }
+  // No more than this many bytes can still be read: exact where the stream knows its size,
+  // a bound where it can only learn it by reading (so readers can refuse a lying length).
+  virtual int64_t BytesLeftAtMost() { return Size() - Position(); }
 
   int32_t ReadInt32();
   uint8_t ReadByte();
@@ -51,7 +51,6 @@ public:
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return static_cast<int64_t>(data_.size()); }
   void SetSize(int64_t size) override;
-  const uint8_t* Peek(int64_t count) override;
   void Clear();
 
   const uint8_t* Memory() const { return data_.data(); }
@@ -75,7 +74,6 @@ public:
   int32_t Write(const void*, int32_t) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return size_; }
-  const uint8_t* Peek(int64_t count) override;
 
 private:
   const uint8_t* data_;

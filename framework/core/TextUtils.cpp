@@ -67,7 +67,7 @@ bool ParseInt(const std::string& s, int& value) {
 
 }  // namespace
 
-bool SameText(const std::string& a, const std::string& b) {
+bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]);
@@ -82,7 +82,7 @@ bool SameText(const std::string& a, const std::string& b) {
   return true;
 }
 
-size_t TSameTextHash::operator()(const std::string& s) const {
+size_t TSameTextHash::operator()(std::string_view s) const {
   uint32_t hash = 2166136261u;  // FNV-1a over the bytes as SameText folds them
   for (size_t i = 0; i < s.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(s[i]);

@@ -8,13 +8,13 @@ namespace tmv {
 
 // Case folding touches ASCII letters only; the two bytes of a GBK character are compared
 // and kept byte for byte, since a trail byte may look like an ASCII letter.
-bool SameText(const std::string& a, const std::string& b);
+bool SameText(std::string_view a, std::string_view b);
 // Hash and equality for containers of names compared as SameText compares them.
 struct TSameTextHash {
-  size_t operator()(const std::string& s) const;
+  size_t operator()(std::string_view s) const;
 };
 struct TSameTextEqual {
-  bool operator()(const std::string& a, const std::string& b) const { return SameText(a, b); }
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
 };
 std::string UpperCase(const std::string& s);
 std::string LowerCase(const std::string& s);

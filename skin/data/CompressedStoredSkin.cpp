@@ -46,8 +46,6 @@ void TspCompressedStoredSkin::ExtractPackage(TStream& target) {
   InflateStreamTo(target, compressedData_);
 }
 
-std::vector<uint8_t> TspCompressedStoredSkin::InflatedPackage() { return InflateStream(compressedData_); }
-
 void TspCompressedStoredSkin::BuildFromSkinFolder(const std::string& iniPath) {
   // Version 2 is the layout that carries every frame picture a folder can name.
   TMemoryStream packed;

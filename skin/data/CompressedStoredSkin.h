@@ -21,8 +21,6 @@ public:
   bool IsStoreEmpty() const { return compressedData_.Bytes().empty(); }
   // Inflates the whole compressed data and appends the package bytes to target.
   void ExtractPackage(TStream& target);
-  // The package bytes of the whole compressed data.
-  std::vector<uint8_t> InflatedPackage();
   // Packs the skin folder whose definition file is iniPath. A definition without one of
   // the required sections changes nothing.
   void BuildFromSkinFolder(const std::string& iniPath);

@@ -6,6 +6,7 @@
 #include "framework/core/IniFiles.h"
 #include "framework/core/Strings.h"
 #include "framework/core/TextUtils.h"
+#include "skin/data/ZlibStreams.h"
 
 #ifdef _WIN32
 #include "skin/data/SkinChangeNotifier.h"
@@ -184,15 +185,20 @@ void TspSkinData::ApplyStoredSkin(TspCompressedStoredSkin& skin) {
 }
 
 bool TspSkinData::LoadPackage(TspCompressedStoredSkin& skin) {
-  TMemoryStream packed(skin.InflatedPackage());
+  // Read as it inflates: the pictures land in their own pixel memory and the definition in
+  // its text, so the package as a whole is never held.
+  TMemoryStream& compressed = skin.CompressedData();
+  compressed.SetPosition(0);
+  TDecompressionStream packed(compressed);
   TspSkinPackage package;
-  if (!ReadSkinPackage(packed, package)) {
+  if (!ReadSkinPackagePictures(packed, package)) {
     lastError_ = Format("Skin package version %d is not supported", package.Version);
     return false;
   }
+  TMemIniFile ini;
+  ini.SetText(ReadToEnd(packed));
   FramePictures.swap(package.FramePictures);
   ActivePictures.swap(package.ActivePictures);
-  TMemIniFile ini(package.Definition);
   LoadDefinition(ini);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "skin/imaging/SkinGeometry.h"
@@ -26,21 +27,21 @@ class TspSkinKeyExchange {
 public:
   virtual ~TspSkinKeyExchange() = default;
 
-  virtual void Integer(const std::string& key, int32_t& value, int32_t def) = 0;
+  virtual void Integer(std::string_view key, int32_t& value, int32_t def) = 0;
   // A value below least becomes least.
-  virtual void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) = 0;
+  virtual void IntegerAtLeast(std::string_view key, int32_t& value, int32_t def, int32_t least) = 0;
   // An index into the skin's active pictures; -1 none.
-  virtual void PictureIndex(const std::string& key, int32_t& value) = 0;
-  virtual void Flag(const std::string& key, bool& value) = 0;
-  virtual void Color(const std::string& key, uint32_t& value, uint32_t def) = 0;
-  virtual void Point(const std::string& key, TPoint& value) = 0;
-  virtual void Rect(const std::string& key, TRect& value) = 0;
-  virtual void String(const std::string& key, std::string& value, const std::string& def) = 0;
-  virtual void FontStyles(const std::string& key, TSkinFontStyles& value) = 0;
-  virtual void Alignment(const std::string& key, TSkinAlignment& value) = 0;
-  virtual void MorphKind(const std::string& key, TspMorphKind& value) = 0;
+  virtual void PictureIndex(std::string_view key, int32_t& value) = 0;
+  virtual void Flag(std::string_view key, bool& value) = 0;
+  virtual void Color(std::string_view key, uint32_t& value, uint32_t def) = 0;
+  virtual void Point(std::string_view key, TPoint& value) = 0;
+  virtual void Rect(std::string_view key, TRect& value) = 0;
+  virtual void String(std::string_view key, std::string& value, const std::string& def) = 0;
+  virtual void FontStyles(std::string_view key, TSkinFontStyles& value) = 0;
+  virtual void Alignment(std::string_view key, TSkinAlignment& value) = 0;
+  virtual void MorphKind(std::string_view key, TspMorphKind& value) = 0;
   // value is the position of its keyword in words; text matching none of them gives the last.
-  virtual void Keyword(const std::string& key, int32_t& value, const std::string& def,
+  virtual void Keyword(std::string_view key, int32_t& value, const std::string& def,
                        std::initializer_list<const char*> words) = 0;
   virtual void LineList(const std::string& name, std::vector<std::string>& lines) = 0;
 
@@ -48,34 +49,34 @@ public:
   void Font(const std::string& prefix, std::string& name, int32_t& height, TSkinFontStyles& style);
   // An enumeration whose values are the positions of their keywords in words.
   template <class Enum>
-  void Choice(const std::string& key, Enum& value, const std::string& def,
+  void Choice(std::string_view key, Enum& value, const std::string& def,
               std::initializer_list<const char*> words) {
     int32_t index = static_cast<int32_t>(value);
     Keyword(key, index, def, words);
     value = static_cast<Enum>(index);
   }
   // "fphorizontal" (the default); any other text places the frames vertically.
-  void FramesPlacement(const std::string& key, TspFramesPlacement& value);
+  void FramesPlacement(std::string_view key, TspFramesPlacement& value);
   // "rkround" (the default), "rkhorizontal"; any other text is vertical.
-  void RegulatorKind(const std::string& key, TspRegulatorKind& value);
+  void RegulatorKind(std::string_view key, TspRegulatorKind& value);
 };
 
 class TspSkinKeyReader : public TspSkinKeyExchange {
 public:
   TspSkinKeyReader(const TMemIniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
 
-  void Integer(const std::string& key, int32_t& value, int32_t def) override;
-  void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) override;
-  void PictureIndex(const std::string& key, int32_t& value) override;
-  void Flag(const std::string& key, bool& value) override;
-  void Color(const std::string& key, uint32_t& value, uint32_t def) override;
-  void Point(const std::string& key, TPoint& value) override;
-  void Rect(const std::string& key, TRect& value) override;
-  void String(const std::string& key, std::string& value, const std::string& def) override;
-  void FontStyles(const std::string& key, TSkinFontStyles& value) override;
-  void Alignment(const std::string& key, TSkinAlignment& value) override;
-  void MorphKind(const std::string& key, TspMorphKind& value) override;
-  void Keyword(const std::string& key, int32_t& value, const std::string& def,
+  void Integer(std::string_view key, int32_t& value, int32_t def) override;
+  void IntegerAtLeast(std::string_view key, int32_t& value, int32_t def, int32_t least) override;
+  void PictureIndex(std::string_view key, int32_t& value) override;
+  void Flag(std::string_view key, bool& value) override;
+  void Color(std::string_view key, uint32_t& value, uint32_t def) override;
+  void Point(std::string_view key, TPoint& value) override;
+  void Rect(std::string_view key, TRect& value) override;
+  void String(std::string_view key, std::string& value, const std::string& def) override;
+  void FontStyles(std::string_view key, TSkinFontStyles& value) override;
+  void Alignment(std::string_view key, TSkinAlignment& value) override;
+  void MorphKind(std::string_view key, TspMorphKind& value) override;
+  void Keyword(std::string_view key, int32_t& value, const std::string& def,
                std::initializer_list<const char*> words) override;
   void LineList(const std::string& name, std::vector<std::string>& lines) override;
 
@@ -90,18 +91,18 @@ class TspSkinKeyWriter : public TspSkinKeyExchange {
 public:
   TspSkinKeyWriter(TMemIniFile& ini, const std::string& section) : ini_(ini), section_(section) {}
 
-  void Integer(const std::string& key, int32_t& value, int32_t def) override;
-  void IntegerAtLeast(const std::string& key, int32_t& value, int32_t def, int32_t least) override;
-  void PictureIndex(const std::string& key, int32_t& value) override;
-  void Flag(const std::string& key, bool& value) override;
-  void Color(const std::string& key, uint32_t& value, uint32_t def) override;
-  void Point(const std::string& key, TPoint& value) override;
-  void Rect(const std::string& key, TRect& value) override;
-  void String(const std::string& key, std::string& value, const std::string& def) override;
-  void FontStyles(const std::string& key, TSkinFontStyles& value) override;
-  void Alignment(const std::string& key, TSkinAlignment& value) override;
-  void MorphKind(const std::string& key, TspMorphKind& value) override;
-  void Keyword(const std::string& key, int32_t& value, const std::string& def,
+  void Integer(std::string_view key, int32_t& value, int32_t def) override;
+  void IntegerAtLeast(std::string_view key, int32_t& value, int32_t def, int32_t least) override;
+  void PictureIndex(std::string_view key, int32_t& value) override;
+  void Flag(std::string_view key, bool& value) override;
+  void Color(std::string_view key, uint32_t& value, uint32_t def) override;
+  void Point(std::string_view key, TPoint& value) override;
+  void Rect(std::string_view key, TRect& value) override;
+  void String(std::string_view key, std::string& value, const std::string& def) override;
+  void FontStyles(std::string_view key, TSkinFontStyles& value) override;
+  void Alignment(std::string_view key, TSkinAlignment& value) override;
+  void MorphKind(std::string_view key, TspMorphKind& value) override;
+  void Keyword(std::string_view key, int32_t& value, const std::string& def,
                std::initializer_list<const char*> words) override;
   void LineList(const std::string& name, std::vector<std::string>& lines) override;
 
@@ -116,18 +117,18 @@ class TspPictureIndexCheck : public TspSkinKeyExchange {
 public:
   explicit TspPictureIndexCheck(size_t activePictureCount) : count_(activePictureCount) {}
 
-  void PictureIndex(const std::string& key, int32_t& value) override;
-  void Integer(const std::string&, int32_t&, int32_t) override {}
-  void IntegerAtLeast(const std::string&, int32_t&, int32_t, int32_t) override {}
-  void Flag(const std::string&, bool&) override {}
-  void Color(const std::string&, uint32_t&, uint32_t) override {}
-  void Point(const std::string&, TPoint&) override {}
-  void Rect(const std::string&, TRect&) override {}
-  void String(const std::string&, std::string&, const std::string&) override {}
-  void FontStyles(const std::string&, TSkinFontStyles&) override {}
-  void Alignment(const std::string&, TSkinAlignment&) override {}
-  void MorphKind(const std::string&, TspMorphKind&) override {}
-  void Keyword(const std::string&, int32_t&, const std::string&,
+  void PictureIndex(std::string_view key, int32_t& value) override;
+  void Integer(std::string_view, int32_t&, int32_t) override {}
+  void IntegerAtLeast(std::string_view, int32_t&, int32_t, int32_t) override {}
+  void Flag(std::string_view, bool&) override {}
+  void Color(std::string_view, uint32_t&, uint32_t) override {}
+  void Point(std::string_view, TPoint&) override {}
+  void Rect(std::string_view, TRect&) override {}
+  void String(std::string_view, std::string&, const std::string&) override {}
+  void FontStyles(std::string_view, TSkinFontStyles&) override {}
+  void Alignment(std::string_view, TSkinAlignment&) override {}
+  void MorphKind(std::string_view, TspMorphKind&) override {}
+  void Keyword(std::string_view, int32_t&, const std::string&,
                std::initializer_list<const char*>) override {}
   void LineList(const std::string&, std::vector<std::string>&) override {}
 

@@ -65,19 +65,23 @@ std::vector<TspFramePicture> FramePicturesOfVersion(int32_t version) {
   }
 }
 
-bool ReadSkinPackage(TStream& stream, TspSkinPackage& package) {
+bool ReadSkinPackagePictures(TStream& stream, TspSkinPackage& package) {
   package.Version = stream.ReadInt32();
   if (package.Version > kNewestPackageVersion) return false;
   for (TspFramePicture picture : FramePicturesOfVersion(package.Version))
     ReadPictureRecord(stream, *package.FramePictures[picture]);
   int32_t count = stream.ReadInt32();
-  if (count > 0 && count > (stream.Size() - stream.Position()) / kSmallestImage)
-    throw EReadError("Stream read error");
+  if (count > 0 && count > stream.BytesLeftAtMost() / kSmallestImage) throw EReadError("Stream read error");
   for (int32_t i = 0; i < count; ++i) {
     auto picture = std::make_unique<TBitmap>();
     picture->LoadFromStream(stream);
     package.ActivePictures.push_back(std::move(picture));
   }
+  return true;
+}
+
+bool ReadSkinPackage(TStream& stream, TspSkinPackage& package) {
+  if (!ReadSkinPackagePictures(stream, package)) return false;
   package.Definition.LoadFromStream(stream);
   return true;
 }

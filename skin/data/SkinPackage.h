@@ -40,6 +40,9 @@ struct TspSkinPackage {
 // the version, when the version is newer than this program knows. A truncated or malformed
 // package raises the stream's or the bitmap's error.
 bool ReadSkinPackage(TStream& stream, TspSkinPackage& package);
+// The same up to the definition, which is left in the stream for readers that take its text
+// as it is.
+bool ReadSkinPackagePictures(TStream& stream, TspSkinPackage& package);
 // Writes the package in the layout of its Version. An empty active picture raises
 // EWriteError before anything is written.
 void WriteSkinPackage(const TspSkinPackage& package, TStream& stream);

@@ -134,6 +134,13 @@ int32_t TDecompressionStream::Read(void* buffer, int32_t count) {
   return count - static_cast<int32_t>(zstrm_.avail_out);
 }
 
+int64_t TDecompressionStream::BytesLeftAtMost() {
+  if (ended_) return 0;
+  // Deflate expands by at most 1032 to 1; a match cut short by the last read adds up to 258.
+  constexpr int64_t kLargestRatio = 1032, kLongestMatch = 258;
+  return (strm_.Size() - strmPos_ + zstrm_.avail_in) * kLargestRatio + kLongestMatch;
+}
+
 int32_t TDecompressionStream::Write(const void*, int32_t) {
   throw EDecompressionError(kInvalidOperation);
 }

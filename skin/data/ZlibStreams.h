@@ -84,6 +84,8 @@ public:
   // Seek(0, soBeginning) restarts; forward seeks skip; the answer is the bytes delivered.
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   bool StreamEnded() const { return ended_; }
+  // What the compressed bytes not yet inflated could expand to at deflate's largest ratio.
+  int64_t BytesLeftAtMost() override;
 
 private:
   void Restart();

@@ -103,8 +103,8 @@ int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const s
 }
 
 // The key's value as it stands in the definition, or def; lent rather than copied.
-const std::string& ValueOr(const TMemIniFile& ini, const std::string& section,
-                           const std::string& key, const std::string& def) {
+const std::string& ValueOr(const TMemIniFile& ini, std::string_view section,
+                           std::string_view key, const std::string& def) {
   const std::string* value = ini.FindValue(section, key);
   return value ? *value : def;
 }
@@ -194,45 +194,45 @@ bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& 
   return true;
 }
 
-int32_t ReadSkinInteger(const TMemIniFile& ini, const std::string& section, const std::string& key,
+int32_t ReadSkinInteger(const TMemIniFile& ini, std::string_view section, std::string_view key,
                         int32_t def) {
   const std::string* text = ini.FindValue(section, key);
   int32_t value;
   return text && ParseSkinInteger(*text, value) ? value : def;
 }
 
-bool ReadSkinFlag(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+bool ReadSkinFlag(const TMemIniFile& ini, std::string_view section, std::string_view key) {
   return ReadSkinInteger(ini, section, key, 0) == 1;
 }
 
-uint32_t ReadSkinColor(const TMemIniFile& ini, const std::string& section, const std::string& key,
+uint32_t ReadSkinColor(const TMemIniFile& ini, std::string_view section, std::string_view key,
                        uint32_t def) {
   return static_cast<uint32_t>(ReadSkinInteger(ini, section, key, static_cast<int32_t>(def)));
 }
 
-TPoint ReadSkinPoint(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+TPoint ReadSkinPoint(const TMemIniFile& ini, std::string_view section, std::string_view key) {
   return ParseSkinPoint(ValueOr(ini, section, key, "0,0"));
 }
 
-TRect ReadSkinRect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+TRect ReadSkinRect(const TMemIniFile& ini, std::string_view section, std::string_view key) {
   return ParseSkinRect(ValueOr(ini, section, key, "0,0,0,0"));
 }
 
-TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, const std::string& section,
-                                   const std::string& key) {
+TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, std::string_view section,
+                                   std::string_view key) {
   return ParseSkinFontStyles(ValueOr(ini, section, key, ""));
 }
 
-TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, const std::string& section,
-                                 const std::string& key) {
+TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, std::string_view section,
+                                 std::string_view key) {
   return ParseSkinAlignment(ValueOr(ini, section, key, "tacenter"));
 }
 
-TspMorphKind ReadMorphKind(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+TspMorphKind ReadMorphKind(const TMemIniFile& ini, std::string_view section, std::string_view key) {
   return ParseMorphKind(ValueOr(ini, section, key, "mkdefault"));
 }
 
-TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, const std::string& key) {
+TspEffect ReadImageEffect(const TMemIniFile& ini, std::string_view section, std::string_view key) {
   return ParseImageEffect(ValueOr(ini, section, key, "iebrightness"));
 }
 

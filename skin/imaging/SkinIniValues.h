@@ -3,6 +3,7 @@
 // these. Keywords inside values are matched exactly, letter case included.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "skin/imaging/SkinGeometry.h"
@@ -43,19 +44,19 @@ TspEffect ParseImageEffect(const std::string& text);
 // "name:kind" split at the first ":"; false when there is none.
 bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& kind);
 
-int32_t ReadSkinInteger(const TMemIniFile& ini, const std::string& section, const std::string& key,
+int32_t ReadSkinInteger(const TMemIniFile& ini, std::string_view section, std::string_view key,
                         int32_t def);
-bool ReadSkinFlag(const TMemIniFile& ini, const std::string& section, const std::string& key);
-uint32_t ReadSkinColor(const TMemIniFile& ini, const std::string& section, const std::string& key,
+bool ReadSkinFlag(const TMemIniFile& ini, std::string_view section, std::string_view key);
+uint32_t ReadSkinColor(const TMemIniFile& ini, std::string_view section, std::string_view key,
                        uint32_t def);
-TPoint ReadSkinPoint(const TMemIniFile& ini, const std::string& section, const std::string& key);
-TRect ReadSkinRect(const TMemIniFile& ini, const std::string& section, const std::string& key);
-TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, const std::string& section,
-                                   const std::string& key);
-TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, const std::string& section,
-                                 const std::string& key);
-TspMorphKind ReadMorphKind(const TMemIniFile& ini, const std::string& section, const std::string& key);
-TspEffect ReadImageEffect(const TMemIniFile& ini, const std::string& section, const std::string& key);
+TPoint ReadSkinPoint(const TMemIniFile& ini, std::string_view section, std::string_view key);
+TRect ReadSkinRect(const TMemIniFile& ini, std::string_view section, std::string_view key);
+TSkinFontStyles ReadSkinFontStyles(const TMemIniFile& ini, std::string_view section,
+                                   std::string_view key);
+TSkinAlignment ReadSkinAlignment(const TMemIniFile& ini, std::string_view section,
+                                 std::string_view key);
+TspMorphKind ReadMorphKind(const TMemIniFile& ini, std::string_view section, std::string_view key);
+TspEffect ReadImageEffect(const TMemIniFile& ini, std::string_view section, std::string_view key);
 // The numbers i below count for which the section has the key prefix + i (i written plainly,
 // the prefix in any letter case), in ascending order. Counts come from the skin and may be
 // anything: only keys that exist are visited.

@@ -252,6 +252,11 @@ void addFrame(Skin& skin, Atlas& atlas) {
   addStdButton(skin, "maximizebutton", "stdbutton", maximize, "cmmaximize", &restore, true);
   addStdButton(skin, "sysmenubutton", "stdbutton", sysMenu, "cmsysmenu", nullptr, true);
   addMenuBarObjects(skin, atlas);
+  // Placed last in the picture, so the pieces before keep their places. The arrow points where
+  // the window goes: up to roll it up, down (while rolled up) to let it down again.
+  const ButtonSet rollUp = addCaptionButton(atlas, Glyph::Up, kButtonWidth, false);
+  const ButtonSet letDown = addCaptionButton(atlas, Glyph::Down, kButtonWidth, false);
+  addStdButton(skin, "rollupbutton", "stdbutton", rollUp, "cmrollup", &letDown, true);
 }
 
 }  // namespace skingen

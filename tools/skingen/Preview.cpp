@@ -111,7 +111,7 @@ void drawWindow(Sheet& sheet, int x0, int y0, int clientW, int clientH, bool act
   const Rect cr = ini.rect("FORMINFO", "captionrect");
   const int offset = ini.integer("FORMINFO", "buttonsoffset", 0);
   int x = cr.right + dx;
-  for (const char* name : {"closebutton", "maximizebutton", "minimizebutton"}) {
+  for (const char* name : {"closebutton", "maximizebutton", "minimizebutton", "rollupbutton"}) {
     const Raster& parts = sheet.picture(ini.integer(name, "activepictureindex", -1));
     const bool isClose = std::string(name) == "closebutton";
     const Shown look = !active ? Shown::Inactive : isClose ? closeLook : Shown::Normal;

@@ -125,6 +125,31 @@ TEST(MemIniFile, EraseSectionRemovesEveryOccurrence) {
   EXPECT_EQ(names.ToVector(), (Lines{"B", "A"}));
 }
 
+TEST(MemIniFile, TextIsReadAsItsLinesWouldBe) {
+  const std::string text = "[A]\r\nk=1\rloose\n\n  [b]\r\n\r\nK = 2\n[a]\nk=3\nlast=4";
+  TMemIniFile fromText;
+  fromText.SetText(text);
+  TStringList fromTextLines, fromListLines;
+  fromText.GetStrings(fromTextLines);
+  IniOf(text).GetStrings(fromListLines);
+  EXPECT_EQ(fromTextLines.ToVector(), fromListLines.ToVector());
+  EXPECT_EQ(fromTextLines.ToVector(), (Lines{"[A]", "k=1", "loose", "", "[b]", "K=2", "", "[a]", "k=3", "last=4"}));
+  EXPECT_EQ(fromText.ReadInteger("a", "k", 0), 1);
+}
+
+TEST(MemIniFile, KeysWrittenBetweenReadsAreAllFoundFirstOccurrenceFirst) {
+  TMemIniFile ini;
+  for (int i = 0; i < 300; ++i) {
+    ini.WriteInteger("S" + IntToStr(i % 7), "key" + IntToStr(i), i);
+    ASSERT_EQ(ini.ReadInteger("s" + IntToStr(i % 7), "KEY" + IntToStr(i), -1), i);
+  }
+  for (int i = 0; i < 300; ++i) EXPECT_EQ(ini.ReadInteger("S" + IntToStr(i % 7), "Key" + IntToStr(i), -1), i);
+  ini.SetText("[S]\nk=1\nK=2\nk=3\n[s]\nk=4\n");
+  EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
+  ini.DeleteKey("S", "k");
+  EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+}
+
 TEST(MemIniFile, AMissingFileIsAnOpenError) {
   EXPECT_THROW(TMemIniFile(std::string(TM_BUILD_DIR) + "/missing/skin.ini"), EFOpenError);
 }

@@ -232,6 +232,32 @@ TEST(BitmapFile, EveryCorruptionIsRejectedWithoutChangingTheBitmap) {
   }
 }
 
+// An inflating stream knows only a bound on what is left, so the header's length cannot be
+// checked against it and the stream runs out inside the pixels instead.
+class TBoundOnlyStream : public TBytesStream {
+public:
+  using TBytesStream::TBytesStream;
+  int64_t BytesLeftAtMost() override { return 1 << 30; }
+};
+
+TEST(BitmapFile, AStreamEndingInsideThePixelsLeavesTheBitmapAsItWas) {
+  std::vector<uint8_t> bytes = SmallImage();
+  TBitmap bmp;
+  bmp.SetSize(2, 2);
+  FillPattern(bmp);
+  const uint8_t before = bmp.ScanLine(1)[2];
+  TBoundOnlyStream cut(bytes.data(), static_cast<int64_t>(bytes.size()) - 2);
+  EXPECT_THROW(bmp.LoadFromStream(cut), EReadError);
+  EXPECT_EQ(bmp.Width(), 2);
+  EXPECT_EQ(bmp.BitCount(), 24);
+  EXPECT_EQ(bmp.ScanLine(1)[2], before);
+
+  TBoundOnlyStream whole(bytes.data(), static_cast<int64_t>(bytes.size()));
+  bmp.LoadFromStream(whole);
+  EXPECT_EQ(bmp.Width(), 3);
+  EXPECT_EQ(bmp.ScanLine(1)[0], 1);
+}
+
 TEST(BitmapFile, ShortStreamsAndDataProperty) {
   std::vector<uint8_t> bytes = SmallImage();
   TBitmap bmp;

@@ -254,6 +254,7 @@ TEST(SkinData, ADamagedSkinNeverEscapesAndLeavesTheRegistryEmpty) {
       StoredBytes(3, {"[SKINCONTROLS]", "count=1", "0=b:button", "[b]", "skinrect=1,2,x,4"}),
       StoredBytes(3, {"[FORMINFO]", "clientrect=a,b,c,d"}),
       StoredBytes(3, {"[SKINAREAS]", "count=1", "0=x:1,2"}),
+      skintest::Compress(skintest::PackageClaimingManyActivePictures()),
   };
   for (size_t i = 0; i < damaged.size(); ++i) {
     Fixture f;

@@ -266,7 +266,7 @@ TEST(DefaultSkin, EveryObjectAndWindowSectionHoldsExactlyItsKeysAndIsWrittenBack
   descriptors.push_back(std::make_unique<TspDataSkinPopupWindow>());
   descriptors.push_back(std::make_unique<TspDataSkinHintWindow>());
   const int count = original.ReadInteger("SKINOBJECTS", "count", 0);
-  ASSERT_EQ(11, count);
+  ASSERT_EQ(12, count);
   for (int i = 0; i < count; ++i) {
     std::string name, kind;
     ASSERT_TRUE(SplitNameAndKind(original.ReadString("SKINOBJECTS", std::to_string(i), ""), name, kind));

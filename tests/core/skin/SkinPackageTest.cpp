@@ -89,13 +89,8 @@ TEST(SkinPackage, TruncatedOrLyingPackagesRaiseErrors) {
     TMemoryStream s(std::vector<uint8_t>(good.begin(), good.begin() + static_cast<long>(cut)));
     EXPECT_THROW(ReadSkinPackage(s, p), Exception) << cut;
   }
-  std::vector<uint8_t> hugeCount;
-  skintest::PutInt32(hugeCount, 3);
-  hugeCount.insert(hugeCount.end(), {1, 1, 1});
-  skintest::PutInt32(hugeCount, 0x7FFFFFFF);
-  hugeCount.resize(hugeCount.size() + 200, 0);
   TspSkinPackage p;
-  TMemoryStream s(hugeCount);
+  TMemoryStream s(skintest::PackageClaimingManyActivePictures());
   EXPECT_THROW(ReadSkinPackage(s, p), EReadError);
   EXPECT_TRUE(p.ActivePictures.empty());
 }

@@ -100,4 +100,15 @@ inline void PutInt32(std::vector<uint8_t>& bytes, int32_t v) {
   for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
 }
 
+// A version 3 package without frame pictures whose active picture count is far more than the
+// 200 zero bytes after it could hold.
+inline std::vector<uint8_t> PackageClaimingManyActivePictures() {
+  std::vector<uint8_t> bytes;
+  PutInt32(bytes, 3);
+  bytes.insert(bytes.end(), {1, 1, 1});
+  PutInt32(bytes, 0x7FFFFFFF);
+  bytes.resize(bytes.size() + 200, 0);
+  return bytes;
+}
+
 }  // namespace skintest

@@ -193,3 +193,18 @@ TEST(ZlibStreams, ReadingPastTheEndAnswersZero) {
   EXPECT_TRUE(d.StreamEnded());
   EXPECT_EQ(0, d.Read(out.data(), 500));
 }
+
+TEST(ZlibStreams, WhatIsLeftIsBoundedByTheCompressedBytesNotYetRead) {
+  std::vector<uint8_t> data(200000, 0);
+  std::vector<uint8_t> compressed = skintest::Compress(data);
+  TMemoryStream source(compressed);
+  TDecompressionStream d(source);
+  std::vector<uint8_t> out(150000);
+  EXPECT_GE(d.BytesLeftAtMost(), 200000);
+  ASSERT_EQ(150000, d.Read(out.data(), 150000));
+  EXPECT_GE(d.BytesLeftAtMost(), 50000);
+  // What deflate makes of zeros is a thousandth of them: the bound is no lie's room.
+  EXPECT_LT(d.BytesLeftAtMost(), int64_t(compressed.size()) * 1100);
+  EXPECT_EQ(50000, d.Read(out.data(), 150000));
+  EXPECT_EQ(0, d.BytesLeftAtMost());
+}

@@ -356,24 +356,34 @@ TEST(MainWindowHints, AreDrawnByTheSkinHint) {
   ParkPointer();
 }
 
+// Puts the pointer on a caption button of the frame and presses the mouse button there, as the
+// system reports it: hovered first, then the press in the non-client area.
+void PressFrameButton(TForm& form, TspDynamicSkinForm& frame, const TspSkinStdButtonObject& button) {
+  RECT window;
+  GetWindowRect(form.Handle(), &window);
+  const TRect& r = button.ObjectRect;
+  const POINT at = {window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2};
+  SetCursorPos(at.x, at.y);
+  const LRESULT hit = SendMessageA(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  ASSERT_TRUE(PumpUntil([&] { return frame.HoverIndex() >= 0; }));
+  PostMessageA(form.Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
+  Pump();
+}
+
+void ReleaseFrameButton(TForm& form) {
+  PostMessageA(form.Handle(), WM_LBUTTONUP, 0, 0);
+  Pump();
+}
+
 TEST_F(MainWindow, TheSystemMenuButtonOpensNoMenuAndLeavesTheKeyboardToTheWindow) {
   TspDynamicSkinForm& frame = *form->spDynamicSkinForm1;
   auto* button = dynamic_cast<TspSkinStdButtonObject*>(frame.FindObject("sysmenubutton"));
   ASSERT_NE(button, nullptr);
-  RECT window;
-  GetWindowRect(form->Handle(), &window);
-  const TRect& r = button->ObjectRect;
-  const POINT at = {window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2};
-  SetCursorPos(at.x, at.y);
-  const LRESULT hit = SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
-  ASSERT_TRUE(PumpUntil([&] { return frame.HoverIndex() >= 0; }));
-  PostMessageA(form->Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
-  Pump();
+  PressFrameButton(*form, frame, *button);
   EXPECT_TRUE(button->Down()) << "pressed";
   EXPECT_FALSE(frame.SkinMenuOpen());
   EXPECT_FALSE(frame.SkinMenu().Showing());
-  PostMessageA(form->Handle(), WM_LBUTTONUP, 0, 0);
-  Pump();
+  ReleaseFrameButton(*form);
   EXPECT_FALSE(button->Down());
   // No menu watches the keyboard: a key still reaches the focused button.
   bool asked = false;
@@ -386,6 +396,35 @@ TEST_F(MainWindow, TheSystemMenuButtonOpensNoMenuAndLeavesTheKeyboardToTheWindow
   PostMessageA(form->BTNSelFile->Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
   Pump();
   EXPECT_TRUE(asked);
+  ParkPointer();
+}
+
+TEST_F(MainWindow, TheRollUpButtonOfTheStoredSkinRollsTheWindowUpAndLetsItDownAgain) {
+  TspDynamicSkinForm& frame = *form->spDynamicSkinForm1;
+  auto* rollUp = dynamic_cast<TspSkinStdButtonObject*>(frame.FindObject("rollupbutton"));
+  auto* minimize = dynamic_cast<TspSkinStdButtonObject*>(frame.FindObject("minimizebutton"));
+  ASSERT_NE(rollUp, nullptr);
+  ASSERT_NE(minimize, nullptr);
+  ASSERT_TRUE(rollUp->Visible);
+  EXPECT_EQ(rollUp->ObjectHint, minimize->ObjectHint) << "the window's caption buttons show no hints";
+  const TspSkinData& skin = *form->spSkinData1;
+  const auto& data = dynamic_cast<const TspDataSkinStdButton&>(*skin.ObjectList[skin.FindObjectIndex("rollupbutton")]);
+  EXPECT_EQ(data.Command, cmRollUp);
+  EXPECT_FALSE(data.RestoreRect.IsEmpty()) << "an image for letting the window down";
+  // Last in the caption row, left of the minimize button and as far from it as the others are.
+  EXPECT_EQ(rollUp->ObjectRect.Top, minimize->ObjectRect.Top);
+  EXPECT_EQ(minimize->ObjectRect.Left - rollUp->ObjectRect.Right, form->spSkinData1->FormInfo.ButtonsOffset);
+  const int height = form->Height();
+
+  PressFrameButton(*form, frame, *rollUp);
+  ReleaseFrameButton(*form);
+  EXPECT_TRUE(frame.RolledUp());
+  EXPECT_LT(form->Height(), height);
+
+  PressFrameButton(*form, frame, *rollUp);
+  ReleaseFrameButton(*form);
+  EXPECT_FALSE(frame.RolledUp());
+  EXPECT_EQ(form->Height(), height);
   ParkPointer();
 }
 

@@ -75,7 +75,7 @@ TEST_F(SkinnedForm, TheFormResourceSetsTheFrameAndItsSkinIsAppliedOnce) {
   std::vector<std::string> objects;
   for (auto& o : f.FrameObjects()) objects.push_back(o->IDName);
   EXPECT_EQ(objects, (std::vector<std::string>{"caption", "closebutton", "minimizebutton", "maximizebutton",
-                                               "sysmenubutton"}))
+                                               "sysmenubutton", "rollupbutton"}))
       << "the menus' own objects make no frame objects";
 }
 
@@ -140,7 +140,7 @@ TEST_F(SkinnedForm, SkinChangesReachTheFrameAndTheControlsAndKeepTheClientSize) 
   EXPECT_TRUE(f.FrameObjects().empty()) << "the objects go before the skin does";
   EXPECT_FALSE(f.HoverTimerRunning() || f.MorphTimerRunning() || f.AnimationTimerRunning());
   form->Skin().BroadcastSkinMessage(SKM_SKINCHANGED);
-  EXPECT_EQ(f.FrameObjects().size(), 5u);
+  EXPECT_EQ(f.FrameObjects().size(), 6u);
 }
 
 TEST_F(SkinnedForm, FreeingTheSkinDataLeavesTheBuiltInFrame) {
