@@ -73,21 +73,6 @@ inline bool SameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-inline std::string Describe(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
-
-// Real mouse input, as the system's move and size loops read it: the cursor to a screen
-// point, or the left button released.
-inline void QueueMouseMove(int x, int y) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = static_cast<LONG>((x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-  in.mi.dy = static_cast<LONG>((y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof(in));
-}
 // The cursor put at a screen point, and the motion that causes handled before going on.
 inline void SettleCursorAt(int x, int y) {
   SetCursorPos(x, y);
@@ -95,12 +80,6 @@ inline void SettleCursorAt(int x, int y) {
     Sleep(20);
     Pump();
   }
-}
-inline void QueueLeftButtonUp() {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof(in));
 }
 
 // Drives a move or size loop from inside: once the loop runs, the mouse goes to the points
@@ -118,8 +97,8 @@ public:
 private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (++ticks == 1) {
-      for (const POINT& p : points) QueueMouseMove(p.x, p.y);
-      QueueLeftButtonUp();
+      for (const POINT& p : points) SendMouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p);
+      SendMouseInput(MOUSEEVENTF_LEFTUP);
     } else if (ticks == 30) {
       PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0);
     }

@@ -139,6 +139,11 @@ inline void SendMouseInput(DWORD flags, POINT at = {0, 0}) {
   SendInput(1, &in, sizeof in);
 }
 
+inline std::string Describe(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
 // A control's point on the screen.
 inline POINT ScreenPointOf(const TControl* control, int x, int y) {
   const POINT origin = control->ClientOrigin();
