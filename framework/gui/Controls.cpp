@@ -463,6 +463,7 @@ const TClassInfo& TWinControl::StaticClassInfo() {
                                 prop::Boolean<&TWinControl::SetDockSite>("DockSite"),
                                 prop::Event<&TWinControl::SetOnDockDrop>("OnDockDrop"),
                                 prop::Event<&TWinControl::SetOnDockOver>("OnDockOver"),
+                                prop::Event<&TWinControl::SetOnGetSiteInfo>("OnGetSiteInfo"),
                                 prop::Event<&TWinControl::SetOnUnDock>("OnUnDock")});
   return info;
 }
@@ -930,33 +931,47 @@ void TWinControl::Realign() {
   aligning_ = false;
 }
 
+namespace {
+
+// The bounds of a control of the given alignment and size placed in r, which loses the part
+// the control takes.
+RECT TakeAlignedSlot(TAlign kind, RECT& r, int width, int height) {
+  const int w = std::max<int>(0, r.right - r.left), h = std::max<int>(0, r.bottom - r.top);
+  switch (kind) {
+    case alTop:
+      r.top += height;
+      return {r.left, r.top - height, r.left + w, r.top};
+    case alBottom:
+      r.bottom -= height;
+      return {r.left, r.bottom, r.left + w, r.bottom + height};
+    case alLeft:
+      r.left += width;
+      return {r.left - width, r.top, r.left, r.top + h};
+    case alRight:
+      r.right -= width;
+      return {r.right, r.top, r.right + width, r.top + h};
+    default:
+      return {r.left, r.top, r.left + w, r.top + h};
+  }
+}
+
+}  // namespace
+
 void TWinControl::AlignControls(RECT& r) {
   for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
-    ForEachListed(controls_, [&](TControl* c) {
+    auto place = [&](TControl* c) {
       if (c->Align() != kind || !c->Visible()) return;
-      const int w = std::max<int>(0, r.right - r.left), h = std::max<int>(0, r.bottom - r.top);
-      switch (kind) {
-        case alTop:
-          c->SetBounds(r.left, r.top, w, c->Height());
-          r.top += c->Height();
-          break;
-        case alBottom:
-          c->SetBounds(r.left, r.bottom - c->Height(), w, c->Height());
-          r.bottom -= c->Height();
-          break;
-        case alLeft:
-          c->SetBounds(r.left, r.top, c->Width(), h);
-          r.left += c->Width();
-          break;
-        case alRight:
-          c->SetBounds(r.right - c->Width(), r.top, c->Width(), h);
-          r.right -= c->Width();
-          break;
-        default:
-          c->SetBounds(r.left, r.top, w, h);
-          break;
+      const RECT slot = TakeAlignedSlot(kind, r, c->Width(), c->Height());
+      if (!plan_) {
+        c->SetBounds(slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top);
+      } else if (c == plan_->client) {
+        plan_->placed = true;
+        plan_->bounds = slot;
       }
-    });
+    };
+    ForEachListed(controls_, place);
+    // A client about to dock joins the children last.
+    if (plan_ && plan_->client->Parent() != this) place(plan_->client);
   }
 }
 

@@ -341,6 +341,13 @@ public:
   void SetOnDockDrop(TDockDropEvent event) { onDockDrop_ = event; }
   TUnDockEvent OnUnDock() const { return onUnDock_; }
   void SetOnUnDock(TUnDockEvent event) { onUnDock_ = event; }
+  // Asked for every move of a dock drag; without the event the site's influence is its window
+  // on the screen and it takes every client.
+  TGetSiteInfoEvent OnGetSiteInfo() const { return onGetSiteInfo_; }
+  void SetOnGetSiteInfo(TGetSiteInfoEvent event) { onGetSiteInfo_ = event; }
+  // The screen rectangle client would take if docked here now with its corner at dropped's:
+  // dropped itself, unless client is aligned, when it goes where the alignment would put it.
+  RECT DockRectFor(TControl* client, const RECT& dropped);
   void Invalidate() override;
   void Repaint() override;
   void DefaultHandler(TMessage& message) override;
@@ -361,6 +368,7 @@ protected:
   virtual void DoUnDock(TWinControl* newTarget, TControl* client, bool& allow) {
     onUnDock_(this, client, newTarget, allow);
   }
+  virtual void GetSiteInfo(TControl* client, RECT& influence, POINT mousePos, bool& canDock);
   // Performs message on every child until one answers non-zero (or on all of them when
   // untilAnswered is false); true when one answered.
   bool Broadcast(TMessage& message, bool untilAnswered);
@@ -434,6 +442,14 @@ private:
   TDockOverEvent onDockOver_;
   TDockDropEvent onDockDrop_;
   TUnDockEvent onUnDock_;
+  TGetSiteInfoEvent onGetSiteInfo_;
+  // While DockRectFor runs alignment as a dry run: the client placed and where it went.
+  struct AlignPlan {
+    TControl* client;
+    bool placed = false;
+    RECT bounds = {0, 0, 0, 0};
+  };
+  AlignPlan* plan_ = nullptr;
 };
 
 // A control with a window of the framework's own class that draws itself: Paint draws on

@@ -68,6 +68,34 @@ bool TControl::DockTo(TWinControl* site, TDragDockObject& object, POINT at, POIN
   return true;
 }
 
+// ---------------------------------------------------------------------------------------
+// The docking routines of TWinControl
+
+void TWinControl::GetSiteInfo(TControl* client, RECT& influence, POINT mousePos, bool& canDock) {
+  GetWindowRect(Handle(), &influence);
+  canDock = true;
+  onGetSiteInfo_(this, client, influence, mousePos, canDock);
+}
+
+RECT TWinControl::DockRectFor(TControl* client, const RECT& dropped) {
+  if (client->Align() == alNone) return dropped;
+  AlignPlan plan{client};
+  plan_ = &plan;
+  RECT area = ClientRect();
+  try {
+    AlignControls(area);
+  } catch (...) {
+    plan_ = nullptr;
+    throw;
+  }
+  plan_ = nullptr;
+  // A site that shows no children (a rolled-up panel) places nothing.
+  if (!plan.placed) return dropped;
+  const POINT origin = ClientOrigin();
+  OffsetRect(&plan.bounds, origin.x, origin.y);
+  return plan.bounds;
+}
+
 bool TControl::ManualFloat(const RECT& screenBounds) {
   if (auto* host = dynamic_cast<TFloatingDockForm*>(parent_)) {
     host->Place(screenBounds);

@@ -4,8 +4,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "framework/gui/Controls.h"
+#include "framework/gui/DockFrame.h"
 #include "framework/gui/Forms.h"
 #include "framework/gui/HiddenWindow.h"
 
@@ -48,6 +51,7 @@ struct DragRecord {
   TControl* target = nullptr;
   std::weak_ptr<const void> targetAlive;
   bool accepted = false;
+  std::unique_ptr<TDockFrame> frame;  // while a dock drag has moved
 
   bool SourceGone() const { return sourceAlive.expired(); }
   TControl* LiveTarget() const { return targetAlive.expired() ? nullptr : target; }
@@ -64,6 +68,39 @@ TControl* ControlAt(POINT screen) {
   if (!window) return nullptr;
   TControl* child = window->ControlAtPos(ToClient(window, screen));
   return child ? child : window;
+}
+
+// The shown dock sites in and under control, leaving out source and whatever is inside it.
+void CollectDockSites(TWinControl* control, const TControl* source, std::vector<TWinControl*>& sites) {
+  if (control == source) return;
+  if (control->DockSite() && control->HandleAllocated() && IsWindowVisible(control->Handle()))
+    sites.push_back(control);
+  for (int i = 0; i < control->ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TWinControl*>(control->Controls(i))) CollectDockSites(child, source, sites);
+}
+
+// How far a point lies from a rectangle, squared; 0 inside it.
+long long DistanceSquared(const RECT& r, POINT p) {
+  const long long dx = p.x < r.left ? r.left - p.x : p.x >= r.right ? p.x - r.right + 1 : 0;
+  const long long dy = p.y < r.top ? r.top - p.y : p.y >= r.bottom ? p.y - r.bottom + 1 : 0;
+  return dx * dx + dy * dy;
+}
+
+bool Holds(const TControl* outer, const TControl* inner) {
+  for (const TControl* c = inner; c; c = c->Parent())
+    if (c == outer) return true;
+  return false;
+}
+
+// Orders the sites that would take a dock drag: the one whose window is nearest the pointer
+// first; among sites the pointer is over, the one that holds the control under it (the
+// window actually seen there), and of nested ones the innermost.
+auto Nearness(TWinControl* site, POINT screen, const TControl* under) {
+  RECT bounds;
+  GetWindowRect(site->Handle(), &bounds);
+  int depth = 0;
+  for (const TControl* c = site; c; c = c->Parent()) ++depth;
+  return std::make_tuple(DistanceSquared(bounds, screen), !Holds(site, under), -depth);
 }
 
 }  // namespace
@@ -90,7 +127,11 @@ private:
   // False when the drag ended in the source's handler.
   bool Start();
   void MoveTo(POINT screen);
-  TControl* FindTarget(const DragRecord& d, POINT screen) const;
+  // The control a drag at the point is over, or the dock site a dock drag would go to; the
+  // dock sites' handlers may end the drag here.
+  TControl* FindTarget(DragRecord& d, POINT screen);
+  // False when the drag ended or lost its source (which ends it) in a handler.
+  bool GoesOn(unsigned generation);
   static bool Ask(DragRecord& d, TControl* target, POINT screen, TDragState state);
   static void EndEvent(DragRecord& d, TControl* target, POINT screen);
   static void FinishDrag(DragRecord& d, POINT screen);
@@ -120,6 +161,7 @@ void TDragSession::Begin(TControl* source, bool immediate, int threshold, POINT 
 
 std::unique_ptr<DragRecord> TDragSession::Close() {
   std::unique_ptr<DragRecord> d = std::move(drag_);
+  d->frame.reset();
   ++generation_;
   Application()->RemoveMessageHook(Hook());
   if (GetCapture() == window_->Handle()) ReleaseCapture();
@@ -181,16 +223,35 @@ bool TDragSession::Start() {
   return true;
 }
 
-TControl* TDragSession::FindTarget(const DragRecord& d, POINT screen) const {
-  TControl* under = ControlAt(screen);
-  if (!d.dock) return under;
-  // The nearest dock site holding the point, outside the docked control itself.
-  TWinControl* site = under ? dynamic_cast<TWinControl*>(under) : nullptr;
-  if (under && !site) site = under->Parent();
-  for (TWinControl* w = site; w; w = w->Parent())
-    if (w == d.source) site = w->Parent();
-  while (site && !site->DockSite()) site = site->Parent();
-  return site;
+TControl* TDragSession::FindTarget(DragRecord& d, POINT screen) {
+  if (!d.dock) return ControlAt(screen);
+  std::vector<TWinControl*> sites;
+  for (int i = 0; i < Screen()->FormCount(); ++i) CollectDockSites(Screen()->Forms(i), d.source, sites);
+  std::vector<std::pair<TWinControl*, std::weak_ptr<const void>>> willing;
+  for (TWinControl* site : sites) willing.emplace_back(site, site->LifeToken());
+  const unsigned generation = generation_;
+  for (auto& [site, alive] : willing) {
+    if (alive.expired()) continue;
+    RECT influence;
+    bool canDock = false;
+    RunGuarded([&, site = site] { site->GetSiteInfo(d.source, influence, screen, canDock); });
+    if (!Current(generation) || d.SourceGone()) return nullptr;
+    if (!canDock || !PtInRect(&influence, screen)) alive.reset();
+  }
+  // Only now: a handler may have freed the control under the pointer.
+  const TControl* under = ControlAt(screen);
+  TWinControl* nearest = nullptr;
+  for (auto& [site, alive] : willing)
+    if (!alive.expired() && (!nearest || Nearness(site, screen, under) < Nearness(nearest, screen, under)))
+      nearest = site;
+  return nearest;
+}
+
+bool TDragSession::GoesOn(unsigned generation) {
+  if (!Current(generation)) return false;
+  if (!drag_->SourceGone()) return true;
+  Close();
+  return false;
 }
 
 bool TDragSession::Ask(DragRecord& d, TControl* target, POINT screen, TDragState state) {
@@ -216,35 +277,39 @@ void TDragSession::MoveTo(POINT screen) {
     if (!Start()) return;
   }
   d.object->dragPos_ = screen;
+  RECT floating = {0, 0, 0, 0};
   if (d.dockObject) {
     const int width = d.source->Width(), height = d.source->Height();
     const POINT corner = {screen.x - d.grab.x, screen.y - d.grab.y};
-    d.dockObject->dockRect_ = {corner.x, corner.y, corner.x + width, corner.y + height};
+    floating = {corner.x, corner.y, corner.x + width, corner.y + height};
+    d.dockObject->dockRect_ = floating;
   }
   TControl* target = FindTarget(d, screen);
+  if (!GoesOn(generation)) return;
   TDragState state = dsDragMove;
   if (target != d.LiveTarget()) {
     if (TControl* left = d.LiveTarget()) {
       Ask(d, left, screen, dsDragLeave);
-      if (!Current(generation)) return;
       // The handler may have freed the control it was leaving for.
+      if (!GoesOn(generation)) return;
       target = FindTarget(d, screen);
+      if (!GoesOn(generation)) return;
     }
     d.target = target;
     d.targetAlive = target ? target->LifeToken() : std::weak_ptr<const void>();
     state = dsDragEnter;
   }
   bool accepted = false;
-  if (target && !d.SourceGone()) {
+  if (target) {
     accepted = Ask(d, target, screen, state);
-    if (!Current(generation)) return;
-  }
-  if (d.SourceGone()) {
-    Close();
-    return;
+    if (!GoesOn(generation)) return;
   }
   d.accepted = accepted && d.LiveTarget();
   ::SetCursor(Screen()->Cursors(d.accepted || d.dock ? d.source->DragCursor() : crNoDrop));
+  if (!d.dockObject) return;
+  if (d.accepted) d.dockObject->dockRect_ = static_cast<TWinControl*>(target)->DockRectFor(d.source, floating);
+  if (!d.frame) d.frame = std::make_unique<TDockFrame>();
+  d.frame->Show(d.dockObject->DockRect());
 }
 
 void TDragSession::Drop(POINT screen) {

@@ -50,8 +50,9 @@ private:
 class TDragDockObject : public TDragControlObject {
 public:
   using TDragControlObject::TDragControlObject;
-  // Where the control would go if dropped now outside any site, in screen coordinates: its
-  // size, placed so that the point it was picked up by stays under the pointer.
+  // Where the control would go if dropped now, in screen coordinates: over a site that accepts
+  // it, the place the site gives it; elsewhere its size, placed so that the point it was
+  // picked up by stays under the pointer. Sites asked while it moves see the second.
   RECT DockRect() const { return dockRect_; }
 
 private:
@@ -69,6 +70,9 @@ using TEndDragEvent = TMethod<TObject*, TObject*, int, int>;
 using TStartDockEvent = TMethod<TObject*, TDragDockObject*&>;
 using TDockOverEvent = TMethod<TObject*, TDragDockObject*, int, int, TDragState, bool&>;
 using TDockDropEvent = TMethod<TObject*, TDragDockObject*, int, int>;
+// Asks a dock site for the screen rectangle within which the pointer (MousePos, screen
+// coordinates) brings DockClient to it, and whether it takes that client at all.
+using TGetSiteInfoEvent = TMethod<TObject*, TControl*, RECT&, POINT, bool&>;
 // Asks the site a control is leaving (for NewTarget, null when it is to float) whether it may go.
 using TUnDockEvent = TMethod<TObject*, TControl*, TWinControl*, bool&>;
 

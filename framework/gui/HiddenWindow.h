@@ -12,7 +12,8 @@ namespace tmv {
 class THiddenWindow : public TObject {
 public:
   explicit THiddenWindow(TWndMethod handler, const char* title = "");
-  // A window made to other parameters: the application's window, which shows on the taskbar.
+  // A window made to other parameters: the application's window, which shows on the taskbar,
+  // or the frame shown while docking.
   THiddenWindow(TWndMethod handler, const TCreateParams& params);
   THiddenWindow(const THiddenWindow&) = delete;
   THiddenWindow& operator=(const THiddenWindow&) = delete;

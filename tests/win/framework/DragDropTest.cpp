@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
 #include "framework/core/FormReader.h"
+#include "framework/gui/DockFrame.h"
 #include "framework/gui/Docking.h"
 #include "framework/gui/ExtCtrls.h"
 #include "framework/gui/Handles.h"
@@ -57,7 +59,10 @@ public:
   void DragDrop(TObject* s, TObject* source, int x, int y) {
     Add(NameOf(s) + " drop " + Where(x, y) + " from " + NameOf(source));
   }
-  void StartDock(TObject* s, TDragDockObject*&) { Add(NameOf(s) + " startdock"); }
+  void StartDock(TObject* s, TDragDockObject*& object) {
+    object = given;
+    Add(NameOf(s) + " startdock");
+  }
   void EndDock(TObject* s, TObject* target, int x, int y) {
     Add(NameOf(s) + " enddock " + NameOf(target) + " " + Where(x, y));
   }
@@ -73,8 +78,18 @@ public:
     Add(NameOf(s) + " undock " + NameOf(client) + " to " + NameOf(newTarget));
   }
 
+  // Widens (or with a negative value narrows) the influence of the sites whose info is asked.
+  void SiteInfo(TObject* s, TControl* client, RECT& influence, POINT mousePos, bool& canDock) {
+    InflateRect(&influence, widen, widen);
+    canDock = this->canDock;
+    Add(NameOf(s) + " siteinfo " + NameOf(client) + " " + Where(mousePos.x, mousePos.y));
+  }
+
   bool accept = true;
   bool allowUnDock = true;
+  int widen = 0;
+  bool canDock = true;
+  TDragDockObject* given = nullptr;  // the dock object a dock drag starts with
   std::vector<std::string> lines;
   // Runs after a line is written, with the line.
   std::function<void(const std::string&)> then;
@@ -403,6 +418,133 @@ TEST_F(DockOnForm, ASiteThatRefusesShowsNoDropAndTheControlFloatsInstead) {
   EXPECT_FALSE(home->ManualDock(client));
 }
 
+TEST_F(DockOnForm, TheNearestSiteWhoseInfluenceHoldsThePointerTakesTheDrop) {
+  for (TWinControl* w : {home, site}) w->SetOnGetSiteInfo(TGetSiteInfoEvent::Of<&DragLog::SiteInfo>(&log));
+  // The sites leave 70 pixels between them at y 150 of the form (home ends at 160, site
+  // starts at 230); widened by 40 each, both reach into the gap and the nearer one wins.
+  log.widen = 40;
+  Press(client, 10, 10);
+  const POINT nearSite = At(&form, 215, 150);
+  Move(&form, 215, 150);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"client startdock", "home siteinfo client " + Where(nearSite.x, nearSite.y),
+                                                  "site siteinfo client " + Where(nearSite.x, nearSite.y),
+                                                  "site dockenter " + Between(&form, 215, 150, site) + " from client"}));
+  Release(&form, 215, 150);
+  EXPECT_EQ(client->Parent(), site);
+  EXPECT_EQ(client->Left(), -15 - 10);
+
+  Press(client, 10, 10);
+  Release(&form, 175, 150);
+  EXPECT_EQ(client->Parent(), home);
+  EXPECT_EQ(client->Left(), 175 - 10 - 10);
+
+  // Narrowed, a site lets a drop on its own edge float; one that cannot take the client lets
+  // a drop in its middle float.
+  log.widen = -10;
+  Press(client, 10, 10);
+  Release(site, 5, 5);
+  EXPECT_TRUE(client->Floating());
+  log.widen = 0;
+  log.canDock = false;
+  log.lines.clear();
+  Press(client, 10, 10);
+  Release(site, 50, 30);
+  ASSERT_TRUE(client->Floating());
+  const POINT drop = At(site, 50, 30);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"client startdock", "home siteinfo client " + Where(drop.x, drop.y),
+                                                  "site siteinfo client " + Where(drop.x, drop.y),
+                                                  "client enddock TFloatingDockForm " +
+                                                      Between(site, 50, 30, client->Parent())}));
+}
+
+BOOL CALLBACK KeepShownDockFrame(HWND window, LPARAM frames) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "TMDockFrame" && IsWindowVisible(window))
+    reinterpret_cast<std::vector<HWND>*>(frames)->push_back(window);
+  return TRUE;
+}
+
+// Visible frames of docking in this thread, as the system shows them.
+std::vector<HWND> ShownDockFrames() {
+  std::vector<HWND> frames;
+  EnumThreadWindows(GetCurrentThreadId(), &KeepShownDockFrame, reinterpret_cast<LPARAM>(&frames));
+  return frames;
+}
+
+RECT ScreenRectOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// One dock frame shown, exactly around expected, painted only on its border: the windows
+// under its inside are seen and found there.
+void ExpectFrameAround(const RECT& expected) {
+  const std::vector<HWND> frames = ShownDockFrames();
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(Describe(ScreenRectOf(frames[0])), Describe(expected));
+  EXPECT_TRUE(GetWindowLongA(frames[0], GWL_EXSTYLE) & WS_EX_TOPMOST);
+  UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(frames[0], shape.Get()), ERROR);
+  const int width = expected.right - expected.left, height = expected.bottom - expected.top;
+  EXPECT_TRUE(PtInRegion(shape.Get(), 0, 0));
+  EXPECT_TRUE(PtInRegion(shape.Get(), width - 1, height / 2));
+  EXPECT_TRUE(PtInRegion(shape.Get(), width / 2, height - TDockFrame::Thickness));
+  EXPECT_FALSE(PtInRegion(shape.Get(), TDockFrame::Thickness, TDockFrame::Thickness));
+  EXPECT_FALSE(PtInRegion(shape.Get(), width / 2, height / 2));
+  EXPECT_NE(GetForegroundWindow(), frames[0]);
+}
+
+TEST_F(DockOnForm, AFrameShowsWhereTheControlWouldGoUntilTheDragEnds) {
+  TDragDockObject object(client);
+  log.given = &object;
+  // Held by its corner, the pointer is on the frame, which hides nothing from the drag.
+  Press(client, 1, 1);
+  // The frame goes before the site hears of the drop, so the site paints a clean screen.
+  size_t framesAtDrop = 1;
+  log.then = [&](const std::string& line) {
+    if (line.rfind("site dockdrop", 0) == 0) framesAtDrop = ShownDockFrames().size();
+  };
+  Move(&form, 180, 40);
+  const POINT free = At(&form, 180, 40);
+  const RECT floating = {free.x - 1, free.y - 1, free.x + 59, free.y + 39};
+  EXPECT_EQ(Describe(object.DockRect()), Describe(floating));
+  ExpectFrameAround(floating);
+  Release(site, 50, 30);
+  EXPECT_EQ(client->Parent(), site);
+  EXPECT_EQ(framesAtDrop, 0u);
+  EXPECT_TRUE(ShownDockFrames().empty());
+
+  // Over a site, an aligned control's frame is the place the site's alignment gives it:
+  // below the bar already at the top.
+  TPanel* bar = Panel("bar", site, {0, 0, 30, 20});
+  bar->SetAlign(alTop);
+  client->ManualDock(home);
+  client->SetAlign(alTop);
+  Press(client, 10, 10);
+  Move(site, 50, 60);
+  const POINT siteCorner = At(site, 0, 0);
+  const RECT topRow = {siteCorner.x, siteCorner.y + 20, siteCorner.x + site->ClientWidth(), siteCorner.y + 60};
+  EXPECT_EQ(Describe(object.DockRect()), Describe(topRow));
+  ExpectFrameAround(topRow);
+  Release(site, 50, 60);
+  EXPECT_EQ(client->Parent(), site);
+  EXPECT_EQ(Describe(ScreenRectOf(client->Handle())), Describe(topRow));
+  EXPECT_TRUE(ShownDockFrames().empty());
+
+  // A site that refuses shows the floating frame; Escape takes the frame away.
+  log.accept = false;
+  Press(client, 10, 10);
+  Move(home, 30, 30);
+  const POINT over = At(home, 30, 30);
+  ExpectFrameAround({over.x - 10, over.y - 10, over.x - 10 + client->Width(), over.y + 30});
+  PostMessageA(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  Pump();
+  EXPECT_FALSE(client->Dragging());
+  EXPECT_TRUE(ShownDockFrames().empty());
+}
+
 // The drawn drag cursors: the arrow with one page, or with two.
 TEST(DragCursors, AreDrawnArrowsCarryingPages) {
   auto draw = [](TCursor cursor, int x, int y) {
@@ -443,7 +585,7 @@ public:
          Method<&TDragForm::DragOver>("DragOver"), Method<&TDragForm::DragDrop>("DragDrop"),
          Method<&TDragForm::StartDock>("StartDock"), Method<&TDragForm::EndDock>("EndDock"),
          Method<&TDragForm::DockOver>("DockOver"), Method<&TDragForm::DockDrop>("DockDrop"),
-         Method<&TDragForm::UnDock>("UnDock")});
+         Method<&TDragForm::UnDock>("UnDock"), Method<&TDragForm::SiteInfo>("SiteInfo")});
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
@@ -456,6 +598,7 @@ public:
   void DockOver(TObject*, TDragDockObject*, int, int, TDragState, bool&) { calls.push_back("DockOver"); }
   void DockDrop(TObject*, TDragDockObject*, int, int) { calls.push_back("DockDrop"); }
   void UnDock(TObject*, TControl*, TWinControl*, bool&) { calls.push_back("UnDock"); }
+  void SiteInfo(TObject*, TControl*, RECT&, POINT, bool&) { calls.push_back("SiteInfo"); }
   std::vector<std::string> calls;
 };
 
@@ -476,6 +619,7 @@ TEST(DragSettings, AreReadFromAFormResource) {
     OnDockDrop = DockDrop
     OnDockOver = DockOver
     OnUnDock = UnDock
+    OnGetSiteInfo = SiteInfo
   end
   object Panel2: TPanel
     DragCursor = -30
@@ -499,8 +643,10 @@ end)");
   panel->OnDockDrop()(panel, dockObject, 0, 0);
   panel->OnDockOver()(panel, dockObject, 0, 0, dsDragMove, flag);
   panel->OnUnDock()(panel, panel, nullptr, flag);
+  RECT influence = {};
+  panel->OnGetSiteInfo()(panel, panel, influence, {0, 0}, flag);
   EXPECT_EQ(form.calls, (std::vector<std::string>{"DragDrop", "DragOver", "EndDock", "EndDrag", "StartDock",
-                                                  "StartDrag", "DockDrop", "DockOver", "UnDock"}));
+                                                  "StartDrag", "DockDrop", "DockOver", "UnDock", "SiteInfo"}));
   auto* plain = dynamic_cast<TPanel*>(form.FindComponent("Panel2"));
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(plain->DragCursor(), -30);
