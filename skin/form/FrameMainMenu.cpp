@@ -97,6 +97,12 @@ void TspFrameMainMenu::Press(TspSkinMainMenuItem& item, bool byKeyboard) {
     RunCommand(item);
     return;
   }
+  // The click that closed this item's menu (the menu closes on any click off it) does not
+  // open it again.
+  if (!byKeyboard && &item == closedItem_ && GetMessageTime() == closedTime_ && GetMessagePos() == closedPos_) {
+    closedItem_ = nullptr;
+    return;
+  }
   const bool up = form_.SkinData() && form_.SkinData()->FormInfo.MainMenuPopupUp;
   if (!WithFlag(keepMode_, [&] { form_.PopupMenuUnder(menuItem, item.ObjectRect, up); })) return;
   if (!form_.SkinMenu().Showing()) return;
@@ -136,6 +142,9 @@ bool TspFrameMainMenu::AltKey(WORD key) {
 void TspFrameMainMenu::ReleasePressed() {
   for (TspSkinMainMenuItem* item : Items())
     if (item->Down()) {
+      closedItem_ = item;
+      closedTime_ = GetMessageTime();
+      closedPos_ = GetMessagePos();
       if (!item->MouseIn && item != Selected()) item->Active = false;
       item->SetDown(false);
     }

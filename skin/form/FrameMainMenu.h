@@ -73,6 +73,10 @@ private:
   bool watching_ = false;
   bool keyboard_ = false;   // a key is being routed
   bool keepMode_ = false;   // a menu closes that the keys or a move between items closed
+  // The item whose menu closed last, and the message that was current then.
+  const TspSkinMainMenuItem* closedItem_ = nullptr;
+  LONG closedTime_ = 0;
+  DWORD closedPos_ = 0;
 };
 
 }  // namespace tmv

@@ -185,7 +185,14 @@ TEST_F(FrameMainMenu, ItemsAreDrawnInTheirStateAndOpenTheirMenuUnderThemselves) 
   EXPECT_FALSE(Menu().Showing());
   EXPECT_FALSE(FrameItem("File").Down()) << "the closed menu releases its item";
   EXPECT_EQ(at(fileRect), hot) << "the mouse is still over it";
-  EXPECT_EQ(events.Take(), (std::vector<std::string>{"open", "close"}));
+
+  ClickItem("File");
+  ASSERT_EQ(OpenMenu(), file);
+  ClickItem("File");
+  Pump();
+  EXPECT_FALSE(Menu().Showing()) << "a click on the pressed item closes its menu";
+  EXPECT_FALSE(FrameItem("File").Down());
+  EXPECT_EQ(events.Take(), (std::vector<std::string>{"open", "close", "open", "close"}));
   EXPECT_TRUE(KeysReachTheForm());
 }
 
@@ -285,9 +292,20 @@ TEST_F(FrameMainMenu, AltAndAnAcceleratorOpenTheItemAndShortcutsStillRunOnce) {
   EXPECT_TRUE(KeysReachTheForm());
 }
 
-// Freeing the main menu while its menu is open in the mode leaves nothing of it behind;
-// freeing the form in the mode neither crashes nor leaves the keys held.
+// Freeing a menu item or the main menu while its menu is open in the mode leaves nothing of
+// it behind; freeing the form in the mode neither crashes nor leaves the keys held.
 TEST_F(FrameMainMenu, FreeingTheMenuOrTheFormInTheModeLeavesNothingBehind) {
+  // An item freed on its own leaves its frame item inert.
+  delete edit;
+  EXPECT_EQ(FrameItem("Edit").MenuItem(), nullptr);
+  AltKey('E');
+  EXPECT_FALSE(Frame().MainMenuMode() || Menu().Showing());
+  ClickItem("Edit");
+  EXPECT_FALSE(Menu().Showing() || FrameItem("Edit").Down());
+  EXPECT_TRUE(events.Take().empty());
+
+  // The mouse resting on an item would move the menu opened from the keys to it.
+  SettleCursorAt(1000, 740);
   AltKey('F');
   ASSERT_EQ(OpenMenu(), file);
   delete menu;
