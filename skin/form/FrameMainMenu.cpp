@@ -5,21 +5,13 @@
 #include "framework/core/TabCycle.h"
 #include "framework/core/TextUtils.h"
 #include "framework/gui/Forms.h"
+#include "framework/gui/Input.h"
 #include "framework/gui/Menus.h"
 #include "skin/form/DynamicSkinForm.h"
 #include "skin/form/SkinMainMenuItems.h"
 #include "skin/menus/SkinPopupWindow.h"
 
 namespace tmv {
-
-namespace {
-
-bool IsButtonDown(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-         message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN || message == WM_NCMBUTTONDOWN;
-}
-
-}  // namespace
 
 TspFrameMainMenu::TspFrameMainMenu(TspDynamicSkinForm& form) : TComponent(nullptr), form_(form) {}
 
@@ -176,7 +168,7 @@ bool TspFrameMainMenu::CurrentMenuItemHasNoSubItems() const {
 }
 
 void TspFrameMainMenu::Hook(MSG& msg, bool& handled) {
-  if (IsButtonDown(msg.message)) {
+  if (IsButtonDownMessage(msg.message)) {
     // A click anywhere ends the mode; one on a menu window is the menu's.
     if (!form_.SkinMenu().Showing()) Leave();
     return;

@@ -98,8 +98,13 @@ struct FrameMainMenu : testing::Test {
     PostMessageA(Window(), WM_KEYDOWN, key, 1);
     Pump();
   }
+  // The messages of Alt held, a key pressed and let go, and Alt let go.
   void AltKey(WPARAM key) {
+    constexpr LPARAM kUp = 0xC0000001;
+    PostMessageA(Window(), WM_SYSKEYDOWN, VK_MENU, kAltDown | 1);
     PostMessageA(Window(), WM_SYSKEYDOWN, key, kAltDown | 1);
+    PostMessageA(Window(), WM_SYSKEYUP, key, kAltDown | kUp);
+    PostMessageA(Window(), WM_SYSKEYUP, VK_MENU, kUp);
     Pump();
   }
   void AltAlone() { SendMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
