@@ -150,6 +150,8 @@ std::vector<std::unique_ptr<TspActiveSkinObject>> CreateMainMenuItems(TspDynamic
 void LayoutMainMenuItems(const std::vector<TspSkinMainMenuItem*>& items, const TRect& r) {
   int32_t x = r.Left;
   for (TspSkinMainMenuItem* item : items) {
+    const TMenuItem* menuItem = item->MenuItem();
+    item->Enabled = menuItem && menuItem->Enabled();
     const int32_t h = static_cast<int32_t>(item->SkinRect.Height());
     const int32_t top = r.Top + static_cast<int32_t>(r.Height() - h) / 2;
     item->ObjectRect = {x, top, x + item->ItemWidth(), top + h};

@@ -51,6 +51,7 @@ std::vector<std::unique_ptr<TspActiveSkinObject>> CreateMainMenuItems(TspDynamic
 
 // Places the items left to right from the main-menu rectangle's left edge, centred in its
 // height; an item that would pass its right edge is hidden, as are all without a rectangle.
+// Each takes its menu item's enabled state again (none once the menu item is freed).
 void LayoutMainMenuItems(const std::vector<TspSkinMainMenuItem*>& items, const TRect& mainMenuRect);
 
 }  // namespace tmv
