@@ -191,7 +191,8 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   if (trayIcon_ && trayIcon_->OnDblClick().Data() == this) trayIcon_->SetOnDblClick(TNotifyEvent());
   trayPopupMenu_.reset();
   if (skinHint_) skinHint_->HideObjectHint();
-  // A form that stays gets its own frame back.
+  // A form that stays gets its controls and its own frame back.
+  if (!form_.IsDestroying()) ShowHiddenControls();
   if (hooked_ && !form_.IsDestroying() && form_.HandleAllocated()) {
     region_.Remove(form_.Handle());
     form_.RecreateWnd();
@@ -221,6 +222,7 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
   if (component == mdiTabsBar_) mdiTabsBar_ = nullptr;
   if (component == trayIcon_) trayIcon_ = nullptr;
   if (component == skinHint_) skinHint_ = nullptr;
+  hiddenControls_.erase(std::remove(hiddenControls_.begin(), hiddenControls_.end(), component), hiddenControls_.end());
 }
 
 void TspDynamicSkinForm::Loaded() {
@@ -286,6 +288,10 @@ void TspDynamicSkinForm::FillTrayPopupMenu() {
 
 void TspDynamicSkinForm::SetSupportNCArea(bool v) {
   if (v == supportNCArea_) return;
+  // The two modes roll up in different ways: a form unrolls before it changes its mode, so
+  // neither hidden controls nor a folded height outlive the mode that made them.
+  if (rolledUp_ && supportNCArea_) SetRollUp(false);
+  if (rolledUp_ && !supportNCArea_) DropClientAreaRollUp();
   supportNCArea_ = v;
   if (IsDesigning() && !v) form_.SetBorderStyle(bsNone);
   if (!IsLoading() && form_.HandleAllocated()) ForceFrameRecalc();
@@ -374,6 +380,8 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
         if (frameWidth_ >= MinFrameWidth() && frameHeight_ >= MinFrameHeight()) RecalcFrame(true);
       } else if (nc) {
         RepaintFrame();
+      } else if (skinned_) {
+        ClientAreaResized();
       }
       if (!logo_.Empty()) form_.Invalidate();
       return true;
@@ -695,6 +703,7 @@ void TspDynamicSkinForm::ReleaseSkin() {
   FreeObjects();
   maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
+  rollUpMaskPixels_ = TMaskBits();
 }
 
 void TspDynamicSkinForm::FreeObjects() {
@@ -748,30 +757,42 @@ void TspDynamicSkinForm::ApplyClientAreaSkin() {
   FreeObjects();
   maskPixels_ = TMaskBits();
   mask_ = TspFrameMask();
+  rollUpMaskPixels_ = TMaskBits();
+  // Without a skin, or with one that has no roll-up picture, nothing could unroll the form
+  // again: it unrolls now and its controls come back.
+  if (rolledUp_ && !HasRollUpPicture()) DropClientAreaRollUp();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
     AppendMainMenuItems();
     maskPixels_ = TMaskBits::FromBitmap(skinData_->Mask());
+    rollUpMaskPixels_ = TMaskBits::FromBitmap(skinData_->RollUpMask());
     ConfigureObjects();
-    const int w = skinData_->Picture().Width(), h = skinData_->Picture().Height();
-    if (!FrameStretchable(skinData_->FormInfo)) {
-      // A frame that cannot follow the size fixes it.
-      form_.SetClientWidth(w);
-      form_.SetClientHeight(h);
-      sizeable_ = false;
-    } else if (!(minWidth_ > 0 && minHeight_ > 0)) {
-      if (form_.ClientWidth() < w) form_.SetClientWidth(w);
-      if (form_.ClientHeight() < h) form_.SetClientHeight(h);
-    }
+    if (!rolledUp_) FitClientAreaToSkin();
     frameWidth_ = form_.Width();
     frameHeight_ = form_.Height();
-    RecalcFrame(true);
+    if (rolledUp_)
+      FoldClientArea();
+    else
+      RecalcFrame(true);
     hoverTimer_->SetEnabled(true);
   } else if (form_.HandleAllocated()) {
     region_.Remove(form_.Handle());
   }
   form_.Invalidate();
   OnChangeSkinData(this);
+}
+
+void TspDynamicSkinForm::FitClientAreaToSkin() {
+  const int w = skinData_->Picture().Width(), h = skinData_->Picture().Height();
+  if (!FrameStretchable(skinData_->FormInfo)) {
+    // A frame that cannot follow the size fixes it.
+    form_.SetClientWidth(w);
+    form_.SetClientHeight(h);
+    sizeable_ = false;
+  } else if (!(minWidth_ > 0 && minHeight_ > 0)) {
+    if (form_.ClientWidth() < w) form_.SetClientWidth(w);
+    if (form_.ClientHeight() < h) form_.SetClientHeight(h);
+  }
 }
 
 void TspDynamicSkinForm::ConfigureObjects() {
@@ -854,7 +875,10 @@ void TspDynamicSkinForm::LayoutObjects() {
   }
   for (auto& o : objects_) o->ObjectRect = geometry_.MapObjectRect(o->SkinRect);
   LayoutMainMenuItems(MainMenuItems(), geometry_.MainMenuRect);
-  if (supportNCArea_) LayoutCaptionButtons();
+  if (supportNCArea_)
+    LayoutCaptionButtons();
+  else
+    LayoutRollUpObjects();
 }
 
 void TspDynamicSkinForm::LayoutCaptionButtons() {
@@ -961,6 +985,10 @@ void TspDynamicSkinForm::RecalcFrame(bool relayout) {
     LayoutObjects();
     return;
   }
+  if (!supportNCArea_ && rolledUp_) {
+    RecalcRollUp();
+    return;
+  }
   CalcFrameRects();
   if (relayout) LayoutObjects();
   ApplyRegion();
@@ -1026,6 +1054,11 @@ int TspDynamicSkinForm::MinFrameWidth() const {
     return skinWindowState_ == swsMinimized ? picture : std::max(picture, minWidth_);
   }
   if (!skinned_) return 0;
+  // Rolled up, the form is as small as the roll-up picture lets it be.
+  if (rolledUp_ && HasRollUpPicture()) {
+    const TBitmap& rolled = skinData_->RollUpPicture();
+    if (!RollUpBand(skinData_->FormInfo, rolled.Width()).Stretchable) return rolled.Width();
+  }
   const int picture = skinData_->Picture().Width();
   return minWidth_ > 0 && minWidth_ <= picture ? minWidth_ : picture;
 }
@@ -1038,6 +1071,7 @@ int TspDynamicSkinForm::MinFrameHeight() const {
     return !folded && minHeight_ > frame ? minHeight_ : frame;
   }
   if (!skinned_) return 0;
+  if (rolledUp_ && HasRollUpPicture()) return skinData_->RollUpPicture().Height();
   const int picture = skinData_->Picture().Height();
   return minHeight_ > 0 && minHeight_ <= picture ? minHeight_ : picture;
 }
@@ -1074,6 +1108,8 @@ int TspDynamicSkinForm::HitTest(POINT p) {
   s.Sizeable = sizeable_;
   s.InSizeMove = inSizeMove_;
   s.ObjectHovered = hoverIndex_ >= 0 && hoverIndex_ < static_cast<int>(objects_.size());
+  // Rolled up without a non-client area the form has no sizing borders.
+  if (!supportNCArea_ && rolledUp_) return htClient;
   for (auto& o : objects_)
     if (dynamic_cast<TspSkinCaptionObject*>(o.get()) && TakesPart(*o) && Contains(o->ObjectRect, p.x, p.y))
       s.OnCaption = true;
@@ -1347,10 +1383,17 @@ void TspDynamicSkinForm::SetRollUp(bool value) {
   if (value == rolledUp_) return;
   if (rolledUp_ && skinWindowState_ == swsMaximized && !rollUpFromMaximized_) return;
   if (skinWindowState_ == swsMinimized) return;
+  if (!supportNCArea_) {
+    if (value && !HasRollUpPicture()) return;
+    if (skinWindowState_ == swsMaximized) rollUpFromMaximized_ = value;
+    RollClientArea(value);
+    OnChangeRollUpState(this);
+    return;
+  }
   if (skinWindowState_ == swsMaximized) rollUpFromMaximized_ = value;
   if (value) rollUpRestoreHeight_ = form_.Height();
   rolledUp_ = value;
-  if (supportNCArea_) form_.SetHeight(value ? MinFrameHeight() : rollUpRestoreHeight_);
+  form_.SetHeight(value ? MinFrameHeight() : rollUpRestoreHeight_);
   RepaintFrame();
   OnChangeRollUpState(this);
 }

@@ -20,6 +20,7 @@
 #include "skin/form/FrameMainMenu.h"
 #include "skin/form/FrameMask.h"
 #include "skin/form/FrameRegion.h"
+#include "skin/form/RollUpMask.h"
 #include "skin/form/SkinFrameObjects.h"
 #include "skin/menus/SkinMenu.h"
 #include "skin/menus/SkinPopupMenu.h"
@@ -182,6 +183,9 @@ public:
   bool Skinned() const { return skinned_; }
   int SkinWindowState() const { return skinWindowState_; }
   bool RolledUp() const { return rolledUp_; }
+  // The form's controls hidden while it is rolled up without a non-client area; a control
+  // freed meanwhile leaves the list.
+  const std::vector<TControl*>& HiddenControls() const { return hiddenControls_; }
   const RECT& RestoreBounds() const { return restoreBounds_; }
   bool IsFormActive() const;
   const TspFrameGeometry& Geometry() const { return geometry_; }
@@ -277,6 +281,22 @@ private:
   // The top-left corners of the other visible forms' frames that are minimized on the screen.
   std::vector<TPoint> MinimizedSlotsHeld() const;
   void ApplyClientAreaSkin();
+  void FitClientAreaToSkin();
+  // Rolling up and unrolling without a non-client area (ClientAreaRollUp.cpp).
+  bool HasRollUpPicture() const;
+  void RollClientArea(bool value);
+  void FoldClientArea();
+  void UnfoldClientArea();
+  // Leaves the rolled-up state when a new skin cannot show it.
+  void DropClientAreaRollUp();
+  void RestoreUnrolledSize();
+  void ClientAreaResized();
+  void RecalcRollUp();
+  void LayoutRollUpObjects();
+  void ApplyRollUpRegion();
+  void PaintRolledUpFace(HDC dc, const RECT& client);
+  void HideControls();
+  void ShowHiddenControls();
   void StartDrag();
   void DragTo();
   void RemoveCaptionStyle(TMessage& message);
@@ -383,6 +403,9 @@ private:
   bool rollUpFromMaximized_ = false;
   RECT restoreBounds_ = {0, 0, 0, 0};
   int rollUpRestoreHeight_ = 0;
+  int rollUpRestoreWidth_ = 0;  // 0: rolling up kept the width
+  std::vector<TControl*> hiddenControls_;
+  TMaskBits rollUpMaskPixels_;
   bool inSizeMove_ = false;
   bool fullDrag_ = false;
   bool dragging_ = false;

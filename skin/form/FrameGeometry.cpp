@@ -32,6 +32,25 @@ bool FrameStretchable(const TspFormInfo& info) {
   return info.RBPoint.X != info.LTPoint.X && info.RBPoint.Y != info.LTPoint.Y;
 }
 
+TspRollUpBand RollUpBand(const TspFormInfo& info, int32_t pictureWidth) {
+  TspRollUpBand band;
+  const int32_t w = std::max(pictureWidth, 0);
+  band.LeftEnd = std::clamp(info.RollUpLeftPoint.X, 0, w);
+  band.RightEnd = std::clamp(w - info.RollUpRightPoint.X, 0, w - band.LeftEnd);
+  band.Stretchable = info.RollUpLeftPoint.X < info.RollUpRightPoint.X && band.LeftEnd + band.RightEnd < w;
+  if (!band.Stretchable) band.LeftEnd = band.RightEnd = 0;
+  return band;
+}
+
+TRect MapRollUpObjectRect(const TspRollUpBand& band, int32_t pictureWidth, int32_t width, const TRect& r) {
+  if (!band.Stretchable) return r;
+  const int32_t dx = width - pictureWidth, middleRight = pictureWidth - band.RightEnd;
+  if (r.Right <= band.LeftEnd) return r;
+  if (r.Left >= middleRight) return Offset(r, dx, 0);
+  if (r.Left <= band.LeftEnd && r.Right >= middleRight) return {r.Left, r.Top, r.Right + dx, r.Bottom};
+  return r;
+}
+
 TRect FrameBorders(const TspFormInfo& info, int32_t pictureWidth, int32_t pictureHeight) {
   return {info.ClRect.Left, info.ClRect.Top, pictureWidth - info.ClRect.Right,
           pictureHeight - info.ClRect.Bottom};

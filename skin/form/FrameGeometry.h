@@ -46,6 +46,22 @@ private:
   TSkinDivision mask_;
 };
 
+// How the rolled-up picture follows the form's width: fixed ends (the roll-up left point's X
+// and the picture's width minus the right point's X) with the middle tiled, when the left
+// point lies left of the right one and a middle is left between the ends; otherwise the
+// picture keeps its size. Points beyond the picture are cut to it.
+struct TspRollUpBand {
+  bool Stretchable = false;
+  int32_t LeftEnd = 0, RightEnd = 0;
+};
+TspRollUpBand RollUpBand(const TspFormInfo& info, int32_t pictureWidth);
+
+// Where an object placed at skinRect on the roll-up picture stands on a rolled-up form of
+// width: in the left end unchanged, in the right end moved with the width, across the middle
+// from end to end widened with it.
+TRect MapRollUpObjectRect(const TspRollUpBand& band, int32_t pictureWidth, int32_t width,
+                          const TRect& skinRect);
+
 // Widths of the four borders around the client area (left, top, right, bottom).
 TRect FrameBorders(const TspFormInfo& info, int32_t pictureWidth, int32_t pictureHeight);
 

@@ -64,6 +64,14 @@ TspActiveSkinObject::TspActiveSkinObject(TspDynamicSkinForm& form, const TspData
 
 bool TspActiveSkinObject::FormActive() const { return form_.IsFormActive(); }
 
+void TspActiveSkinObject::AnnounceMouse(bool in) {
+  MouseIn = in;
+  if (in)
+    form_.OnMouseEnterEvent(&form_, IDName);
+  else
+    form_.OnMouseLeaveEvent(&form_, IDName);
+}
+
 void TspActiveSkinObject::DrawImage(HDC dc, TBitmap* picture, const TRect& source) const {
   if (!picture || source.IsEmpty()) return;
   DrawPicturePieces(dc, *picture, {{source, Sized(ObjectRect, source)}});
@@ -351,15 +359,8 @@ void TspSkinStdButtonObject::HandleDoubleClick() {
 TspSkinCaptionObject::TspSkinCaptionObject(TspDynamicSkinForm& form, const TspDataSkinCaption* d)
     : TspActiveSkinObject(form, d), DefaultCaption(d->DefaultCaption), data_(*d) {}
 
-void TspSkinCaptionObject::MouseEnter() {
-  MouseIn = true;
-  Form().OnMouseEnterEvent(&Form(), IDName);
-}
-
-void TspSkinCaptionObject::MouseLeave() {
-  MouseIn = false;
-  Form().OnMouseLeaveEvent(&Form(), IDName);
-}
+void TspSkinCaptionObject::MouseEnter() { AnnounceMouse(true); }
+void TspSkinCaptionObject::MouseLeave() { AnnounceMouse(false); }
 
 void TspSkinCaptionObject::DrawCaption(HDC dc, const TRect& r, bool active) const {
   if (Text.empty() || r.IsEmpty()) return;
@@ -512,6 +513,9 @@ void TspSkinLabelObject::DrawObject(HDC dc, bool inStrip) {
   DrawCaptionText(dc, font, ObjectRect, x, Text);
 }
 
+void TspSkinSwitchObject::MouseEnter() { AnnounceMouse(true); }
+void TspSkinSwitchObject::MouseLeave() { AnnounceMouse(false); }
+
 void TspSkinSwitchObject::DrawObject(HDC dc, bool inStrip) {
   if (on_ && !activeRect_.IsEmpty())
     DrawImage(dc, activePicture_, activeRect_);
@@ -572,9 +576,13 @@ void TspSkinFrameGaugeObject::DrawObject(HDC dc, bool) {
 }
 
 void TspSkinFrameRegulatorObject::Follow(int x, int y) {
-  const int64_t span = std::max<int64_t>(1, ObjectRect.Width());
-  const int64_t at = std::clamp<int64_t>(x - ObjectRect.Left, 0, span);
-  value_ = static_cast<int32_t>(data_.MinValue + (int64_t{data_.MaxValue} - data_.MinValue) * at / span);
+  // A vertical regulator grows upwards; the others follow the mouse from left to right.
+  const bool vertical = kind_ == TspRegulatorKind::Vertical;
+  const int64_t span = std::max<int64_t>(1, vertical ? ObjectRect.Height() : ObjectRect.Width());
+  const int64_t at = std::clamp<int64_t>(vertical ? ObjectRect.Bottom - y : x - ObjectRect.Left, 0, span);
+  const int32_t value = static_cast<int32_t>(data_.MinValue + (int64_t{data_.MaxValue} - data_.MinValue) * at / span);
+  if (value == value_) return;
+  value_ = value;
   Form().DrawObjectNow(*this);
   Form().OnFrameRegulatorChangeValueEvent(&Form(), IDName, value_);
 }
@@ -599,7 +607,7 @@ TRect TspSkinTrackBarObject::ThumbRect() const {
   const int64_t range = int64_t{data_.MaxValue} - data_.MinValue;
   const double t = range > 0 ? double(value_ - data_.MinValue) / double(range) : 0;
   const bool horizontal = std::abs(e.X - b.X) >= std::abs(e.Y - b.Y);
-  const double pos = horizontal ? b.X + (e.X - b.X) * t : e.Y + (b.Y - e.Y) * t;
+  const double pos = horizontal ? b.X + (e.X - b.X) * t : b.Y + (e.Y - b.Y) * t;
   const int32_t w = static_cast<int32_t>(data_.ButtonRect.Width()), h = static_cast<int32_t>(data_.ButtonRect.Height());
   const int32_t x = ObjectRect.Left + (horizontal ? static_cast<int32_t>(std::lround(pos)) - w / 2 : b.X - w / 2);
   const int32_t y = ObjectRect.Top + (horizontal ? b.Y - h / 2 : static_cast<int32_t>(std::lround(pos)) - h / 2);
@@ -693,7 +701,7 @@ std::vector<std::unique_ptr<TspActiveSkinObject>> CreateFrameObjects(TspDynamicS
     else if (auto* l = dynamic_cast<const TspDataSkinLabel*>(data)) o = std::make_unique<TspSkinLabelObject>(form, l);
     else if (auto* a = dynamic_cast<const TspDataSkinAnimate*>(data)) o = std::make_unique<TspSkinAnimateObject>(form, a);
     else if (auto* bl = dynamic_cast<const TspDataSkinBitLabel*>(data)) o = std::make_unique<TspSkinBitLabelObject>(form, bl);
-    else if (auto* r = dynamic_cast<const TspDataSkinFrameRegulatorObject*>(data)) o = std::make_unique<TspSkinFrameRegulatorObject>(form, r);
+    else if (auto* r = dynamic_cast<const TspDataSkinFrameRegulatorObject*>(data)) o = std::make_unique<TspSkinFrameRegulatorObject>(form, r, r->Kind);
     else if (auto* fg = dynamic_cast<const TspDataSkinFrameGaugeObject*>(data)) o = std::make_unique<TspSkinFrameGaugeObject>(form, fg);
     if (o) objects.push_back(std::move(o));
   }

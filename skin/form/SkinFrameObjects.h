@@ -61,6 +61,8 @@ public:
 protected:
   TspDynamicSkinForm& Form() const { return form_; }
   bool FormActive() const;
+  // Only MouseIn follows the mouse, and the form hears of it.
+  void AnnounceMouse(bool in);
   // Copies a rectangle of a picture to the object's place.
   void DrawImage(HDC dc, TBitmap* picture, const TRect& source) const;
   // The normal image blended with the active one by the morph factor.
@@ -182,8 +184,9 @@ public:
   using TspActiveSkinObject::TspActiveSkinObject;
   void DrawObject(HDC dc, bool inStrip) override;
   void HandleMouseDown(int x, int y, TMouseButton button) override;
-  void MouseEnter() override {}
-  void MouseLeave() override {}
+  // The switch's look follows its state only; the mouse is announced all the same.
+  void MouseEnter() override;
+  void MouseLeave() override;
   bool On() const { return on_; }
 
 private:
@@ -217,13 +220,15 @@ protected:
 
 class TspSkinFrameRegulatorObject : public TspSkinFrameGaugeObject {
 public:
-  using TspSkinFrameGaugeObject::TspSkinFrameGaugeObject;
+  TspSkinFrameRegulatorObject(TspDynamicSkinForm& form, const TspDataSkinFramesObject* data, TspRegulatorKind kind)
+      : TspSkinFrameGaugeObject(form, data), kind_(kind) {}
   void HandleMouseDown(int x, int y, TMouseButton button) override;
   void HandleMouseMove(int x, int y) override;
   void HandleMouseUp(int x, int y, TMouseButton button) override;
 
 private:
   void Follow(int x, int y);
+  const TspRegulatorKind kind_;
   bool dragging_ = false;
 };
 

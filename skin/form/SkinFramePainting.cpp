@@ -179,6 +179,10 @@ void TspDynamicSkinForm::PaintClientAreaFrame(HDC dc, const RECT& client) {
     FrameRect(dc, &client, black.Get());
     return;
   }
+  if (rolledUp_ && HasRollUpPicture()) {
+    PaintRolledUpFace(dc, client);
+    return;
+  }
   TBitmap& picture = skinData_->Picture();
   const TspFormInfo& info = skinData_->FormInfo;
   const int w = client.right, h = client.bottom;

@@ -22,6 +22,7 @@
 #include "skin/menus/SkinPopupMenu.h"
 #include "skin/tray/spTrayIcon.h"
 #include "tests/win/form/MainMenuRowSkin.h"
+#include "tests/win/form/RollUpTestSkin.h"
 
 namespace tmv {
 
@@ -32,9 +33,12 @@ public:
     DoCreate();
   }
   static const TClassInfo& StaticClassInfo() {
-    static const TClassInfo info("TGalleryPage", &TForm::StaticClassInfo(), nullptr);
+    static const TClassInfo info("TGalleryPage", &TForm::StaticClassInfo(), nullptr, {},
+                                 {Method<&TGalleryPage::ShowCustomObject>("ShowCustomObject")});
     return info;
   }
+  // Shows a skinned frame's objects that have no command of their own.
+  void ShowCustomObject(TObject*, const std::string&, bool& visible) { visible = true; }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   // The page's registry announces its skin to the skinned controls, as a skinned form does.
   void WndProc(TMessage& message) override {
@@ -74,6 +78,21 @@ private:
   TspSkinData* skinData_ = nullptr;
 };
 
+// The stored skin of the pages of a form without a non-client area: the tests' skin with a
+// roll-up picture, made in code.
+class TGalleryRollUpSkin : public TspCompressedStoredSkin {
+public:
+  explicit TGalleryRollUpSkin(TComponent* owner) : TspCompressedStoredSkin(owner) {
+    SetCompressedData(rollupskin::Bytes());
+  }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info("TGalleryRollUpSkin", &TspCompressedStoredSkin::StaticClassInfo(),
+                                 &CreateComponent<TGalleryRollUpSkin>);
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
 }  // namespace tmv
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -85,7 +104,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterDynamicSkinFormClasses();
   RegisterLabelClasses();
   RegisterTrayClasses();
-  RegisterClasses({&TGalleryMainMenuRow::StaticClassInfo()});
+  RegisterClasses({&TGalleryMainMenuRow::StaticClassInfo(), &TGalleryRollUpSkin::StaticClassInfo()});
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
   Application()->CreateForm<TGalleryPage>();
