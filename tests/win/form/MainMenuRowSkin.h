@@ -19,7 +19,9 @@ namespace tmv {
 constexpr int kMenuRowTop = 30, kMenuRowBottom = 52;
 
 inline void AddMainMenuRow(TspCompressedStoredSkin& stored) {
-  TMemoryStream packed(stored.InflatedPackage());
+  TMemoryStream& compressedSkin = stored.CompressedData();
+  compressedSkin.SetPosition(0);
+  TDecompressionStream packed(compressedSkin);
   TspSkinPackage package;
   ReadSkinPackage(packed, package);
   TMemIniFile ini(package.Definition);
