@@ -25,4 +25,17 @@ TShiftState KeyboardShiftState() {
   return state;
 }
 
+bool IsButtonDownMessage(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      return true;
+  }
+  return false;
+}
+
 }  // namespace tmv

@@ -25,6 +25,8 @@ using TShiftState = uint32_t;
 TShiftState MouseShiftState(WPARAM keys);
 // Shift, Ctrl and Alt as held while the current message was posted.
 TShiftState KeyboardShiftState();
+// A mouse button going down, in the client area or on the frame.
+bool IsButtonDownMessage(UINT message);
 
 using TMouseEvent = TMethod<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TMethod<TObject*, TShiftState, int, int>;

@@ -9,6 +9,7 @@
 #include "skin/controls/SkinChangeRelay.h"
 #include "skin/data/SkinStringLookup.h"
 #include "framework/gui/StringResource.h"
+#include "skin/form/SkinMainMenuItems.h"
 #include "skin/hint/SkinHint.h"
 #include "framework/gui/Menus.h"
 #include "skin/imaging/SPUtilsDesktop.h"
@@ -42,6 +43,17 @@ bool EmptyRect(const RECT& r) { return r.right - r.left < 1 || r.bottom - r.top 
 
 bool Contains(const TRect& r, int x, int y) {
   return x >= r.Left && y >= r.Top && x < r.Right && y < r.Bottom;
+}
+
+// The messages that end keyboard main-menu mode when no menu shows.
+bool EndsMainMenuMode(UINT message) {
+  switch (message) {
+    case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_KILLFOCUS: case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE: case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_PARENTNOTIFY:
+      return true;
+  }
+  return false;
 }
 
 // The texts of the standard hints and their names among the resource strings, by command.
@@ -141,6 +153,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
   defaultSystemMenu_ = std::make_unique<TPopupMenu>(nullptr);
   skinMenu_ = std::make_unique<TspSkinMenu>(nullptr);
   trayPopupMenu_ = std::make_unique<TspSkinPopupMenu>(nullptr);
+  frameMainMenu_ = std::make_unique<TspFrameMainMenu>(*this);
   FillTrayPopupMenu();
   SetFont(defCaptionFont_, fsBold, clBtnText);
   SetFont(defInActiveCaptionFont_, fsBold, clBtnShadow);
@@ -167,6 +180,8 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   // the timers and the objects whose closures point at it.
   if (hooked_) form_.RemoveWindowHook(TWindowHook::Of<&TspDynamicSkinForm::FormHook>(this));
   if (form_.OnShortCut().Data() == this) form_.SetOnShortCut(TShortCutEvent());
+  // Its hook on the message loop goes with it, and no event of the mode fires any more.
+  frameMainMenu_.reset();
   StopTimers();
   morphTimer_.reset();
   hoverTimer_.reset();
@@ -194,7 +209,11 @@ void TspDynamicSkinForm::Notification(TComponent* component, TOperation operatio
     if (!IsDestroying() && !form_.IsDestroying()) ApplySkin();
   }
   if (component == menusSkinData_) menusSkinData_ = nullptr;
-  if (component == mainMenu_) mainMenu_ = nullptr;
+  if (component == mainMenu_) {
+    // The frame's items and a menu open from them show the menu's items.
+    mainMenu_ = nullptr;
+    RebuildMainMenuItems();
+  }
   if (component == systemMenu_) {
     systemMenu_ = nullptr;
     standardItems_.clear();
@@ -231,6 +250,12 @@ void TspDynamicSkinForm::SetShowIcon(bool v) {
 }
 
 void TspDynamicSkinForm::SetSkinHint(TspSkinHint* v) { SetReference(skinHint_, v); }
+
+void TspDynamicSkinForm::SetMainMenu(TMainMenu* v) {
+  if (v == mainMenu_) return;
+  SetReference(mainMenu_, v);
+  if (!IsLoading() && !IsDesigning()) RebuildMainMenuItems();
+}
 
 void TspDynamicSkinForm::SetTrayIcon(TspTrayIcon* v) {
   SetReference(trayIcon_, v);
@@ -328,6 +353,7 @@ void TspDynamicSkinForm::FormHook(TMessage& message, const TWindowHookNext& next
 
 bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) {
   const bool nc = supportNCArea_;
+  if (EndsMainMenuMode(m.Msg)) frameMainMenu_->LeaveUnlessMenuShows();
   switch (m.Msg) {
     case WM_NCCREATE: {
       // The system gives every overlapped window a caption; a window made anew (a new
@@ -444,12 +470,18 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
       return true;
     case WM_SYSCOMMAND:
       if ((m.WParam & 0xFFF0) != SC_KEYMENU) return false;
-      // The system's own menu would show for a frame the system no longer draws.
-      if (skinMenu_->Showing())
-        skinMenu_->CloseAll();
-      else if (m.LParam == ' ')
-        ShowSystemMenuFromKeyboard();
       m.Result = 0;
+      // The system's own menu would show for a frame the system no longer draws.
+      if (frameMainMenu_->MainMenuMode()) {
+        frameMainMenu_->Leave();
+      } else if (m.LParam == 0) {
+        if (skinMenu_->Showing()) skinMenu_->CloseAll();
+        frameMainMenu_->Enter();
+      } else if (skinMenu_->Showing()) {
+        skinMenu_->CloseAll();
+      } else if (m.LParam == ' ') {
+        ShowSystemMenuFromKeyboard();
+      }
       return true;
     case WM_SYNCPAINT:
       if (!(rolledUp_ && nc)) return false;
@@ -675,6 +707,7 @@ void TspDynamicSkinForm::ReleaseSkin() {
 }
 
 void TspDynamicSkinForm::FreeObjects() {
+  frameMainMenu_->Leave();
   hoverIndex_ = oldHoverIndex_ = captureIndex_ = -1;
   if (skinHint_) skinHint_->HideObjectHint();
   objects_.clear();
@@ -690,6 +723,7 @@ void TspDynamicSkinForm::ApplySkin() {
   FreeObjects();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
+    AppendMainMenuItems();
     maskPixels_ = TMaskBits::FromBitmap(skinData_->Mask());
   } else {
     objects_ = CreateDefaultFrameButtons(*this);
@@ -729,6 +763,7 @@ void TspDynamicSkinForm::ApplyClientAreaSkin() {
   if (rolledUp_ && !HasRollUpPicture()) DropClientAreaRollUp();
   if (skinned_) {
     objects_ = CreateFrameObjects(*this, *skinData_);
+    AppendMainMenuItems();
     maskPixels_ = TMaskBits::FromBitmap(skinData_->Mask());
     rollUpMaskPixels_ = TMaskBits::FromBitmap(skinData_->RollUpMask());
     ConfigureObjects();
@@ -839,6 +874,7 @@ void TspDynamicSkinForm::LayoutObjects() {
     return;
   }
   for (auto& o : objects_) o->ObjectRect = geometry_.MapObjectRect(o->SkinRect);
+  LayoutMainMenuItems(MainMenuItems(), geometry_.MainMenuRect);
   if (supportNCArea_)
     LayoutCaptionButtons();
   else
@@ -1106,6 +1142,12 @@ void TspDynamicSkinForm::UpdateHover(int x, int y, bool track) {
         break;
       }
   if (captureIndex_ >= 0 && found != captureIndex_) found = -1;
+  // The item the keys chose stays chosen while the mouse is on no object.
+  if (found == -1 && frameMainMenu_->MainMenuMode()) return;
+  SetHoverIndex(found);
+}
+
+void TspDynamicSkinForm::SetHoverIndex(int found) {
   const int count = static_cast<int>(objects_.size());
   if (hoverIndex_ >= count) hoverIndex_ = -1;
   if (found == hoverIndex_) return;
@@ -1452,24 +1494,34 @@ void TspDynamicSkinForm::ShowSystemMenu(int x, int y) {
   bool any = false;
   for (int i = 0; i < menu.Items()->Count(); ++i) any = any || menu.Items()->Items(i)->Visible();
   if (!any) return;
+  PrepareSkinMenu();
+  skinMenu_->PopupAt(menu.Items(), x, y, menusSkinData_ ? menusSkinData_ : skinData_, &form_);
+}
+
+void TspDynamicSkinForm::PrepareSkinMenu() {
+  // A menu still open closes first, so its closing does not end the state the new one enters.
+  if (skinMenu_->Showing()) skinMenu_->CloseAll();
   skinMenu_->SetUseSkinFont(useSkinFontInMenu_);
   skinMenu_->SetDefMenuItemHeight(defMenuItemHeight_);
   skinMenu_->DefMenuItemFont()->Assign(defMenuItemFont_);
   skinMenu_->SetMaxMenuItemsInWindow(maxMenuItemsInWindow_);
   skinMenu_->SetAlphaBlend({menusAlphaBlend_, menusAlphaBlendValue_, menusAlphaBlendAnimation_});
+  if (skinMenuOpen_) return;
   skinMenuOpen_ = true;
   OnSkinMenuOpen(this);
-  skinMenu_->PopupAt(menu.Items(), x, y, menusSkinData_ ? menusSkinData_ : skinData_, &form_);
 }
 
 void TspDynamicSkinForm::MenuClosed() {
   if (!skinMenuOpen_) return;
   skinMenuOpen_ = false;
-  // The system-menu button stays down while its menu shows.
+  // The system-menu button and a main-menu item stay down while their menu shows.
   for (auto& o : objects_)
     if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu && b->Down())
       b->SetDown(false);
+  frameMainMenu_->ReleasePressed();
+  const auto alive = LifeToken();
   OnSkinMenuClose(this);
+  if (!alive.expired()) frameMainMenu_->MenuChainClosed();
 }
 
 void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
@@ -1483,9 +1535,15 @@ void TspDynamicSkinForm::RunSystemMenuCommand(const std::string& item) {
 }
 
 void TspDynamicSkinForm::FormShortCut(TMessage& key, bool& handled) {
+  // Alt and an item's accelerator open the item on the frame.
+  if (key.Msg == WM_SYSKEYDOWN && ShortCutOfKey(key) == ShortCut(static_cast<WORD>(key.WParam), scAlt) &&
+      frameMainMenu_->AltKey(static_cast<WORD>(key.WParam))) {
+    handled = true;
+    return;
+  }
   // The form shows no menu bar of its own under the frame, so its main menu's shortcuts are
   // tested here; each key is tested once, so a shortcut pressed twice runs twice.
-  if (auto* menu = dynamic_cast<TMenu*>(mainMenu_); menu && menu->IsShortCut(key)) handled = true;
+  if (mainMenu_ && mainMenu_->IsShortCut(key)) handled = true;
 }
 
 void TspDynamicSkinForm::ShowSystemMenuFromKeyboard() {

@@ -17,6 +17,7 @@
 #include "framework/gui/Menus.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/FrameGeometry.h"
+#include "skin/form/FrameMainMenu.h"
 #include "skin/form/FrameMask.h"
 #include "skin/form/FrameRegion.h"
 #include "skin/form/RollUpMask.h"
@@ -28,6 +29,7 @@
 namespace tmv {
 
 class TspSkinHint;
+class TspSkinMainMenuItem;
 
 // The caption buttons and system-menu items a form has; the first three are the framework's
 // own border icons.
@@ -121,8 +123,9 @@ public:
   void SetMenusAlphaBlendAnimation(bool v) { menusAlphaBlendAnimation_ = v; }
   uint8_t MenusAlphaBlendValue() const { return menusAlphaBlendValue_; }
   void SetMenusAlphaBlendValue(uint8_t v) { menusAlphaBlendValue_ = v; }
-  TComponent* MainMenu() const { return mainMenu_; }
-  void SetMainMenu(TComponent* v) { SetReference(mainMenu_, v); }
+  TMainMenu* MainMenu() const { return mainMenu_; }
+  // Its visible top-level items show on the frame when the skin has a "MAINMENUITEM" object.
+  void SetMainMenu(TMainMenu* v);
   TPopupMenu* SystemMenu() const { return systemMenu_; }
   void SetSystemMenu(TPopupMenu* v);
   TspSkinData* SkinData() const { return skinData_; }
@@ -244,6 +247,17 @@ public:
   TMenu& PrepareSystemMenu();
   TspSkinMenu& SkinMenu() const { return *skinMenu_; }
   bool SkinMenuOpen() const { return skinMenuOpen_; }
+  // Shows item's sub-items under (popupUp: above) an object's rectangle (window coordinates),
+  // after any menu already open has closed.
+  void PopupMenuUnder(TMenuItem* item, const TRect& objectRect, bool popupUp);
+
+  // The main menu on the frame and its keyboard mode.
+  bool MainMenuMode() const { return frameMainMenu_->MainMenuMode(); }
+  TspFrameMainMenu& FrameMainMenu() const { return *frameMainMenu_; }
+  std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
+  // The object the mouse is over (or the keys chose), and the same made so; null for none.
+  TspActiveSkinObject* HoveredObject() const { return ObjectAt(hoverIndex_); }
+  void HoverObject(TspActiveSkinObject* object);
   static SIZE SmallIconSize();
   // The built-in frame's caption area, in window coordinates.
   const TRect& DefaultCaptionArea() const { return defaultCaption_; }
@@ -332,6 +346,12 @@ private:
   void FormShortCut(TMessage& key, bool& handled);
   void FillTrayPopupMenu();
   void MenuClosed();
+  // The skin menu set up from the form's menu settings, and the menu-open state entered.
+  void PrepareSkinMenu();
+  // The main menu's items after the skin's objects, made anew.
+  void AppendMainMenuItems();
+  void RebuildMainMenuItems();
+  void SetHoverIndex(int index);
 
   TCustomForm& form_;
   bool useFormCursorInNCArea_ = false;
@@ -363,7 +383,7 @@ private:
   bool menusAlphaBlend_ = false;
   bool menusAlphaBlendAnimation_ = false;
   uint8_t menusAlphaBlendValue_ = 200;
-  TComponent* mainMenu_ = nullptr;
+  TMainMenu* mainMenu_ = nullptr;
   TPopupMenu* systemMenu_ = nullptr;
   TspSkinData* skinData_ = nullptr;
   TspSkinData* menusSkinData_ = nullptr;
@@ -405,6 +425,7 @@ private:
   std::vector<TMenuItem*> standardItems_;  // merged into SystemMenu, freed with it
   bool skinMenuOpen_ = false;
   bool skinChanging_ = false;
+  std::unique_ptr<TspFrameMainMenu> frameMainMenu_;
 };
 
 // The first TspDynamicSkinForm owned by form, or null.

@@ -42,8 +42,8 @@ TRect Sized(const TRect& r, const TRect& like) {
 // TspActiveSkinObject
 
 TspActiveSkinObject::TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* d,
-                                         const std::string& builtInName)
-    : IDName(d ? d->IDName : builtInName),
+                                         const std::string& name)
+    : IDName(d && name.empty() ? d->IDName : name),
       Hint(d ? d->Hint : std::string()),
       RollUp(d && d->RollUp),
       SkinRectInAPicture(!d || d->SkinRectInAPicture),

@@ -22,9 +22,10 @@ class TspDynamicSkinForm;
 
 class TspActiveSkinObject {
 public:
-  // data null: a built-in object with no skin behind it, named builtInName.
+  // data null: a built-in object with no skin behind it. A name given is the object's own
+  // (built-in objects, main-menu items); else it is the descriptor's.
   TspActiveSkinObject(TspDynamicSkinForm& form, const TspDataSkinObject* data,
-                      const std::string& builtInName = std::string());
+                      const std::string& name = std::string());
   virtual ~TspActiveSkinObject() = default;
   TspActiveSkinObject(const TspActiveSkinObject&) = delete;
   TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;

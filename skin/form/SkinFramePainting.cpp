@@ -4,6 +4,7 @@
 
 #include "framework/gui/Handles.h"
 #include "skin/form/DynamicSkinForm.h"
+#include "skin/form/SkinMainMenuItems.h"
 #include "skin/imaging/SPUtilsComposeGdi.h"
 #include "skin/imaging/SPUtilsText.h"
 #include "skin/imaging/spEffBmp.h"
@@ -78,7 +79,10 @@ void TspDynamicSkinForm::PaintSkinFrame(HDC dc) {
   const TRect& client = geometry_.ClientRect;
   for (auto& o : objects_) {
     if (!o->Visible || (supportNCArea_ ? o->RollUp : o->RollUp != rolledUp_)) continue;
-    if (o->ObjectRect.Bottom <= client.Top) {
+    // Main-menu items go with their rectangle: into the bottom strip only when it lies under
+    // the client area's top.
+    const bool menuItem = dynamic_cast<TspSkinMainMenuItem*>(o.get()) != nullptr;
+    if (menuItem ? client.Top >= geometry_.MainMenuRect.Top : o->ObjectRect.Bottom <= client.Top) {
       if (!top.Empty()) o->DrawObject(top.Canvas()->Handle(), true);
     } else if (!bottom.Empty()) {
       HDC strip = bottom.Canvas()->Handle();

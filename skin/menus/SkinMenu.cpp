@@ -1,6 +1,7 @@
 #include "skin/menus/SkinMenu.h"
 
 #include "framework/gui/Forms.h"
+#include "framework/gui/Input.h"
 #include "framework/gui/Menus.h"
 #include "skin/data/SkinData.h"
 #include "skin/imaging/SPUtilsDesktop.h"
@@ -12,19 +13,6 @@ namespace {
 
 constexpr UINT_PTR kSubMenuTimer = 1;
 constexpr UINT CM_RUNMENUCOMMAND = WM_APP + 1;
-
-bool IsButtonDown(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-      return true;
-  }
-  return false;
-}
 
 void SendToControl(TControl* control, UINT message) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -200,7 +188,7 @@ void TspSkinMenu::MessageHook(MSG& msg, bool& handled) {
     handled = true;
     return;
   }
-  if (IsButtonDown(msg.message)) {
+  if (IsButtonDownMessage(msg.message)) {
     for (auto& w : windows_)
       if (w->Handle() == msg.hwnd) return;
     CloseAll();

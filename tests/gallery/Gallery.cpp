@@ -5,7 +5,7 @@
 //
 // A page is a form of class TGalleryPage. Pages of skinned controls carry a skin registry
 // and the stored default skin as the main form does; a twin page without them shows the
-// same controls with no skin.
+// same controls with no skin. A page may give its skin a main-menu row (TGalleryMainMenuRow).
 #include <windows.h>
 
 #include <string>
@@ -21,6 +21,7 @@
 #include "skin/hint/SkinHint.h"
 #include "skin/menus/SkinPopupMenu.h"
 #include "skin/tray/spTrayIcon.h"
+#include "tests/win/form/MainMenuRowSkin.h"
 #include "tests/win/form/RollUpTestSkin.h"
 
 namespace tmv {
@@ -50,6 +51,33 @@ public:
   }
 };
 
+// Once the page is read, its registry's stored skin gets a main-menu row and is loaded again,
+// so a form's main menu shows on the frame.
+class TGalleryMainMenuRow : public TComponent {
+public:
+  using TComponent::TComponent;
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info("TGalleryMainMenuRow", &TComponent::StaticClassInfo(),
+                                 &CreateComponent<TGalleryMainMenuRow>,
+                                 {prop::Reference<&TGalleryMainMenuRow::SetSkinData>("SkinData")});
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void SetSkinData(TspSkinData* skinData) { skinData_ = skinData; }
+
+protected:
+  void Loaded() override {
+    TComponent::Loaded();
+    TspCompressedStoredSkin* stored = skinData_ ? skinData_->CompressedStoredSkin() : nullptr;
+    if (!stored) return;
+    AddMainMenuRow(*stored);
+    skinData_->ApplyStoredSkin(*stored);
+  }
+
+private:
+  TspSkinData* skinData_ = nullptr;
+};
+
 // The stored skin of the pages of a form without a non-client area: the tests' skin with a
 // roll-up picture, made in code.
 class TGalleryRollUpSkin : public TspCompressedStoredSkin {
@@ -76,7 +104,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   RegisterDynamicSkinFormClasses();
   RegisterLabelClasses();
   RegisterTrayClasses();
-  RegisterClasses({&TGalleryRollUpSkin::StaticClassInfo()});
+  RegisterClasses({&TGalleryMainMenuRow::StaticClassInfo(), &TGalleryRollUpSkin::StaticClassInfo()});
   TGalleryPage::PageName() = Trim(commandLine);
   Application()->SetTitle("Gallery " + TGalleryPage::PageName());
   Application()->CreateForm<TGalleryPage>();

@@ -167,21 +167,6 @@ TEST_F(SkinnedForm, FindSkinFormFindsTheFormsFrame) {
 namespace tmv {
 namespace {
 
-// The frame as the form paints it, read back from a memory DC.
-struct TFrameShot {
-  explicit TFrameShot(TSkinFormTestForm& form) {
-    bitmap.SetBitCount(32);
-    bitmap.SetSize(form.Width(), form.Height());
-    form.Frame().PaintFrameTo(bitmap.Canvas()->Handle());
-    GdiFlush();
-  }
-  COLORREF At(int x, int y) const {
-    const uint8_t* p = bitmap.ScanLine(y) + 4 * x;
-    return RGB(p[2], p[1], p[0]);
-  }
-  TBitmap bitmap;
-};
-
 TEST_F(SkinnedForm, TheFrameIsTiledFromThePictureAtEveryWidth) {
   TBitmap& picture = form->Skin().Picture();
   ASSERT_EQ(picture.Width(), 300);

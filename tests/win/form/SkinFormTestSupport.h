@@ -36,6 +36,21 @@ public:
   int skinsApplied = 0;
 };
 
+// The frame as the form paints it, read back from a memory DC.
+struct TFrameShot {
+  explicit TFrameShot(TSkinFormTestForm& form) {
+    bitmap.SetBitCount(32);
+    bitmap.SetSize(form.Width(), form.Height());
+    form.Frame().PaintFrameTo(bitmap.Canvas()->Handle());
+    GdiFlush();
+  }
+  COLORREF At(int x, int y) const {
+    const uint8_t* p = bitmap.ScanLine(y) + 4 * x;
+    return RGB(p[2], p[1], p[0]);
+  }
+  TBitmap bitmap;
+};
+
 inline RECT WindowRectOf(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
