@@ -1,5 +1,7 @@
 #include "framework/gui/DockFrame.h"
 
+#include <algorithm>
+
 namespace tmv {
 
 namespace {
@@ -27,10 +29,13 @@ void TDockFrame::Show(const RECT& screen) {
   if (EqualRect(&screen, &shown_) && IsWindowVisible(Handle())) return;
   const int width = screen.right - screen.left, height = screen.bottom - screen.top;
   if (width != shown_.right - shown_.left || height != shown_.bottom - shown_.top) {
-    HRGN border = CreateRectRgn(0, 0, width, height);
-    UniqueRegion inside(CreateRectRgn(Thickness, Thickness, width - Thickness, height - Thickness));
-    CombineRgn(border, border, inside.Get(), RGN_DIFF);
-    SetWindowRgn(Handle(), border, FALSE);  // the system owns the region from here
+    UniqueRegion border(CreateRectRgn(0, 0, width, height));
+    // A rectangle too small for an inside is all border.
+    UniqueRegion inside(
+        CreateRectRgn(Thickness, Thickness, std::max(Thickness, width - Thickness), std::max(Thickness, height - Thickness)));
+    CombineRgn(border.Get(), border.Get(), inside.Get(), RGN_DIFF);
+    // Once set, the region is the system's.
+    if (SetWindowRgn(Handle(), border.Get(), FALSE)) border.Release();
   }
   shown_ = screen;
   SetWindowPos(Handle(), HWND_TOPMOST, screen.left, screen.top, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -545,6 +545,15 @@ TEST_F(DockOnForm, AFrameShowsWhereTheControlWouldGoUntilTheDragEnds) {
   EXPECT_TRUE(ShownDockFrames().empty());
 }
 
+TEST(DockFrame, ARectangleTooSmallForAnInsideIsAllBorder) {
+  TDockFrame frame;
+  frame.Show({100, 100, 104, 105});
+  EXPECT_EQ(Describe(ScreenRectOf(frame.Handle())), "100,100,104,105");
+  UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(frame.Handle(), shape.Get()), ERROR);
+  for (POINT p : {POINT{0, 0}, POINT{2, 2}, POINT{3, 4}}) EXPECT_TRUE(PtInRegion(shape.Get(), p.x, p.y));
+}
+
 // The drawn drag cursors: the arrow with one page, or with two.
 TEST(DragCursors, AreDrawnArrowsCarryingPages) {
   auto draw = [](TCursor cursor, int x, int y) {
