@@ -177,6 +177,9 @@ void TDragSession::Receive(TMessage& message) {
   switch (message.Msg) {
     case WM_MOUSEMOVE:
       ClientToScreen(window_->Handle(), &at);
+      // Wine repeats the pointer's position when windows change under it (the dock frame
+      // showing, say); a move to where the drag already is tells the targets nothing new.
+      if (drag_->started && at.x == drag_->last.x && at.y == drag_->last.y) return;
       MoveTo(at);
       return;
     case WM_LBUTTONUP:
