@@ -17,7 +17,7 @@ TMemIniFile::TMemIniFile(const std::string& fileName) {
 void TMemIniFile::Clear() {
   text_.clear();
   sections_.clear();
-  index_.Clear();
+  RebuildIndex();
 }
 
 void TMemIniFile::SetStrings(const TStrings& lines) {
@@ -31,12 +31,7 @@ void TMemIniFile::SetText(std::string text) {
   text_ = std::move(text);
   TSection* current = nullptr;
   std::string_view rest(text_);
-  while (!rest.empty()) {
-    const size_t end = rest.find_first_of("\r\n");
-    AddLine(rest.substr(0, end), current);
-    if (end == std::string_view::npos) break;
-    rest.remove_prefix(end + (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n' ? 2 : 1));
-  }
+  while (!rest.empty()) AddLine(TakeLine(rest), current);
 }
 
 TMemIniFile::TSpan TMemIniFile::Keep(std::string_view s) {
@@ -82,6 +77,7 @@ void TMemIniFile::AddEntry(TSection& section, const TEntry& entry) {
 
 void TMemIniFile::RebuildIndex() {
   index_.Clear();
+  lastSection_ = TSameTextIndex::npos;
   for (size_t i = 0; i < sections_.size(); ++i) index_.Add(View(sections_[i].Name), i);
 }
 
@@ -92,8 +88,14 @@ void TMemIniFile::RebuildKeyIndex(TSection& section) {
 }
 
 const TMemIniFile::TSection* TMemIniFile::FindSection(std::string_view name) const {
+  // The index finds the first section of a name, so a later one of the same name is never
+  // the one found last.
+  if (lastSection_ < sections_.size() && SameText(View(sections_[lastSection_].Name), name))
+    return &sections_[lastSection_];
   const size_t i = index_.Find(name, [this](size_t at) { return View(sections_[at].Name); });
-  return i == TSameTextIndex::npos ? nullptr : &sections_[i];
+  if (i == TSameTextIndex::npos) return nullptr;
+  lastSection_ = i;
+  return &sections_[i];
 }
 
 TMemIniFile::TSection* TMemIniFile::FindSection(std::string_view name) {

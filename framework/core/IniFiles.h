@@ -107,6 +107,8 @@ private:
   std::vector<TSection> sections_;
   // Positions of the sections in sections_.
   TSameTextIndex index_;
+  // The position of the section found last: readers take a section's keys one after another.
+  mutable size_t lastSection_ = TSameTextIndex::npos;
 };
 
 }  // namespace tmv

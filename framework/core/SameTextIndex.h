@@ -27,7 +27,8 @@ public:
   size_t Find(std::string_view name, const NameAt& nameAt) const {
     SortAdded();
     const size_t hash = TSameTextHash()(name);
-    auto it = std::lower_bound(slots_.begin(), slots_.end(), TSlot{hash, 0}, ByHash);
+    auto it = std::lower_bound(slots_.begin(), slots_.end(), hash,
+                               [](const TSlot& slot, size_t value) { return slot.Hash < value; });
     for (; it != slots_.end() && it->Hash == hash; ++it)
       if (SameText(nameAt(it->Position), name)) return it->Position;
     return npos;
@@ -38,18 +39,20 @@ private:
     size_t Hash;
     size_t Position;
   };
-  static bool ByHash(const TSlot& a, const TSlot& b) { return a.Hash < b.Hash; }
   // Equal hashes in the order of their positions, which are unique: the order a stable sort
-  // would give, without the buffer a stable sort takes.
-  static bool ByHashThenPosition(const TSlot& a, const TSlot& b) {
-    return a.Hash != b.Hash ? a.Hash < b.Hash : a.Position < b.Position;
-  }
+  // would give, without the buffer a stable sort takes. An object rather than a function, so
+  // the sort and the search inline it.
+  struct TByHashThenPosition {
+    bool operator()(const TSlot& a, const TSlot& b) const {
+      return a.Hash != b.Hash ? a.Hash < b.Hash : a.Position < b.Position;
+    }
+  };
   // Sorting waits for the first find after adds, so filling the index costs one sort.
   void SortAdded() const {
     if (sorted_ == slots_.size()) return;
     const auto middle = slots_.begin() + static_cast<std::ptrdiff_t>(sorted_);
-    std::sort(middle, slots_.end(), ByHashThenPosition);
-    std::inplace_merge(slots_.begin(), middle, slots_.end(), ByHashThenPosition);
+    std::sort(middle, slots_.end(), TByHashThenPosition());
+    std::inplace_merge(slots_.begin(), middle, slots_.end(), TByHashThenPosition());
     sorted_ = slots_.size();
   }
 
