@@ -21,15 +21,21 @@ namespace {
 
 constexpr int kRounds = 15;
 
-double MedianMilliseconds(const std::function<void()>& run) {
-  std::vector<double> times;
-  for (int i = 0; i < kRounds; ++i) {
-    auto start = std::chrono::steady_clock::now();
-    run();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
+double Milliseconds(const std::function<void()>& run) {
+  auto start = std::chrono::steady_clock::now();
+  run();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
+}
+
+double MedianMilliseconds(const std::function<void()>& run) {
+  std::vector<double> times;
+  for (int i = 0; i < kRounds; ++i) times.push_back(Milliseconds(run));
+  return Median(times);
 }
 
 }  // namespace
@@ -62,20 +68,21 @@ int main(int argc, char** argv) {
                                 static_cast<uLong>(compressed.Size())) != Z_OK;
   });
 
-  // A program loads its skin once and keeps it, so a round's registry outlives the clock;
-  // freeing one is timed on its own.
-  std::vector<std::unique_ptr<TspSkinData>> kept;
-  kept.reserve(kRounds);
+  // A program loads its skin once and keeps it: destroying the registry is timed apart.
   bool loadFailed = false;
   size_t controls = 0;
-  double load = MedianMilliseconds([&] {
-    auto registry = std::make_unique<TspSkinData>(nullptr);
-    registry->ApplyStoredSkin(stored);
+  std::vector<double> loadTimes, freeTimes;
+  for (int i = 0; i < kRounds; ++i) {
+    std::unique_ptr<TspSkinData> registry;
+    loadTimes.push_back(Milliseconds([&] {
+      registry = std::make_unique<TspSkinData>(nullptr);
+      registry->ApplyStoredSkin(stored);
+    }));
     loadFailed |= registry->SkinEmpty();
     controls = registry->CtrlList.size();
-    kept.push_back(std::move(registry));
-  });
-  double freeing = MedianMilliseconds([&] { kept.pop_back(); });
+    freeTimes.push_back(Milliseconds([&] { registry.reset(); }));
+  }
+  const double load = Median(loadTimes), freeing = Median(freeTimes);
 
   if (inflateFailed || loadFailed) {
     std::fprintf(stderr, "skin_load_bench: the skin did not load\n");
