@@ -15,102 +15,116 @@ TMemIniFile::TMemIniFile(const std::string& fileName) {
 }
 
 void TMemIniFile::Clear() {
+  text_.clear();
   sections_.clear();
-  index_.Clear();
+  RebuildIndex();
 }
 
 void TMemIniFile::SetStrings(const TStrings& lines) {
   Clear();
   TSection* current = nullptr;
-  for (int i = 0; i < lines.Count(); ++i) AddLine(lines.Get(i), current);
+  for (int i = 0; i < lines.Count(); ++i) AddLine(View(Keep(lines.Get(i))), current);
 }
 
-void TMemIniFile::SetText(std::string_view text) {
+void TMemIniFile::SetText(std::string text) {
   Clear();
+  text_ = std::move(text);
   TSection* current = nullptr;
-  while (!text.empty()) {
-    const size_t end = text.find_first_of("\r\n");
-    AddLine(text.substr(0, end), current);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1));
-  }
+  std::string_view rest(text_);
+  while (!rest.empty()) AddLine(TakeLine(rest), current);
+}
+
+TMemIniFile::TSpan TMemIniFile::Keep(std::string_view s) {
+  const TSpan span{text_.size(), s.size()};
+  text_.append(s);
+  return span;
+}
+
+TMemIniFile::TSpan TMemIniFile::SpanOf(std::string_view view) const {
+  return {static_cast<size_t>(view.data() - text_.data()), view.size()};
 }
 
 void TMemIniFile::AddLine(std::string_view text, TSection*& current) {
   const std::string_view line = TrimmedView(text);
   if (line.empty() || line[0] == ';') return;
   if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-    current = &AddSection(std::string(TrimmedView(line.substr(1, line.size() - 2))));
+    current = &AddSection(SpanOf(TrimmedView(line.substr(1, line.size() - 2))));
     return;
   }
   if (!current) return;
   size_t eq = line.find('=');
   if (eq == std::string_view::npos)
-    current->Add({std::string(line), std::string(), false});
+    AddEntry(*current, {SpanOf(line), {0, 0}, false});
   else
-    current->Add({std::string(TrimmedView(line.substr(0, eq))),
-                  std::string(TrimmedView(line.substr(eq + 1))), true});
+    AddEntry(*current, {SpanOf(TrimmedView(line.substr(0, eq))), SpanOf(TrimmedView(line.substr(eq + 1))), true});
 }
 
-TMemIniFile::TSection& TMemIniFile::AddSection(const std::string& name) {
-  sections_.emplace_back(name);
-  index_.Add(name, sections_.size() - 1);
-  return sections_.back();
+TMemIniFile::TSection& TMemIniFile::AddSection(TSpan name) {
+  // Room for the twenty or so keys a skin's section holds, taken at once rather than by
+  // growing the lists again and again while a definition is read.
+  constexpr size_t kUsualKeyCount = 24;
+  TSection& section = sections_.emplace_back(TSection{name, {}, {}});
+  section.Entries.reserve(kUsualKeyCount);
+  section.KeyIndex.Reserve(kUsualKeyCount);
+  index_.Add(View(name), sections_.size() - 1);
+  return section;
+}
+
+void TMemIniFile::AddEntry(TSection& section, const TEntry& entry) {
+  if (entry.IsKey) section.KeyIndex.Add(View(entry.Key), section.Entries.size());
+  section.Entries.push_back(entry);
 }
 
 void TMemIniFile::RebuildIndex() {
   index_.Clear();
-  for (size_t i = 0; i < sections_.size(); ++i) index_.Add(sections_[i].Name, i);
+  lastSection_ = TSameTextIndex::npos;
+  for (size_t i = 0; i < sections_.size(); ++i) index_.Add(View(sections_[i].Name), i);
+}
+
+void TMemIniFile::RebuildKeyIndex(TSection& section) {
+  section.KeyIndex.Clear();
+  for (size_t i = 0; i < section.Entries.size(); ++i)
+    if (section.Entries[i].IsKey) section.KeyIndex.Add(View(section.Entries[i].Key), i);
 }
 
 const TMemIniFile::TSection* TMemIniFile::FindSection(std::string_view name) const {
-  const size_t i = index_.Find(name, [this](size_t at) -> const std::string& { return sections_[at].Name; });
-  return i == TSameTextIndex::npos ? nullptr : &sections_[i];
+  // The index finds the first section of a name, so a later one of the same name is never
+  // the one found last.
+  if (lastSection_ < sections_.size() && SameText(View(sections_[lastSection_].Name), name))
+    return &sections_[lastSection_];
+  const size_t i = index_.Find(name, [this](size_t at) { return View(sections_[at].Name); });
+  if (i == TSameTextIndex::npos) return nullptr;
+  lastSection_ = i;
+  return &sections_[i];
 }
 
 TMemIniFile::TSection* TMemIniFile::FindSection(std::string_view name) {
   return const_cast<TSection*>(static_cast<const TMemIniFile&>(*this).FindSection(name));
 }
 
+const TMemIniFile::TEntry* TMemIniFile::FindKey(const TSection& section, std::string_view key) const {
+  const size_t i = section.KeyIndex.Find(key, [this, &section](size_t at) { return View(section.Entries[at].Key); });
+  return i == TSameTextIndex::npos ? nullptr : &section.Entries[i];
+}
+
 const TMemIniFile::TEntry* TMemIniFile::FindEntry(std::string_view section,
                                                   std::string_view key) const {
   const TSection* s = FindSection(section);
-  return s ? s->Find(key) : nullptr;
+  return s ? FindKey(*s, key) : nullptr;
 }
 
-void TMemIniFile::TSection::Add(TEntry entry) {
-  if (entry.IsKey) keyIndex_.Add(entry.Key, entries_.size());
-  entries_.push_back(std::move(entry));
-}
-
-const TMemIniFile::TEntry* TMemIniFile::TSection::Find(std::string_view key) const {
-  const size_t i = keyIndex_.Find(key, [this](size_t at) -> const std::string& { return entries_[at].Key; });
-  return i == TSameTextIndex::npos ? nullptr : &entries_[i];
-}
-
-TMemIniFile::TEntry* TMemIniFile::TSection::Find(std::string_view key) {
-  return const_cast<TEntry*>(static_cast<const TSection&>(*this).Find(key));
-}
-
-void TMemIniFile::TSection::Erase(std::string_view key) {
-  const TEntry* entry = Find(key);
-  if (!entry) return;
-  entries_.erase(entries_.begin() + (entry - entries_.data()));
-  RebuildKeyIndex();
-}
-
-void TMemIniFile::TSection::RebuildKeyIndex() {
-  keyIndex_.Clear();
-  for (size_t i = 0; i < entries_.size(); ++i)
-    if (entries_[i].IsKey) keyIndex_.Add(entries_[i].Key, i);
+std::string TMemIniFile::LineOf(const TEntry& entry) const {
+  std::string line(View(entry.Key));
+  if (entry.IsKey) line.append("=").append(View(entry.Value));
+  return line;
 }
 
 void TMemIniFile::GetStrings(TStrings& lines) const {
   lines.Clear();
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (i > 0) lines.Add("");
-    lines.Add("[" + sections_[i].Name + "]");
-    for (const TEntry& e : sections_[i].Entries()) lines.Add(e.IsKey ? e.Key + "=" + e.Value : e.Key);
+    lines.Add("[" + std::string(View(sections_[i].Name)) + "]");
+    for (const TEntry& e : sections_[i].Entries) lines.Add(LineOf(e));
   }
 }
 
@@ -137,17 +151,19 @@ bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) co
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key,
                                     const std::string& def) const {
   const TEntry* e = FindEntry(section, key);
-  return e ? e->Value : def;
+  return e ? std::string(View(e->Value)) : def;
 }
 
-const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> TMemIniFile::FindValue(std::string_view section,
+                                                       std::string_view key) const {
   const TEntry* e = FindEntry(section, key);
-  return e ? &e->Value : nullptr;
+  if (!e) return std::nullopt;
+  return View(e->Value);
 }
 
 int TMemIniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
   const TEntry* e = FindEntry(section, key);
-  return e ? StrToIntDef(e->Value, def) : def;
+  return e ? StrToIntDef(std::string(View(e->Value)), def) : def;
 }
 
 bool TMemIniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
@@ -156,32 +172,47 @@ bool TMemIniFile::ReadBool(std::string_view section, std::string_view key, bool 
 
 void TMemIniFile::ReadSection(std::string_view section, TStrings& keys) const {
   keys.Clear();
+  for (std::string_view key : SectionKeys(section)) keys.Add(std::string(key));
+}
+
+std::vector<std::string_view> TMemIniFile::SectionKeys(std::string_view section) const {
+  std::vector<std::string_view> keys;
   if (const TSection* s = FindSection(section))
-    for (const TEntry& e : s->Entries())
-      if (e.IsKey) keys.Add(e.Key);
+    for (const TEntry& e : s->Entries)
+      if (e.IsKey) keys.push_back(View(e.Key));
+  return keys;
 }
 
 void TMemIniFile::ReadSectionValues(std::string_view section, TStrings& lines) const {
   lines.Clear();
   if (const TSection* s = FindSection(section))
-    for (const TEntry& e : s->Entries())
-      if (e.IsKey) lines.Add(e.Key + "=" + e.Value);
+    for (const TEntry& e : s->Entries)
+      if (e.IsKey) lines.Add(LineOf(e));
 }
 
 void TMemIniFile::ReadSections(TStrings& sections) const {
   sections.Clear();
   for (size_t i = 0; i < sections_.size(); ++i)
-    if (FindSection(sections_[i].Name) == &sections_[i]) sections.Add(sections_[i].Name);
+    if (FindSection(View(sections_[i].Name)) == &sections_[i]) sections.Add(std::string(View(sections_[i].Name)));
 }
 
 void TMemIniFile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
   TSection* s = FindSection(section);
-  if (!s) s = &AddSection(section);
-  if (TEntry* e = s->Find(key))
-    e->Value = value;
+  if (!s) s = &AddSection(Keep(section));
+  const TEntry* found = FindKey(*s, key);
+  if (!found) {
+    const TSpan keySpan = Keep(key);
+    AddEntry(*s, {keySpan, Keep(value), true});
+    return;
+  }
+  TSpan& old = s->Entries[static_cast<size_t>(found - s->Entries.data())].Value;
+  // A value no longer than the one it replaces takes its place, so writing a key again and
+  // again does not keep growing the text.
+  if (value.size() <= old.Length)
+    old = {old.Start, value.copy(&text_[old.Start], value.size())};
   else
-    s->Add({key, value, true});
+    old = Keep(value);
 }
 
 void TMemIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -194,13 +225,18 @@ void TMemIniFile::WriteBool(const std::string& section, const std::string& key, 
 
 void TMemIniFile::EraseSection(const std::string& section) {
   sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
-                                 [&section](const TSection& s) { return SameText(s.Name, section); }),
+                                 [this, &section](const TSection& s) { return SameText(View(s.Name), section); }),
                   sections_.end());
   RebuildIndex();
 }
 
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  if (TSection* s = FindSection(section)) s->Erase(key);
+  TSection* s = FindSection(section);
+  if (!s) return;
+  const TEntry* entry = FindKey(*s, key);
+  if (!entry) return;
+  s->Entries.erase(s->Entries.begin() + (entry - s->Entries.data()));
+  RebuildKeyIndex(*s);
 }
 
 }  // namespace tmv

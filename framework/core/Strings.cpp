@@ -92,16 +92,8 @@ std::string TStrings::Text() const {
 
 void TStrings::SetText(const std::string& text) {
   Clear();
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      Add(text.substr(start));
-      break;
-    }
-    Add(text.substr(start, end - start));
-    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-  }
+  std::string_view rest(text);
+  while (!rest.empty()) Add(std::string(TakeLine(rest)));
 }
 
 void TStrings::LoadFromStream(TStream& stream) { SetText(ReadToEnd(stream)); }

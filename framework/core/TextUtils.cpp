@@ -69,6 +69,8 @@ bool ParseInt(const std::string& s, int& value) {
 
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  // Names are mostly asked for as they are written; comparing bytes is much the quicker test.
+  if (a == b) return true;
   for (size_t i = 0; i < a.size(); ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]);
     unsigned char y = static_cast<unsigned char>(b[i]);
@@ -103,6 +105,17 @@ std::string_view TrimmedView(std::string_view s) {
   while (first < last && static_cast<unsigned char>(s[first]) <= ' ') ++first;
   while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ') --last;
   return s.substr(first, last - first);
+}
+
+std::string_view TakeLine(std::string_view& text) {
+  // A plain loop: find_first_of tests every byte against its set through a call, which costs
+  // a definition of thousands of lines more than the rest of its reading.
+  size_t end = 0;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  const std::string_view line = text.substr(0, end);
+  if (end < text.size()) end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+  text.remove_prefix(end);
+  return line;
 }
 
 std::string IntToStr(long long value) { return std::to_string(value); }

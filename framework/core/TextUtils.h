@@ -22,6 +22,8 @@ std::string LowerCase(const std::string& s);
 std::string Trim(const std::string& s);
 // Trim without the copy, for readers that go through many lines.
 std::string_view TrimmedView(std::string_view s);
+// Takes the first line off text and answers it without its ending (CR LF, CR or LF).
+std::string_view TakeLine(std::string_view& text);
 std::string IntToStr(long long value);
 // Leading spaces, an optional sign, then decimal digits or "$" / "0x" and hexadecimal digits.
 // Decimal text must fit a signed 32-bit integer; hexadecimal text may use all 32 bits

@@ -69,7 +69,7 @@ void TspSkinKeyReader::MorphKind(std::string_view key, TspMorphKind& value) {
 
 void TspSkinKeyReader::Keyword(std::string_view key, int32_t& value, const std::string& def,
                                std::initializer_list<const char*> words) {
-  const std::string text = ini_.ReadString(section_, key, def);
+  const std::string_view text = ini_.FindValue(section_, key).value_or(def);
   value = 0;
   for (const char* word : words) {
     if (text == word) return;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 #include "framework/core/Exceptions.h"
@@ -22,7 +23,7 @@ int HexDigit(char c) {
   return -1;
 }
 
-bool ParseHex(const std::string& digits, int32_t& value) {
+bool ParseHex(std::string_view digits, int32_t& value) {
   if (digits.empty() || digits.size() > 8) return false;
   uint32_t v = 0;
   for (char c : digits) {
@@ -34,7 +35,7 @@ bool ParseHex(const std::string& digits, int32_t& value) {
   return true;
 }
 
-bool ParseDecimal(const std::string& text, int32_t& value) {
+bool ParseDecimal(std::string_view text, int32_t& value) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -80,7 +81,7 @@ int32_t FieldValue(std::string_view field) {
 // The first N comma-separated fields of text, read without copying them: a
 // skin's definition holds hundreds of points and rectangles.
 template <size_t N>
-std::array<int32_t, N> ParseFields(const std::string& text) {
+std::array<int32_t, N> ParseFields(std::string_view text) {
   if (static_cast<size_t>(std::count(text.begin(), text.end(), ',')) + 1 < N) NotAnInteger("");
   const std::string_view rest(text);
   std::array<int32_t, N> values{};
@@ -103,10 +104,22 @@ int32_t BoundedCount(const TMemIniFile& ini, const std::string& section, const s
 }
 
 // The key's value as it stands in the definition, or def; lent rather than copied.
-const std::string& ValueOr(const TMemIniFile& ini, std::string_view section,
-                           std::string_view key, const std::string& def) {
-  const std::string* value = ini.FindValue(section, key);
-  return value ? *value : def;
+std::string_view ValueOr(const TMemIniFile& ini, std::string_view section, std::string_view key,
+                         std::string_view def) {
+  return ini.FindValue(section, key).value_or(def);
+}
+
+// Whether text is index written plainly: decimal digits without sign or leading zero.
+bool IsPlainIndex(std::string_view text, int32_t count, int32_t& index) {
+  if (text.empty() || text.size() > 10 || (text[0] == '0' && text.size() > 1)) return false;
+  int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  if (value >= count) return false;
+  index = static_cast<int32_t>(value);
+  return true;
 }
 
 }  // namespace
@@ -114,49 +127,44 @@ const std::string& ValueOr(const TMemIniFile& ini, std::string_view section,
 std::vector<int32_t> ItemKeysPresent(const TMemIniFile& ini, const std::string& section,
                                      const std::string& prefix, int32_t count) {
   if (count <= 0) return {};
-  TStringList keys;
-  ini.ReadSection(section, keys);
   std::vector<int32_t> indexes;
-  for (int i = 0; i < keys.Count(); ++i) {
-    const std::string& key = keys.Get(i);
+  for (std::string_view key : ini.SectionKeys(section)) {
     if (key.size() <= prefix.size() || !SameText(key.substr(0, prefix.size()), prefix)) continue;
-    const std::string number = key.substr(prefix.size());
-    int index;
-    if (TryStrToInt(number, index) && index >= 0 && index < count && IntToStr(index) == number)
-      indexes.push_back(index);
+    int32_t index;
+    if (IsPlainIndex(key.substr(prefix.size()), count, index)) indexes.push_back(index);
   }
   std::sort(indexes.begin(), indexes.end());
   indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
   return indexes;
 }
 
-bool ParseSkinInteger(const std::string& text, int32_t& value) {
+bool ParseSkinInteger(std::string_view text, int32_t& value) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
     return ParseHex(text.substr(2), value);
   if (!text.empty() && text[0] == '$') return ParseHex(text.substr(1), value);
   return ParseDecimal(text, value);
 }
 
-TPoint ParseSkinPoint(const std::string& text) {
+TPoint ParseSkinPoint(std::string_view text) {
   const std::array<int32_t, 2> v = ParseFields<2>(text);
   return TPoint{v[0], v[1]};
 }
 
-TRect ParseSkinRect(const std::string& text) {
+TRect ParseSkinRect(std::string_view text) {
   const std::array<int32_t, 4> v = ParseFields<4>(text);
   return TRect{v[0], v[1], v[2], v[3]};
 }
 
-TSkinFontStyles ParseSkinFontStyles(const std::string& text) {
+TSkinFontStyles ParseSkinFontStyles(std::string_view text) {
   TSkinFontStyles s;
-  s.Bold = text.find("fsbold") != std::string::npos;
-  s.Italic = text.find("fsitalic") != std::string::npos;
-  s.Underline = text.find("fsunderline") != std::string::npos;
-  s.StrikeOut = text.find("fsstrikeout") != std::string::npos;
+  s.Bold = text.find("fsbold") != std::string_view::npos;
+  s.Italic = text.find("fsitalic") != std::string_view::npos;
+  s.Underline = text.find("fsunderline") != std::string_view::npos;
+  s.StrikeOut = text.find("fsstrikeout") != std::string_view::npos;
   return s;
 }
 
-TSkinAlignment ParseSkinAlignment(const std::string& text) {
+TSkinAlignment ParseSkinAlignment(std::string_view text) {
   if (text == "tacenter") return TSkinAlignment::Center;
   if (text == "taleftjustify") return TSkinAlignment::LeftJustify;
   return TSkinAlignment::RightJustify;
@@ -169,19 +177,19 @@ const char* const kImageEffects[] = {"iebrightness", "iedarkness", "iegrayscale"
                                      "iesplitblur", "ieinvert"};
 
 template <size_t N>
-int KeywordIndex(const char* const (&words)[N], const std::string& text) {
+int KeywordIndex(const char* const (&words)[N], std::string_view text) {
   for (size_t i = 0; i < N; ++i)
     if (text == words[i]) return static_cast<int>(i);
   return -1;
 }
 }  // namespace
 
-TspMorphKind ParseMorphKind(const std::string& text) {
+TspMorphKind ParseMorphKind(std::string_view text) {
   int i = KeywordIndex(kMorphKinds, text);
   return i < 0 ? mkDefault : static_cast<TspMorphKind>(i);
 }
 
-TspEffect ParseImageEffect(const std::string& text) {
+TspEffect ParseImageEffect(std::string_view text) {
   int i = KeywordIndex(kImageEffects, text);
   return i < 0 ? ieGrayScale : static_cast<TspEffect>(i);
 }
@@ -196,7 +204,7 @@ bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& 
 
 int32_t ReadSkinInteger(const TMemIniFile& ini, std::string_view section, std::string_view key,
                         int32_t def) {
-  const std::string* text = ini.FindValue(section, key);
+  const std::optional<std::string_view> text = ini.FindValue(section, key);
   int32_t value;
   return text && ParseSkinInteger(*text, value) ? value : def;
 }

@@ -32,15 +32,15 @@ enum TspEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ie
 
 // Decimal with an optional sign, or hexadecimal after "0x", "0X" or "$" (up to eight digits,
 // taken as the 32-bit pattern, so "$FFFFFFFF" is -1). False for anything else.
-bool ParseSkinInteger(const std::string& text, int32_t& value);
+bool ParseSkinInteger(std::string_view text, int32_t& value);
 // Of each comma-separated field only the digits count; raises EConvertError when a field has
 // none or too few fields are given. Fields beyond the ones needed are ignored.
-TPoint ParseSkinPoint(const std::string& text);
-TRect ParseSkinRect(const std::string& text);
-TSkinFontStyles ParseSkinFontStyles(const std::string& text);
-TSkinAlignment ParseSkinAlignment(const std::string& text);
-TspMorphKind ParseMorphKind(const std::string& text);
-TspEffect ParseImageEffect(const std::string& text);
+TPoint ParseSkinPoint(std::string_view text);
+TRect ParseSkinRect(std::string_view text);
+TSkinFontStyles ParseSkinFontStyles(std::string_view text);
+TSkinAlignment ParseSkinAlignment(std::string_view text);
+TspMorphKind ParseMorphKind(std::string_view text);
+TspEffect ParseImageEffect(std::string_view text);
 // "name:kind" split at the first ":"; false when there is none.
 bool SplitNameAndKind(const std::string& entry, std::string& name, std::string& kind);
 

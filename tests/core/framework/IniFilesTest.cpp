@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 #include "framework/core/Exceptions.h"
 #include "framework/core/IniFiles.h"
 
@@ -148,6 +151,47 @@ TEST(MemIniFile, KeysWrittenBetweenReadsAreAllFoundFirstOccurrenceFirst) {
   EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
   ini.DeleteKey("S", "k");
   EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+}
+
+TEST(MemIniFile, RewrittenValuesCopiesAndMovesKeepEveryValueWhole) {
+  TMemIniFile ini;
+  ini.SetText("[S]\na=12345\nb=xyz\n[T]\nc=1\n");
+  ini.WriteString("S", "a", "99");  // shorter: takes the old value's place
+  EXPECT_EQ(ini.ReadString("S", "a", "?"), "99");
+  EXPECT_EQ(ini.ReadString("S", "b", "?"), "xyz");
+  ini.WriteString("S", "a", "1234567890");  // longer than any value before
+  ini.WriteString("S", "b", "");
+  ini.WriteString("S", "a", "abc");
+  EXPECT_EQ(ini.ReadString("S", "a", "?"), "abc");
+  EXPECT_EQ(ini.FindValue("S", "b"), std::optional<std::string_view>(""));
+  EXPECT_EQ(ini.FindValue("S", "missing"), std::nullopt);
+  EXPECT_EQ(ini.ReadString("T", "c", "?"), "1");
+
+  TMemIniFile copy = ini;
+  ini.WriteString("S", "a", "x");
+  ini.WriteString("New", "k", "v");
+  TMemIniFile moved = std::move(ini);
+  ini.Clear();
+  ini.SetText("[S]\na=other\n");
+  EXPECT_EQ(copy.ReadString("S", "a", "?"), "abc");
+  EXPECT_FALSE(copy.SectionExists("New"));
+  EXPECT_EQ(moved.ReadString("S", "a", "?"), "x");
+  EXPECT_EQ(moved.ReadString("new", "K", "?"), "v");
+  TStringList lines;
+  moved.GetStrings(lines);
+  EXPECT_EQ(lines.ToVector(), (Lines{"[S]", "a=x", "b=", "", "[T]", "c=1", "", "[New]", "k=v"}));
+}
+
+TEST(MemIniFile, ASectionIsFoundByItsFirstOccurrenceAfterAnEarlierOneIsErased) {
+  TMemIniFile ini = IniOf("[X]\nk=0\n[A]\nk=1\n[a]\nk=2\n[B]\nk=3\n");
+  EXPECT_EQ(ini.ReadInteger("A", "k", -1), 1);
+  ini.EraseSection("X");  // [A] and [a] move up a place
+  EXPECT_EQ(ini.ReadInteger("A", "k", -1), 1);
+  EXPECT_EQ(ini.ReadInteger("b", "k", -1), 3);
+  ini.EraseSection("a");
+  EXPECT_EQ(ini.ReadInteger("A", "k", -1), -1);
+  EXPECT_EQ(ini.ReadInteger("B", "k", -1), 3);
+  EXPECT_EQ(ini.SectionKeys("B"), (std::vector<std::string_view>{"k"}));
 }
 
 TEST(MemIniFile, AMissingFileIsAnOpenError) {

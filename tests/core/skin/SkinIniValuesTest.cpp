@@ -117,6 +117,16 @@ TEST(SkinIniValues, ListsAreBoundedByTheLinesOfTheirSection) {
       << "only keys written as plain numbers are items";
 }
 
+TEST(SkinIniValues, ValuesEndWhereTheirLineEnds) {
+  // The reader hands out values as pieces of the definition's text, which goes on after them.
+  TMemIniFile ini;
+  ini.SetText("[s]\ni=12\n3=4\nr=1,2,3\n4=5\np=7\n8,9\nf=fsbold\nfsitalic=1\n");
+  EXPECT_EQ(12, ReadSkinInteger(ini, "s", "i", 0));
+  EXPECT_THROW(ReadSkinRect(ini, "s", "r"), EConvertError);
+  EXPECT_THROW(ReadSkinPoint(ini, "s", "p"), EConvertError);
+  EXPECT_EQ((TSkinFontStyles{true, false, false, false}), ReadSkinFontStyles(ini, "s", "f"));
+}
+
 TEST(SkinIniValues, NameAndKindSplitAtTheFirstColon) {
   std::string name, kind;
   ASSERT_TRUE(SplitNameAndKind("closebutton:stdbutton", name, kind));
