@@ -213,7 +213,17 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
-void TMenu::ItemsChanged() { changed_ = true; }
+void TMenu::ItemsChanged() {
+  changed_ = true;
+  if (IsLoading() || IsDestroying()) return;
+  // A notice may take itself or another off the list.
+  const std::vector<TNotifyEvent> notices = changeNotices_;
+  for (const TNotifyEvent& notice : notices) notice(this);
+}
+
+void TMenu::RemoveChangeNotice(TNotifyEvent notice) {
+  changeNotices_.erase(std::remove(changeNotices_.begin(), changeNotices_.end(), notice), changeNotices_.end());
+}
 
 HMENU TMenu::Handle() {
   if (changed_ || !handle_) {

@@ -144,6 +144,10 @@ public:
   bool DispatchCommand(UINT command);
   // Runs the item whose shortcut the key message is; false when none is.
   bool IsShortCut(const TMessage& key);
+  // Told with the menu as sender after each change of its tree, except while the menu is
+  // read from a form resource or freed.
+  void AddChangeNotice(TNotifyEvent notice) { changeNotices_.push_back(notice); }
+  void RemoveChangeNotice(TNotifyEvent notice);
 
 protected:
   friend class TMenuItem;
@@ -161,6 +165,7 @@ private:
   TImageList* images_ = nullptr;
   UniqueMenu handle_;
   bool changed_ = true;
+  std::vector<TNotifyEvent> changeNotices_;
 };
 
 // A form's menu bar.

@@ -180,6 +180,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm() {
   // the timers and the objects whose closures point at it.
   if (hooked_) form_.RemoveWindowHook(TWindowHook::Of<&TspDynamicSkinForm::FormHook>(this));
   if (form_.OnShortCut().Data() == this) form_.SetOnShortCut(TShortCutEvent());
+  if (mainMenu_) mainMenu_->RemoveChangeNotice(TNotifyEvent::Of<&TspDynamicSkinForm::MainMenuChanged>(this));
   // Its hook on the message loop goes with it, and no event of the mode fires any more.
   frameMainMenu_.reset();
   StopTimers();
@@ -253,7 +254,10 @@ void TspDynamicSkinForm::SetSkinHint(TspSkinHint* v) { SetReference(skinHint_, v
 
 void TspDynamicSkinForm::SetMainMenu(TMainMenu* v) {
   if (v == mainMenu_) return;
+  const TNotifyEvent notice = TNotifyEvent::Of<&TspDynamicSkinForm::MainMenuChanged>(this);
+  if (mainMenu_) mainMenu_->RemoveChangeNotice(notice);
   SetReference(mainMenu_, v);
+  if (mainMenu_) mainMenu_->AddChangeNotice(notice);
   if (!IsLoading() && !IsDesigning()) RebuildMainMenuItems();
 }
 
@@ -554,6 +558,10 @@ bool TspDynamicSkinForm::HandleBefore(TMessage& m, const TWindowHookNext& next) 
   if (m.Msg == SKM_MENUCLOSED) {
     MenuClosed();
     return false;
+  }
+  if (m.Msg == SKM_MAINMENUCHANGED) {
+    CheckMainMenu();
+    return true;
   }
   if (m.Msg == SKM_STRINGSCHANGED) {
     SetObjectHints();
@@ -1519,6 +1527,7 @@ void TspDynamicSkinForm::MenuClosed() {
     if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu && b->Down())
       b->SetDown(false);
   frameMainMenu_->ReleasePressed();
+  MainMenuSettled();
   const auto alive = LifeToken();
   OnSkinMenuClose(this);
   if (!alive.expired()) frameMainMenu_->MenuChainClosed();

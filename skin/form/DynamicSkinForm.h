@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/Bitmap.h"
@@ -49,6 +50,9 @@ using TspPaintEvent = TMethod<TObject*, const std::string&, TCanvas&, const TRec
 using TSwitchChangeStateEvent = TMethod<TObject*, const std::string&, TSwitchState>;
 using TspChangeValueEvent = TMethod<TObject*, const std::string&, int>;
 using TspActivateCustomObjectEvent = TMethod<TObject*, const std::string&, bool&>;
+
+// Posted to the form when its main menu changed.
+constexpr UINT SKM_MAINMENUCHANGED = WM_USER + 206;
 
 class TspDynamicSkinForm : public TComponent {
 public:
@@ -255,6 +259,8 @@ public:
   bool MainMenuMode() const { return frameMainMenu_->MainMenuMode(); }
   TspFrameMainMenu& FrameMainMenu() const { return *frameMainMenu_; }
   std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
+  // A main-menu change that waited for the menu or the keyboard mode to end is looked at.
+  void MainMenuSettled() { if (mainMenuChangeWaits_) PostMainMenuCheck(); }
   // The object the mouse is over (or the keys chose), and the same made so; null for none.
   TspActiveSkinObject* HoveredObject() const { return ObjectAt(hoverIndex_); }
   void HoverObject(TspActiveSkinObject* object);
@@ -351,6 +357,13 @@ private:
   // The main menu's items after the skin's objects, made anew.
   void AppendMainMenuItems();
   void RebuildMainMenuItems();
+  // A change of the main menu is looked at from the message loop, where no item of the frame
+  // or its menu is busy; the items are made anew only when the top-level items they show
+  // changed, and not before the menu open from them has closed.
+  void MainMenuChanged(TObject*);
+  void PostMainMenuCheck();
+  void CheckMainMenu();
+  std::vector<std::pair<const TMenuItem*, std::string>> TopLevelMenuItems() const;
   void SetHoverIndex(int index);
 
   TCustomForm& form_;
@@ -384,6 +397,10 @@ private:
   bool menusAlphaBlendAnimation_ = false;
   uint8_t menusAlphaBlendValue_ = 200;
   TMainMenu* mainMenu_ = nullptr;
+  // The top-level items the frame's items were made from, and whether a change waits.
+  std::vector<std::pair<const TMenuItem*, std::string>> shownMainMenu_;
+  bool mainMenuCheckPosted_ = false;
+  bool mainMenuChangeWaits_ = false;
   TPopupMenu* systemMenu_ = nullptr;
   TspSkinData* skinData_ = nullptr;
   TspSkinData* menusSkinData_ = nullptr;

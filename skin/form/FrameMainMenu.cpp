@@ -72,6 +72,7 @@ void TspFrameMainMenu::Leave() {
   if (form_.SkinMenu().Showing()) form_.SkinMenu().CloseAll();
   SetWatching(false);
   Select(nullptr);
+  form_.MainMenuSettled();
   form_.OnMainMenuExit(&form_);
 }
 
@@ -238,6 +239,7 @@ void TspDynamicSkinForm::HoverObject(TspActiveSkinObject* object) {
 }
 
 void TspDynamicSkinForm::AppendMainMenuItems() {
+  shownMainMenu_ = TopLevelMenuItems();
   if (!mainMenu_ || !skinned_) return;
   for (auto& item : CreateMainMenuItems(*this, *skinData_, *mainMenu_)) objects_.push_back(std::move(item));
 }
@@ -274,6 +276,32 @@ void TspDynamicSkinForm::PopupMenuUnder(TMenuItem* item, const TRect& r, bool po
   GetWindowRect(form_.Handle(), &w);
   const RECT anchor = {w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom};
   skinMenu_->Popup(&form_, menusSkinData_ ? menusSkinData_ : skinData_, popupUp, item, anchor);
+}
+
+std::vector<std::pair<const TMenuItem*, std::string>> TspDynamicSkinForm::TopLevelMenuItems() const {
+  std::vector<std::pair<const TMenuItem*, std::string>> items;
+  if (!mainMenu_) return items;
+  TMenuItem* root = mainMenu_->Items();
+  for (int i = 0; i < root->Count(); ++i)
+    if (root->Items(i)->Visible()) items.emplace_back(root->Items(i), root->Items(i)->Caption());
+  return items;
+}
+
+void TspDynamicSkinForm::MainMenuChanged(TObject*) { PostMainMenuCheck(); }
+
+void TspDynamicSkinForm::PostMainMenuCheck() {
+  if (mainMenuCheckPosted_ || !form_.HandleAllocated()) return;
+  mainMenuCheckPosted_ = PostMessageA(form_.Handle(), SKM_MAINMENUCHANGED, 0, 0) != 0;
+}
+
+void TspDynamicSkinForm::CheckMainMenu() {
+  mainMenuCheckPosted_ = false;
+  if (frameMainMenu_->MainMenuMode() || (skinMenuOpen_ && skinMenu_->Showing())) {
+    mainMenuChangeWaits_ = true;
+    return;
+  }
+  mainMenuChangeWaits_ = false;
+  if (TopLevelMenuItems() != shownMainMenu_) RebuildMainMenuItems();
 }
 
 }  // namespace tmv

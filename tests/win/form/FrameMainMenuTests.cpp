@@ -223,6 +223,39 @@ TEST_F(FrameMainMenu, AnOpenMenuFollowsTheMouseAndACommandRunsOnceAfterItClosed)
   EXPECT_TRUE(KeysReachTheForm());
 }
 
+// Changes of the main menu reach the frame from the message loop: a new caption or item makes
+// the items anew, a change below the top level leaves them as they are, and nothing is made
+// anew under a menu open from them until it has closed.
+TEST_F(FrameMainMenu, ItemsFollowTheMenuOnceNoMenuOfTheirsIsOpen) {
+  TspSkinMainMenuItem* before = &FrameItem("Edit");
+  quit->SetChecked(true);
+  Pump();
+  EXPECT_EQ(&FrameItem("Edit"), before) << "a sub-item's change makes nothing anew";
+
+  const int width = FrameItem("Edit").ItemWidth();
+  edit->SetCaption("编辑和查找(&E)");
+  Item(menu->Items(), "Help", "帮助(&H)");
+  Pump();
+  EXPECT_GT(FrameItem("Edit").ItemWidth(), width);
+  ASSERT_NE(Frame().FindObject("Help"), nullptr);
+  EXPECT_EQ(FrameItem("Help").ObjectRect.Left, FrameItem("About").ObjectRect.Right);
+
+  ClickItem("File");
+  ASSERT_EQ(OpenMenu(), file);
+  edit->SetVisible(false);
+  Pump();
+  EXPECT_EQ(OpenMenu(), file) << "the open menu stays";
+  EXPECT_NE(Frame().FindObject("Edit"), nullptr);
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(PumpUntil([&] { return Frame().FindObject("Edit") == nullptr; })) << "made anew once it closed";
+  EXPECT_TRUE(KeysReachTheForm());
+
+  delete menu;
+  menu = nullptr;
+  Pump();
+  EXPECT_TRUE(Frame().MainMenuItems().empty());
+}
+
 // Alt alone enters the mode and leaves it; the arrows walk the enabled items round; Enter opens
 // the selected item's menu, Right moves it on, Escape closes it and then leaves.
 TEST_F(FrameMainMenu, AltAloneStartsAModeTheArrowsEnterAndEscapeUse) {
@@ -306,15 +339,17 @@ TEST_F(FrameMainMenu, AltAndAnAcceleratorOpenTheItemAndShortcutsStillRunOnce) {
 // Freeing a menu item or the main menu while its menu is open in the mode leaves nothing of
 // it behind; freeing the form in the mode neither crashes nor leaves the keys held.
 TEST_F(FrameMainMenu, FreeingTheMenuOrTheFormInTheModeLeavesNothingBehind) {
-  // An item freed on its own leaves its frame item inert.
+  // An item freed on its own leaves its frame item inert until the frame makes its items anew.
   delete edit;
   EXPECT_EQ(FrameItem("Edit").MenuItem(), nullptr);
-  AltKey('E');
-  EXPECT_FALSE(Frame().MainMenuMode() || Menu().Showing());
   FrameItem("Edit").HandleMouseDown(1, 1, mbLeft);
   EXPECT_FALSE(Menu().Showing() || FrameItem("Edit").Down());
   Frame().RepaintFrame();
   EXPECT_FALSE(FrameItem("Edit").Enabled);
+  Pump();
+  EXPECT_EQ(Frame().FindObject("Edit"), nullptr);
+  AltKey('E');
+  EXPECT_FALSE(Frame().MainMenuMode() || Menu().Showing());
   EXPECT_TRUE(events.Take().empty());
 
   AltKey('F');
