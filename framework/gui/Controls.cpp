@@ -982,6 +982,12 @@ void TWinControl::SetFocus() {
   ::SetFocus(Handle());
 }
 
+bool TControl::IsWithin(const TControl* outer) const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (c == outer) return true;
+  return false;
+}
+
 bool TWinControl::CanFocus() const {
   const TControl* c = this;
   for (; c; c = c->Parent())

@@ -52,6 +52,8 @@ public:
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   TWinControl* Parent() const { return parent_; }
+  // Whether this control is outer or lies somewhere inside it.
+  bool IsWithin(const TControl* outer) const;
   virtual void SetParent(TWinControl* parent);
   void SetParentComponent(TComponent* parent) override;
 

@@ -56,8 +56,7 @@ bool TControl::ManualDock(TWinControl* site, POINT at) {
 
 bool TControl::DockTo(TWinControl* site, TDragDockObject& object, POINT at, POINT dropPoint) {
   // A control cannot go into itself or into a control inside it.
-  for (TControl* c = site; c; c = c->Parent())
-    if (c == this) return false;
+  if (site->IsWithin(this)) return false;
   const auto siteAlive = site->LifeToken();
   if (!MayUnDock(site) || siteAlive.expired()) return false;
   TWinControl* left = parent_;

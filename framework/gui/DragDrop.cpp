@@ -86,12 +86,6 @@ long long DistanceSquared(const RECT& r, POINT p) {
   return dx * dx + dy * dy;
 }
 
-bool Holds(const TControl* outer, const TControl* inner) {
-  for (const TControl* c = inner; c; c = c->Parent())
-    if (c == outer) return true;
-  return false;
-}
-
 // Orders the sites that would take a dock drag: the one whose window is nearest the pointer
 // first; among sites the pointer is over, the one that holds the control under it (the
 // window actually seen there), and of nested ones the innermost.
@@ -100,7 +94,7 @@ auto Nearness(TWinControl* site, POINT screen, const TControl* under) {
   GetWindowRect(site->Handle(), &bounds);
   int depth = 0;
   for (const TControl* c = site; c; c = c->Parent()) ++depth;
-  return std::make_tuple(DistanceSquared(bounds, screen), !Holds(site, under), -depth);
+  return std::make_tuple(DistanceSquared(bounds, screen), !(under && under->IsWithin(site)), -depth);
 }
 
 }  // namespace

@@ -10,13 +10,6 @@ namespace tmv {
 
 namespace {
 
-// Whether c is inside container (or is it).
-bool Contains(const TWinControl* container, const TControl* c) {
-  for (; c; c = c->Parent())
-    if (c == container) return true;
-  return false;
-}
-
 // The windowed controls from c up to, not including, form; innermost first.
 std::vector<TWinControl*> ChainUpTo(TWinControl* c, const TCustomForm* form) {
   std::vector<TWinControl*> chain;
@@ -110,9 +103,10 @@ void TCustomForm::SetFocusedControl(TWinControl* control) {
 }
 
 void TCustomForm::DefocusControl(TWinControl* control) {
-  if (Contains(control, activeControl_)) activeControl_ = nullptr;
-  if (Contains(control, focusedControl_)) focusedControl_ = nullptr;
-  if (Contains(control, Screen()->activeControl_)) Screen()->activeControl_ = nullptr;
+  auto inside = [control](const TControl* c) { return c && c->IsWithin(control); };
+  if (inside(activeControl_)) activeControl_ = nullptr;
+  if (inside(focusedControl_)) focusedControl_ = nullptr;
+  if (inside(Screen()->activeControl_)) Screen()->activeControl_ = nullptr;
 }
 
 TWinControl* TCustomForm::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
